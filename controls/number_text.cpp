@@ -1,0 +1,401 @@
+#include "controls/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// White space as the C library's isspace sees it in the "C" locale.
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Decimal exponent of the leading significant digit of a digit run with an optional point,
+// shifted by an exponent; used only to tell overflow from underflow.
+long long LeadingMagnitude(std::string_view mantissa, long long exponent) {
+    long long intDigits = 0;
+    long long leadingFractionZeros = 0;
+    bool seenPoint = false;
+    bool seenNonZero = false;
+    for (char c : mantissa) {
+        if (c == '.') {
+            seenPoint = true;
+            continue;
+        }
+        if (!seenNonZero && c != '0') {
+            seenNonZero = true;
+        }
+        if (!seenPoint) {
+            if (seenNonZero) {
+                ++intDigits;
+            }
+        } else if (!seenNonZero) {
+            ++leadingFractionZeros;
+        } else {
+            break;
+        }
+    }
+    long long magnitude = intDigits > 0 ? intDigits - 1 : -(leadingFractionZeros + 1);
+    return magnitude + exponent;
+}
+
+// Shows |value| (finite) in fixed point with the given decimals.
+void AppendFixed(std::string& out, double value, int decimals) {
+    const bool negative = std::signbit(value);
+    value = std::fabs(value);
+
+    // Seventeen significant digits of the value, then the system's own rounding on those digits.
+    char buf[40];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 16);
+    std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::size_t ePos = sci.find('e');
+    char digits[18];
+    int digitCount = 0;
+    for (std::size_t i = 0; i < ePos; ++i) {
+        if (IsDigit(sci[i])) {
+            digits[digitCount++] = sci[i];
+        }
+    }
+    int exponent = 0;
+    {
+        std::string_view e = sci.substr(ePos + 1);
+        if (!e.empty() && e.front() == '+') {
+            e.remove_prefix(1);
+        }
+        std::from_chars(e.data(), e.data() + e.size(), exponent);
+    }
+
+    // digits[k] has the place value 10^(exponent - k); keep those down to 10^-decimals.
+    const long long keep = static_cast<long long>(exponent) + decimals + 1;
+    if (keep < digitCount) {
+        bool roundUp = keep >= 0 && digits[keep] >= '5';
+        int kept = keep < 0 ? 0 : static_cast<int>(keep);
+        digitCount = kept;
+        if (roundUp) {
+            int i = kept - 1;
+            while (i >= 0 && digits[i] == '9') {
+                digits[i] = '0';
+                --i;
+            }
+            if (i >= 0) {
+                ++digits[i];
+            } else {
+                // Carry out of the leading digit (or nothing kept at all): a new leading 1.
+                std::copy_backward(digits, digits + kept, digits + kept + 1);
+                digits[0] = '1';
+                ++digitCount;
+                ++exponent;
+            }
+        }
+        if (digitCount == 0) {
+            digits[0] = '0';
+            digitCount = 1;
+            exponent = 0;
+        }
+    }
+
+    auto digitAt = [&](long long k) { return k >= 0 && k < digitCount ? digits[k] : '0'; };
+    if (negative) {
+        out.push_back('-');
+    }
+    if (exponent < 0) {
+        out.push_back('0');
+    } else {
+        for (long long k = 0; k <= exponent; ++k) {
+            out.push_back(digitAt(k));
+        }
+    }
+    if (decimals > 0) {
+        out.push_back('.');
+        for (long long j = 1; j <= decimals; ++j) {
+            out.push_back(digitAt(static_cast<long long>(exponent) + j));
+        }
+    }
+}
+
+struct Spec {
+    bool leftAlign = false;
+    bool zeroPad = false;
+    bool plus = false;
+    bool space = false;
+    int width = 0;
+    int precision = -1;
+    char conversion = 0;
+};
+
+// Formats bound the widths a format can ask for, so a bad format cannot exhaust memory.
+constexpr int kMaxWidth = 1000;
+
+int ReadSmallInt(std::string_view f, std::size_t& i) {
+    int n = 0;
+    while (i < f.size() && IsDigit(f[i])) {
+        n = std::min(kMaxWidth, n * 10 + (f[i] - '0'));
+        ++i;
+    }
+    return n;
+}
+
+double AsDouble(const FormatArg* arg) {
+    if (arg == nullptr) {
+        return 0.0;
+    }
+    if (const auto* d = std::get_if<double>(arg)) {
+        return *d;
+    }
+    if (const auto* n = std::get_if<long long>(arg)) {
+        return static_cast<double>(*n);
+    }
+    return ReadNumber(std::get<std::string_view>(*arg));
+}
+
+long long AsInteger(const FormatArg* arg) {
+    if (arg == nullptr) {
+        return 0;
+    }
+    if (const auto* n = std::get_if<long long>(arg)) {
+        return *n;
+    }
+    const double d = AsDouble(arg);
+    if (std::isnan(d)) {
+        return 0;
+    }
+    // Truncates toward zero, saturating where the value does not fit.
+    if (d >= 9.2233720368547758e18) {
+        return std::numeric_limits<long long>::max();
+    }
+    if (d <= -9.2233720368547758e18) {
+        return std::numeric_limits<long long>::min();
+    }
+    return static_cast<long long>(d);
+}
+
+void AppendPadded(std::string& out, const Spec& spec, std::string_view body, bool numeric) {
+    std::size_t len = body.size();
+    std::size_t width = static_cast<std::size_t>(spec.width);
+    if (len >= width) {
+        out.append(body);
+        return;
+    }
+    std::size_t pad = width - len;
+    if (spec.leftAlign) {
+        out.append(body);
+        out.append(pad, ' ');
+    } else if (spec.zeroPad && numeric) {
+        std::size_t signLen = (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' '));
+        out.append(body.substr(0, signLen));
+        out.append(pad, '0');
+        out.append(body.substr(signLen));
+    } else {
+        out.append(pad, ' ');
+        out.append(body);
+    }
+}
+
+void AppendConversion(std::string& out, const Spec& spec, const FormatArg* arg) {
+    std::string body;
+    switch (spec.conversion) {
+    case 'f':
+    case 'F': {
+        const double v = AsDouble(arg);
+        if (std::isnan(v)) {
+            out.append("nan");
+            return;
+        }
+        if (std::isinf(v)) {
+            out.append(v < 0 ? "-inf" : "inf");
+            return;
+        }
+        if (!std::signbit(v) && (spec.plus || spec.space)) {
+            body.push_back(spec.plus ? '+' : ' ');
+        }
+        AppendFixed(body, v, spec.precision < 0 ? 6 : spec.precision);
+        AppendPadded(out, spec, body, true);
+        return;
+    }
+    case 'd':
+    case 'i': {
+        const long long n = AsInteger(arg);
+        char buf[24];
+        auto res = std::to_chars(buf, buf + sizeof buf, n);
+        if (n >= 0 && (spec.plus || spec.space)) {
+            body.push_back(spec.plus ? '+' : ' ');
+        }
+        body.append(buf, res.ptr);
+        AppendPadded(out, spec, body, true);
+        return;
+    }
+    case 's': {
+        std::string_view text;
+        std::string numberText;
+        if (arg != nullptr) {
+            if (const auto* s = std::get_if<std::string_view>(arg)) {
+                text = *s;
+            } else {
+                numberText = FormatNumber("%f", AsDouble(arg));
+                text = numberText;
+            }
+        }
+        if (spec.precision >= 0 && text.size() > static_cast<std::size_t>(spec.precision)) {
+            text = text.substr(0, static_cast<std::size_t>(spec.precision));
+        }
+        AppendPadded(out, spec, text, false);
+        return;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+double ReadNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsSpace(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    bool anyDigit = false;
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+        anyDigit = true;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) {
+        return 0.0;
+    }
+    const std::size_t mantissaEnd = i;
+    long long exponent = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool expNegative = false;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            expNegative = text[j] == '-';
+            ++j;
+        }
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j])) {
+                // Saturates: any exponent this large is already far outside the double range.
+                exponent = std::min<long long>(1'000'000'000'000LL, exponent * 10 + (text[j] - '0'));
+                ++j;
+            }
+            if (expNegative) {
+                exponent = -exponent;
+            }
+            i = j;
+        }
+    }
+
+    double value = 0.0;
+    auto res = std::from_chars(text.data() + start, text.data() + i, value,
+                               std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+        const long long magnitude =
+            LeadingMagnitude(text.substr(start, mantissaEnd - start), exponent);
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (res.ec != std::errc()) {
+        value = 0.0;
+    }
+    return negative ? -value : value;
+}
+
+std::string FormatText(std::string_view format, std::initializer_list<FormatArg> args) {
+    std::string out;
+    out.reserve(format.size() + 16);
+    const FormatArg* next = args.begin();
+    auto take = [&]() -> const FormatArg* { return next != args.end() ? next++ : nullptr; };
+
+    std::size_t i = 0;
+    while (i < format.size()) {
+        const char c = format[i];
+        if (c != '%') {
+            out.push_back(c);
+            ++i;
+            continue;
+        }
+        const std::size_t specStart = i++;
+        if (i < format.size() && format[i] == '%') {
+            out.push_back('%');
+            ++i;
+            continue;
+        }
+        Spec spec;
+        for (; i < format.size(); ++i) {
+            const char flag = format[i];
+            if (flag == '-') {
+                spec.leftAlign = true;
+            } else if (flag == '0') {
+                spec.zeroPad = true;
+            } else if (flag == '+') {
+                spec.plus = true;
+            } else if (flag == ' ') {
+                spec.space = true;
+            } else if (flag != '#') {
+                break;
+            }
+        }
+        spec.width = ReadSmallInt(format, i);
+        if (i < format.size() && format[i] == '.') {
+            ++i;
+            spec.precision = ReadSmallInt(format, i);
+        }
+        while (i < format.size() && (format[i] == 'l' || format[i] == 'h' || format[i] == 'L')) {
+            ++i;
+        }
+        if (i >= format.size()) {
+            out.append(format.substr(specStart));
+            break;
+        }
+        spec.conversion = format[i++];
+        switch (spec.conversion) {
+        case 'f':
+        case 'F':
+        case 'd':
+        case 'i':
+        case 's':
+            AppendConversion(out, spec, take());
+            break;
+        default:
+            // Not a conversion this system uses: keep the text as it stands.
+            out.append(format.substr(specStart, i - specStart));
+            break;
+        }
+    }
+    return out;
+}
+
+std::string FormatNumber(std::string_view format, double value) {
+    return FormatText(format, {FormatArg{value}});
+}
+
+double RoundTo(double value, int decimals) {
+    // The text "inf" does not read back as a number; a non-finite value stays what it is so that a
+    // division by zero in a solver shows as such instead of turning into a plausible 0.
+    if (!std::isfinite(value)) {
+        return value;
+    }
+    decimals = std::clamp(decimals, 0, kMaxWidth);
+    char format[16];
+    char* p = format;
+    *p++ = '%';
+    *p++ = '4';
+    *p++ = '.';
+    p = std::to_chars(p, format + sizeof format - 2, decimals).ptr;
+    *p++ = 'f';
+    return ReadNumber(FormatNumber(std::string_view(format, static_cast<std::size_t>(p - format)),
+                                   value));
+}

@@ -1,0 +1,37 @@
+// The knife list: slit widths in, knife positions out, as the texts the list shows.
+// There is no numeric copy: running distance and knife number are read back from the last row,
+// so a later operation continues from the distance as shown (four decimals).
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+struct KnifeRow {
+    // Knife #, Width (Inches), Width (mm), Distance (Inches), Distance (mm).
+    std::array<std::string, 5> cells;
+};
+
+inline constexpr const char* kNumberOfKnivesMessage = "You must enter the number of knives.";
+inline constexpr const char* kSlitWidthMessage = "You must enter a slit width.";
+
+class CSlitList {
+public:
+    // Each operation returns an empty text on success, otherwise the refusal message.
+    std::string AddEqualSlits(int count, double widthInches, double widthMm);
+    std::string AddSlit(double widthInches, double widthMm);
+    std::string AddIncrement(double widthInches, double widthMm);
+    void Clear();
+
+    std::size_t RowCount() const { return rows_.size(); }
+    const KnifeRow& Row(std::size_t index) const { return rows_[index]; }
+
+private:
+    void ReadRunningDistance(double& inches, double& mm) const;
+    long long NextKnifeNumber() const;
+    void AppendOpeningRow(long long knife);
+    void AppendRow(double widthInches, double widthMm, double distanceInches, double distanceMm);
+
+    std::vector<KnifeRow> rows_;
+};

@@ -1,0 +1,189 @@
+#include "controls/number_text.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ReadNumber, ReadsTheLongestDecimalPrefix) {
+    EXPECT_EQ(ReadNumber(""), 0.0);
+    EXPECT_EQ(ReadNumber("-"), 0.0);
+    EXPECT_EQ(ReadNumber("."), 0.0);
+    EXPECT_EQ(ReadNumber("abc"), 0.0);
+    EXPECT_EQ(ReadNumber("e5"), 0.0);
+    EXPECT_EQ(ReadNumber(" 3.5"), 3.5);
+    EXPECT_EQ(ReadNumber("\t\n 7"), 7.0);
+    EXPECT_EQ(ReadNumber("12abc"), 12.0);
+    EXPECT_EQ(ReadNumber("1e2"), 100.0);
+    EXPECT_EQ(ReadNumber("-.5"), -0.5);
+    EXPECT_EQ(ReadNumber("+5"), 5.0);
+    EXPECT_EQ(ReadNumber("  +5"), 5.0);
+    EXPECT_EQ(ReadNumber("5."), 5.0);
+    EXPECT_EQ(ReadNumber("5e"), 5.0);
+    EXPECT_EQ(ReadNumber("5e+"), 5.0);
+    EXPECT_EQ(ReadNumber("1e-"), 1.0);
+    EXPECT_EQ(ReadNumber(".e1"), 0.0);
+    EXPECT_EQ(ReadNumber("2.5E-1x"), 0.25);
+    EXPECT_EQ(ReadNumber("1.2.3"), 1.2);
+    EXPECT_EQ(ReadNumber("- 5"), 0.0);
+}
+
+TEST(ReadNumber, IsDecimalOnly) {
+    EXPECT_EQ(ReadNumber("0x1p3"), 0.0);
+    EXPECT_EQ(ReadNumber("0x10"), 0.0);
+    EXPECT_EQ(ReadNumber("inf"), 0.0);
+    EXPECT_EQ(ReadNumber("-infinity"), 0.0);
+    EXPECT_EQ(ReadNumber("nan"), 0.0);
+    EXPECT_EQ(ReadNumber("1,5"), 1.0);
+}
+
+TEST(ReadNumber, KeepsTheSignOfZero) {
+    EXPECT_TRUE(std::signbit(ReadNumber("-0")));
+    EXPECT_FALSE(std::signbit(ReadNumber("0")));
+}
+
+TEST(ReadNumber, OutOfRangeGoesToInfinityOrZero) {
+    EXPECT_EQ(ReadNumber("1e999999"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ReadNumber("-1e400"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ReadNumber("1e-999999"), 0.0);
+    EXPECT_EQ(ReadNumber("1e99999999999999999999999999"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ReadNumber("0.000001e-99999999999999999999"), 0.0);
+    EXPECT_EQ(ReadNumber("0e99999999"), 0.0);
+    EXPECT_EQ(ReadNumber("4.9e-324"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(ReadNumber("1.7976931348623157e308"), std::numeric_limits<double>::max());
+    // A long run of digits is one number, however long.
+    std::string big(400, '9');
+    EXPECT_EQ(ReadNumber(big), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ReadNumber("0." + std::string(400, '0') + "1e400"), 0.1);
+}
+
+TEST(ReadNumber, SurvivesHostileText) {
+    std::string megabyte(1 << 20, '7');
+    EXPECT_TRUE(std::isinf(ReadNumber(megabyte)));
+    std::string zeros = "0." + std::string(1 << 20, '0') + "5";
+    EXPECT_EQ(ReadNumber(zeros), 0.0);
+    std::string exponent = "1e" + std::string(1 << 20, '9');
+    EXPECT_TRUE(std::isinf(ReadNumber(exponent)));
+    for (int b = 0; b < 256; ++b) {
+        std::string one(1, static_cast<char>(b));
+        const double v = ReadNumber(one);
+        EXPECT_TRUE(v == (b >= '0' && b <= '9' ? b - '0' : 0)) << b;
+    }
+}
+
+TEST(FormatNumber, ShowsFixedDecimalsWithHalvesAwayFromZero) {
+    EXPECT_EQ(FormatNumber("%4.2f", 0.0), "0.00");
+    EXPECT_EQ(FormatNumber("%4.3f", 0.0), "0.000");
+    EXPECT_EQ(FormatNumber("%4.4f", 0.0), "0.0000");
+    EXPECT_EQ(FormatNumber("%4.2f", 1234.5), "1234.50");
+    EXPECT_EQ(FormatNumber("%4.3f", 1.0625), "1.063");
+    EXPECT_EQ(FormatNumber("%4.2f", 0.125), "0.13");
+    EXPECT_EQ(FormatNumber("%4.4f", 0.03125), "0.0313");
+    EXPECT_EQ(FormatNumber("%4.3f", -2.5), "-2.500");
+    EXPECT_EQ(FormatNumber("%4.3f", -1.0625), "-1.063");
+    EXPECT_EQ(FormatNumber("%4.3f", 0.9995), "1.000"); // 0.99950000000000006
+    EXPECT_EQ(FormatNumber("%4.3f", 9.9996), "10.000");
+    EXPECT_EQ(FormatNumber("%4.3f", 595.5936073208331), "595.594");
+    EXPECT_EQ(FormatNumber("%4.3f", 181.53705120000004), "181.537");
+    EXPECT_EQ(FormatNumber("%4.4f", 0.07874015748031496), "0.0787");
+    EXPECT_EQ(FormatNumber("%f", 3.0), "3.000000");
+    EXPECT_EQ(FormatNumber("%4.4f", 0.00005), "0.0001");
+    EXPECT_EQ(FormatNumber("%4.4f", 0.00004999), "0.0000");
+    EXPECT_EQ(FormatNumber("%4.2f", 0.004), "0.00");
+    EXPECT_EQ(FormatNumber("%4.2f", 0.005), "0.01");
+    EXPECT_EQ(FormatNumber("%4.0f", 2.5), "   3");
+    EXPECT_EQ(FormatNumber("%4.3f", -0.0), "-0.000");
+}
+
+TEST(FormatNumber, ShowsOnlySeventeenSignificantDigits) {
+    EXPECT_EQ(FormatNumber("%4.2f", 1e20), "100000000000000000000.00");
+    EXPECT_EQ(FormatNumber("%4.3f", 123456789012345678901.0), "123456789012345680000.000");
+    EXPECT_EQ(FormatNumber("%4.2f", 0.1), "0.10");
+    EXPECT_EQ(FormatNumber("%4.20f", 0.1), "0.10000000000000001000");
+    const std::string max = FormatNumber("%4.4f", std::numeric_limits<double>::max());
+    EXPECT_EQ(max.size(), 309u + 5u);
+    EXPECT_EQ(max.substr(0, 18), "179769313486231570");
+    EXPECT_EQ(max.substr(17, 5), "00000");
+    EXPECT_EQ(FormatNumber("%4.4f", std::numeric_limits<double>::denorm_min()), "0.0000");
+}
+
+TEST(FormatNumber, ShowsNonFiniteValuesAsText) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(FormatNumber("%4.2f", inf), "inf");
+    EXPECT_EQ(FormatNumber("%4.4f", -inf), "-inf");
+    EXPECT_EQ(FormatNumber("%4.3f", std::nan("")), "nan");
+    EXPECT_EQ(FormatNumber("%4.3f", -std::nan("")), "nan");
+}
+
+TEST(FormatNumber, KeepsTextAroundTheConversion) {
+    EXPECT_EQ(FormatNumber("x%4.2fy", 1.0), "x1.00y");
+    EXPECT_EQ(FormatNumber("%4.4f ", 1.0), "1.0000 ");
+    EXPECT_EQ(FormatNumber("100%%: %4.1f", 1.0), "100%:  1.0");
+    EXPECT_EQ(FormatNumber("%d", 2.9), "2");
+    EXPECT_EQ(FormatNumber("%d", -2.9), "-2");
+    EXPECT_EQ(FormatNumber("%", 1.0), "%");
+    EXPECT_EQ(FormatNumber("%q", 1.0), "%q");
+}
+
+TEST(FormatText, FormatsSeveralConversions) {
+    EXPECT_EQ(FormatText("%4.4f inches / %4.4f millimeters", {40.0, 1016.0}),
+              "40.0000 inches / 1016.0000 millimeters");
+    EXPECT_EQ(FormatText("%f inches / %f millimeters", {3.0, 76.2}),
+              "3.000000 inches / 76.200000 millimeters");
+    EXPECT_EQ(FormatText("%s inches / %s mm", {std::string_view("2.5000"),
+                                               std::string_view("63.5000")}),
+              "2.5000 inches / 63.5000 mm");
+    EXPECT_EQ(FormatText("Page %d of %d", {2LL, 3LL}), "Page 2 of 3");
+    EXPECT_EQ(FormatText("Page %d of %d", {1LL}), "Page 1 of 0");
+    EXPECT_EQ(FormatText("%5d|%-5d|%05d", {42LL, 42LL, -42LL}), "   42|42   |-0042");
+    EXPECT_EQ(FormatText("%.3s", {std::string_view("abcdef")}), "abc");
+}
+
+TEST(RoundTo, RoundsThroughTheShownText) {
+    EXPECT_EQ(RoundTo(0.0625, 3), 0.063);
+    EXPECT_EQ(RoundTo(2.00049, 3), 2.0);
+    EXPECT_EQ(RoundTo(0.0000004, 6), 0.0);
+    EXPECT_EQ(RoundTo(0.0000005, 6), 0.0); // 4.9999999999999998e-07 at 17 digits
+    EXPECT_EQ(RoundTo(0.0000015, 6), 0.000002);
+    EXPECT_EQ(RoundTo(-0.0625, 3), -0.063);
+    EXPECT_EQ(RoundTo(2487.87852, 3), 2487.879);
+    EXPECT_TRUE(std::isinf(RoundTo(std::numeric_limits<double>::infinity(), 4)));
+    EXPECT_TRUE(std::isnan(RoundTo(std::nan(""), 4)));
+}
+
+TEST(Factors, AreTheNearestDoublesToTheirReciprocals) {
+    static_assert(kInchesPerMm == 1.0 / 25.4);
+    static_assert(kFeetPerMeter == 1.0 / 0.3048);
+    static_assert(kFeetPerInch == 1.0 / 12.0);
+    static_assert(kLbFt3PerKgM3 == 1.0 / 16.01846);
+    static_assert(kLbIn3PerGCm3 == 1.0 / 27.6799);
+    static_assert(kSpecificGravityPerLbIn3 == 1.0 / 0.0361);
+    static_assert(kCubicFeetPerCubicInch == 1.0 / 1728.0);
+    static_assert(kPoundsPerKg != 1.0 / kKgPerPound);
+    EXPECT_EQ(50.8 * kInchesPerMm, 1.9999999999999998);
+    EXPECT_EQ(FormatNumber("%4.2f", 1000 * kKgPerPound), "453.60");
+    EXPECT_EQ(FormatNumber("%4.2f", ReadNumber("453.60") * kPoundsPerKg), "1000.01");
+}
+
+// Runs only under the comma-decimal locale set up by run_in_comma_locale.sh.
+TEST(CommaLocale, ReadingAndShowingIgnoreTheLocale) {
+    if (std::getenv("ROLLCALC_EXPECT_COMMA_LOCALE") == nullptr) {
+        GTEST_SKIP() << "run through run_in_comma_locale.sh";
+    }
+    ASSERT_NE(std::setlocale(LC_ALL, ""), nullptr);
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_EQ(ReadNumber("1.5"), 1.5);
+    EXPECT_EQ(ReadNumber("1,5"), 1.0);
+    EXPECT_EQ(FormatNumber("%4.3f", 1.0625), "1.063");
+    EXPECT_EQ(FormatText("%4.4f inches / %4.4f millimeters", {0.5, 12.7}),
+              "0.5000 inches / 12.7000 millimeters");
+    EXPECT_EQ(RoundTo(2487.87852, 3), 2487.879);
+}
+
+} // namespace
