@@ -25,7 +25,8 @@ inline constexpr double kLbIn3PerSpecificGravity = 0.0361;
 inline constexpr double kSpecificGravityPerLbIn3 = 27.700831024930746; // nearest double to 1/0.0361
 inline constexpr double kCubicInchesPerCubicFoot = 1728.0;
 inline constexpr double kCubicFeetPerCubicInch = 0.0005787037037037037; // nearest double to 1/1728
-inline constexpr double kSpecificGravityCopy = 1.0; // the two specific gravity boxes copy each other
+// The two specific gravity boxes copy each other.
+inline constexpr double kSpecificGravityCopy = 1.0;
 
 // Reads the text of a box: leading white space, then the longest decimal number prefix
 // (sign, digits with at most one point, optional exponent). No prefix reads as 0; a number beyond

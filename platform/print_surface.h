@@ -9,15 +9,15 @@
 #include <string_view>
 
 struct PrintFontSpec {
-    std::string face;   // "Arial"
-    int height = 0;     // negative: character height in pixels; positive: cell height
-    int weight = 400;   // 400 normal, 700 bold
+    std::string face; // "Arial"
+    int height = 0;   // negative: character height in pixels; positive: cell height
+    int weight = 400; // 400 normal, 700 bold
 };
 
 struct PrintTextMetrics {
-    int height = 0;           // character-cell height
-    int externalLeading = 0;  // extra space the font asks for between lines
-    int aveCharWidth = 0;     // average character width
+    int height = 0;          // character-cell height
+    int externalLeading = 0; // extra space the font asks for between lines
+    int aveCharWidth = 0;    // average character width
 };
 
 class PrintSurface {

@@ -1,0 +1,47 @@
+#include "app/roll_calc_dlg.h"
+
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "controls/styled_static.h"
+#include "res/resources.h"
+#include "res/templates.h"
+
+CRollCalcDlg::CRollCalcDlg(QWidget* owner) : CDialog(MainWindowTemplate(), owner) {}
+
+bool CRollCalcDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    versionLabel_ = Item<CStyledStatic>(1038);
+    headingLabel_ = Item<CStyledStatic>(1058);
+    disclaimerLabel_ = Item<CStyledStatic>(1059);
+
+    for (CStyledStatic* label : {versionLabel_, headingLabel_, disclaimerLabel_}) {
+        label->colour = QColor(0, 0, 0);
+        label->alignment = 1;
+    }
+    disclaimerLabel_->underline = 1;
+
+    setWindowIcon(QIcon(LoadAppIconImage(IDR_MAINFRAME, 16)));
+
+    auto* disclaimer = Item<QTextEdit>(1001);
+    disclaimer->setPlainText(DisclaimerText());
+    QTextCursor cursor(disclaimer->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.mergeBlockFormat(centred);
+    disclaimer->setAccessibleName("Disclaimer");
+
+    connect(Item<QPushButton>(1036), &QPushButton::clicked, this, &CRollCalcDlg::OnRollDiameter);
+    connect(Item<QPushButton>(1028), &QPushButton::clicked, this, &CRollCalcDlg::OnRollWeight);
+    connect(Item<QPushButton>(1037), &QPushButton::clicked, this, &CRollCalcDlg::OnKnifePositions);
+    return true;
+}
+
+// Each opening makes a fresh window, so a calculator never keeps values from an earlier one.
+void CRollCalcDlg::OnRollDiameter() {}
+
+void CRollCalcDlg::OnRollWeight() {}
+
+void CRollCalcDlg::OnKnifePositions() {}

@@ -1,0 +1,26 @@
+// CRollCalcDlg: the main window, from which the three calculators are opened.
+#pragma once
+
+#include "platform/dialog.h"
+
+class CStyledStatic;
+
+class CRollCalcDlg : public CDialog {
+    Q_OBJECT
+
+public:
+    explicit CRollCalcDlg(QWidget* owner = nullptr);
+
+    // The three calculator buttons.
+    void OnRollDiameter();
+    void OnRollWeight();
+    void OnKnifePositions();
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    CStyledStatic* versionLabel_ = nullptr;    // 1038
+    CStyledStatic* headingLabel_ = nullptr;    // 1058
+    CStyledStatic* disclaimerLabel_ = nullptr; // 1059
+};

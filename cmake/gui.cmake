@@ -1,0 +1,40 @@
+# The Qt windows, the platform layer over Qt and the program.
+find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport)
+
+set(CMAKE_AUTOMOC ON)
+set(CMAKE_AUTORCC ON)
+
+add_library(rollcalc_ui STATIC
+    platform/dialog.cpp
+    platform/message_box.cpp
+    platform/shell_open.cpp
+    controls/num_edit.cpp
+    controls/styled_static.cpp
+    controls/link_static.cpp
+    controls/measurement_pair.cpp
+    res/resources.cpp
+    res/main_templates.cpp
+    res/rollcalc.qrc
+    app/roll_calc_dlg.cpp
+    app/about_dlg.cpp
+    app/roll_calc_app.cpp
+    # headers with Q_OBJECT, for moc
+    platform/dialog.h
+    controls/num_edit.h
+    controls/styled_static.h
+    controls/link_static.h
+    controls/measurement_pair.h
+    app/roll_calc_dlg.h
+    app/about_dlg.h
+)
+target_include_directories(rollcalc_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(rollcalc_ui PUBLIC rollcalc_core Qt6::Widgets Qt6::PrintSupport)
+
+# Each calculator adds its window's sources.
+foreach(area roll_length roll_weight slitter report)
+    include(${CMAKE_CURRENT_SOURCE_DIR}/${area}/ui.cmake OPTIONAL)
+endforeach()
+
+add_executable(rollcalc app/main.cpp)
+target_link_libraries(rollcalc PRIVATE rollcalc_ui)
+install(TARGETS rollcalc RUNTIME DESTINATION bin)

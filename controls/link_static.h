@@ -1,0 +1,48 @@
+// CLinkStatic: a label that acts as a hyperlink once SetLinkStyle has been called: blue,
+// underlined, a pointing hand over it, and a press hands its target to the desktop.
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QWidget>
+#include <optional>
+#include <string>
+
+class CLinkStatic : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CLinkStatic(QWidget* parent = nullptr);
+
+    void SetLinkStyle(int kind); // nonzero: web address; 0: mail address
+    void SetTarget(const std::string& target, const std::string& caption);
+    void SetLinkColor(const QColor& colour);
+    void SetUnderline(bool underline);
+
+    QString text() const { return text_; }
+    void setText(const QString& text);
+    void SetTextAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
+
+    int LinkKind() const { return linkKind_; }
+    const std::string& Target() const { return target_; }
+    QColor LinkColor() const { return textColour_; }
+    const QFont& LinkFont() const { return font_; }
+    bool IsLink() const { return cursor_.has_value(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void RedrawNow();
+
+    QColor textColour_;
+    QColor background_;
+    QFont font_;
+    int linkKind_ = 1;
+    std::string target_;
+    std::optional<QCursor> cursor_;
+    QString text_;
+    Qt::Alignment alignment_ = Qt::AlignLeft;
+};

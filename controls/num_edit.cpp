@@ -1,0 +1,102 @@
+#include "controls/num_edit.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+
+#include "controls/number_filter.h"
+#include "controls/number_text.h"
+
+CNumEdit::CNumEdit(QWidget* parent) : QLineEdit(parent) {
+    // Numbers are never split across a selection drag; the context menu stays (paste is allowed).
+    setDragEnabled(false);
+}
+
+void CNumEdit::SetValue(double value) {
+    setText(QString::fromStdString(FormatNumber(format_, value)));
+}
+
+double CNumEdit::GetValue() const {
+    return ReadNumber(text().toStdString());
+}
+
+void CNumEdit::keyPressEvent(QKeyEvent* event) {
+    // The clipboard and undo shortcuts work as in any edit box; pasted text is not filtered.
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Undo) ||
+        event->matches(QKeySequence::Redo)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QString typed = event->text();
+    const int key = event->key();
+    // Keys that arrive as characters go through the filter; navigation, Delete, Tab, Enter and
+    // Escape keep their usual meaning.
+    if (typed.isEmpty() || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape ||
+        key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete ||
+        typed.at(0) == QChar(0x7f)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (key == Qt::Key_Backspace) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    for (QChar ch : typed) {
+        TypeCharacter(ch.unicode());
+    }
+    event->accept();
+}
+
+void CNumEdit::TypeCharacter(char16_t ch) {
+    // The selection goes whether or not the character is then accepted.
+    if (hasSelectedText()) {
+        del();
+    }
+    const QString current = text();
+    std::string ascii;
+    ascii.reserve(static_cast<std::size_t>(current.size()));
+    for (QChar c : current) {
+        ascii.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '?');
+    }
+    if (ch >= 0x80) {
+        return;
+    }
+    const bool withinLimit = typingLimit_ <= 0 || current.size() < typingLimit_;
+    if (withinLimit && AcceptsNumberChar(ascii, static_cast<std::size_t>(cursorPosition()),
+                                         static_cast<char>(ch))) {
+        insert(QString(QChar(ch)));
+    }
+}
+
+void CNumEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // Typing then replaces the old value, however the focus came.
+    selectAll();
+    selectOnMouse_ = event->reason() == Qt::MouseFocusReason;
+    emit gotFocus();
+}
+
+void CNumEdit::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    if (selectOnMouse_) {
+        selectAll();
+    }
+}
+
+void CNumEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (selectOnMouse_) {
+        selectOnMouse_ = false;
+        selectAll();
+    }
+}
+
+void CNumEdit::focusOutEvent(QFocusEvent* event) {
+    selectOnMouse_ = false;
+    QLineEdit::focusOutEvent(event);
+    // A popup (the box's own context menu) does not take the focus away from the window.
+    if (event->reason() != Qt::PopupFocusReason) {
+        emit lostFocus();
+    }
+}

@@ -1,0 +1,451 @@
+#include "platform/dialog.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QTreeView>
+#include <QWindow>
+
+#include "controls/link_static.h"
+#include "controls/num_edit.h"
+#include "controls/styled_static.h"
+#include "res/resources.h"
+
+namespace {
+
+QPointer<QWidget>& MainWindowRef() {
+    static QPointer<QWidget> window;
+    return window;
+}
+
+QString StripMnemonic(const std::string& caption) {
+    QString text = QString::fromStdString(caption);
+    QString out;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) {
+            ++i;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+Qt::Alignment HorizontalAlignment(unsigned style) {
+    if (style & kAlignCenter) {
+        return Qt::AlignHCenter;
+    }
+    if (style & kAlignRight) {
+        return Qt::AlignRight;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+CDialog::CDialog(const DialogTemplate& tmpl, QWidget* owner)
+    : QDialog(nullptr), template_(tmpl), owner_(owner) {}
+
+CDialog::~CDialog() = default;
+
+void CDialog::SetMainWindow(QWidget* window) {
+    MainWindowRef() = window;
+}
+
+QWidget* CDialog::MainWindow() {
+    return MainWindowRef().data();
+}
+
+QFont CDialog::DialogFont(const DialogTemplate& tmpl) {
+    // The classic dialog font is not on this desktop; a metric-compatible sans stands in.
+    QString face = QString::fromStdString(tmpl.fontFace);
+    if (face == "MS Sans Serif" || face == "MS Shell Dlg") {
+        face = "Liberation Sans";
+    }
+    QFont font(face);
+    font.setPointSize(tmpl.pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QRect CDialog::MapDialogRect(int x, int y, int cx, int cy) const {
+    auto mulDiv = [](int value, int mul, int div) {
+        const long long p = static_cast<long long>(value) * mul;
+        return static_cast<int>((p >= 0 ? p + div / 2 : p - div / 2) / div);
+    };
+    return QRect(mulDiv(x, baseX_, 4), mulDiv(y, baseY_, 8), mulDiv(cx, baseX_, 4),
+                 mulDiv(cy, baseY_, 8));
+}
+
+void CDialog::Build() {
+    if (built_) {
+        return;
+    }
+    built_ = true;
+    const QFont font = DialogFont(template_);
+    setFont(font);
+    // Dialog base units as the classic platform takes them: the average width of the 52 letters
+    // (rounded) and the font's cell height.
+    const QFontMetrics metrics(font);
+    const int letters =
+        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    baseX_ = (letters / 26 + 1) / 2;
+    baseY_ = metrics.height();
+
+    setWindowTitle(QString::fromStdString(template_.title));
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::MSWindowsFixedSizeDialogHint;
+    if (template_.style & kSysMenu) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    setWindowFlags(flags);
+    setFixedSize(MapDialogRect(0, 0, template_.cx, template_.cy).size());
+
+    systemMenu_ = new QMenu(this);
+    systemMenu_->setObjectName("systemMenu");
+    AppendSystemMenuItem(SC_CLOSE, tr("&Close"));
+
+    QWidget* previousTabStop = nullptr;
+    for (const ControlTemplate& control : template_.controls) {
+        QWidget* widget = CreateControl(control);
+        if (widget == nullptr) {
+            continue;
+        }
+        if (control.id >= 0) {
+            widget->setObjectName(QString::number(control.id));
+        }
+        if (control.style & kDisabled) {
+            widget->setEnabled(false);
+        }
+        if (control.style & kTabStop) {
+            if (previousTabStop != nullptr) {
+                setTabOrder(previousTabStop, widget);
+            }
+            previousTabStop = widget;
+        }
+    }
+    // Frames and pictures sit beneath the controls they surround.
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QGroupBox*>(w) != nullptr || w->property("picture").toBool()) {
+            w->lower();
+        }
+    }
+}
+
+QWidget* CDialog::CreateControl(const ControlTemplate& c) {
+    const QRect rect = MapDialogRect(c.x, c.y, c.cx, c.cy);
+    const QString caption = QString::fromStdString(c.caption);
+    const bool tabStop = (c.style & kTabStop) != 0;
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton: {
+        auto* button = new QPushButton(caption, this);
+        button->setAutoDefault(false);
+        button->setDefault(c.kind == ControlKind::DefPushButton);
+        button->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        const int id = c.id;
+        connect(button, &QPushButton::clicked, this, [this, id] {
+            if (id == IDOK) {
+                OnOK();
+            } else if (id == IDCANCEL) {
+                OnCancel();
+            }
+        });
+        button->setAccessibleName(StripMnemonic(c.caption));
+        widget = button;
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(caption, this);
+        box->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        box->setAccessibleName(StripMnemonic(c.caption));
+        widget = box;
+        break;
+    }
+    case ControlKind::GroupBox: {
+        auto* group = new QGroupBox(caption, this);
+        group->setFocusPolicy(Qt::NoFocus);
+        group->setAttribute(Qt::WA_TransparentForMouseEvents);
+        group->setAccessibleName(StripMnemonic(c.caption));
+        widget = group;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setText((c.style & kNoPrefix) ? caption : StripMnemonic(c.caption));
+        label->setAlignment(HorizontalAlignment(c.style) | Qt::AlignTop);
+        label->setWordWrap(true);
+        label->setAccessibleName(label->text());
+        widget = label;
+        break;
+    }
+    case ControlKind::StyledLabel: {
+        auto* label = new CStyledStatic(this);
+        label->setText(caption);
+        widget = label;
+        break;
+    }
+    case ControlKind::LinkLabel: {
+        auto* link = new CLinkStatic(this);
+        link->SetTextAlignment(HorizontalAlignment(c.style));
+        link->setText(caption);
+        widget = link;
+        break;
+    }
+    case ControlKind::Edit:
+        if (c.style & kMultiline) {
+            auto* edit = new QTextEdit(this);
+            edit->setReadOnly((c.style & kReadOnly) != 0);
+            edit->setAcceptRichText(false);
+            edit->setTabChangesFocus(true);
+            edit->setFrameShape((c.style & kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            edit->setProperty("alignment", static_cast<int>(HorizontalAlignment(c.style)));
+            edit->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            edit->setAutoFillBackground(false);
+            edit->viewport()->setAutoFillBackground(false);
+            widget = edit;
+        } else {
+            auto* edit = new QLineEdit(this);
+            edit->setReadOnly((c.style & kReadOnly) != 0);
+            edit->setFrame((c.style & kBorder) != 0);
+            edit->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            widget = edit;
+        }
+        break;
+    case ControlKind::NumEdit: {
+        auto* edit = new CNumEdit(this);
+        edit->setFrame(true);
+        edit->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        widget = edit;
+        break;
+    }
+    case ControlKind::Picture: {
+        auto* picture = new QLabel(this);
+        picture->setProperty("picture", true);
+        picture->setFocusPolicy(Qt::NoFocus);
+        if (c.style & kIcon) {
+            picture->setPixmap(LoadAppIconImage(c.resource, 32));
+            picture->setGeometry(QRect(rect.topLeft(), QSize(32, 32)));
+            picture->setAccessibleName("Icon");
+            return picture;
+        }
+        picture->setPixmap(LoadAppBitmap(c.resource, devicePixelRatioF()));
+        picture->setAlignment((c.style & kCenterImage) ? Qt::AlignCenter
+                                                       : Qt::AlignLeft | Qt::AlignTop);
+        if (c.style & (kSunken | kClientEdge)) {
+            picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        } else if (c.style & kBorder) {
+            picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+        }
+        picture->setAccessibleName("Velmarch banner");
+        widget = picture;
+        break;
+    }
+    case ControlKind::ListView: {
+        auto* view = new QTreeView(this);
+        view->setRootIsDecorated(false);
+        view->setItemsExpandable(false);
+        view->setUniformRowHeights(true);
+        view->setAllColumnsShowFocus(true);
+        view->setSelectionBehavior(QAbstractItemView::SelectRows);
+        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->header()->setSectionsClickable((c.style & kNoSortHeader) == 0);
+        view->header()->setSectionsMovable(false);
+        view->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        widget = view;
+        break;
+    }
+    }
+    if (widget != nullptr) {
+        widget->setGeometry(rect);
+    }
+    return widget;
+}
+
+QWidget* CDialog::GetDlgItem(int id) const {
+    return findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+void CDialog::AppendSystemMenuSeparator() {
+    systemMenu_->addSeparator();
+}
+
+void CDialog::AppendSystemMenuItem(unsigned command, const QString& text) {
+    QAction* action = systemMenu_->addAction(text);
+    action->setData(command);
+    connect(action, &QAction::triggered, this, [this, command] { OnSysCommand(command); });
+}
+
+void CDialog::OpenSystemMenu(const QPoint& globalPos) {
+    systemMenu_->popup(globalPos);
+}
+
+bool CDialog::OnInitDialog() {
+    return true;
+}
+
+void CDialog::OnOK() {
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::OnSysCommand(unsigned command) {
+    if ((command & 0xFFF0u) == SC_CLOSE) {
+        OnCancel();
+    }
+}
+
+void CDialog::EndDialog(int result) {
+    ending_ = true;
+    done(result);
+    ending_ = false;
+}
+
+void CDialog::Initialise() {
+    Build();
+    if (initialised_) {
+        return;
+    }
+    initialised_ = true;
+    if (OnInitDialog()) {
+        // The first tab stop that can take the focus gets it.
+        for (const ControlTemplate& control : template_.controls) {
+            if (!(control.style & kTabStop)) {
+                continue;
+            }
+            QWidget* widget = nullptr;
+            for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (control.id >= 0 && w->objectName() == QString::number(control.id)) {
+                    widget = w;
+                    break;
+                }
+            }
+            if (widget != nullptr && widget->isEnabled()) {
+                widget->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
+}
+
+void CDialog::PlaceWindow() {
+    QWidget* owner = owner_ != nullptr ? owner_ : MainWindow();
+    if (owner == this) {
+        owner = nullptr;
+    }
+    if (template_.style & kAtOwnerOrigin) {
+        if (owner != nullptr) {
+            move(owner->mapToGlobal(QPoint(0, 0)));
+        }
+        return;
+    }
+    if (template_.style & kCentered) {
+        QScreen* screen = owner != nullptr ? owner->screen() : this->screen();
+        if (screen != nullptr) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+}
+
+void CDialog::Create() {
+    Initialise();
+    PlaceWindow();
+    show();
+    if (template_.style & kSetForeground) {
+        raise();
+        activateWindow();
+    }
+}
+
+int CDialog::DoModal() {
+    Initialise();
+    PlaceWindow();
+    QPointer<QWidget> owner = owner_ != nullptr ? owner_ : MainWindow();
+    if (owner == this) {
+        owner = nullptr;
+    }
+    if (owner != nullptr) {
+        // Stays above its owner without being its child, so disabling the owner leaves it usable.
+        winId();
+        if (QWindow* handle = windowHandle();
+            handle != nullptr && owner->window()->windowHandle()) {
+            handle->setTransientParent(owner->window()->windowHandle());
+        }
+        owner->setEnabled(false);
+    }
+    setWindowModality(Qt::ApplicationModal);
+    if (template_.style & kSetForeground) {
+        raise();
+        activateWindow();
+    }
+    const int result = exec();
+    if (owner != nullptr) {
+        owner->setEnabled(true);
+        owner->activateWindow();
+    }
+    return result;
+}
+
+void CDialog::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0) {
+        // Enter presses the focused push button, else the default button, else it is plain OK.
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget());
+            focused != nullptr && focused->isEnabled()) {
+            focused->click();
+            return;
+        }
+        for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+            if (button->isDefault() && button->isEnabled()) {
+                button->click();
+                return;
+            }
+        }
+        OnOK();
+        return;
+    }
+    if (key == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        OnCancel();
+        return;
+    }
+    if (key == Qt::Key_Space && (event->modifiers() & Qt::AltModifier)) {
+        OpenSystemMenu(mapToGlobal(QPoint(0, 0)));
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CDialog::closeEvent(QCloseEvent* event) {
+    if (ending_ || !isVisible()) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    // The close box is the system menu's Close command.
+    event->ignore();
+    OnSysCommand(SC_CLOSE);
+}
+
+void CDialog::contextMenuEvent(QContextMenuEvent* event) {
+    OpenSystemMenu(event->globalPos());
+}

@@ -1,0 +1,76 @@
+// CDialog: a modal window built from a dialog template, with the command routing of a classic
+// dialog: OK (default button or Enter) and Cancel (Cancel button, Esc, the close box).
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+
+#include "platform/dialog_template.h"
+
+class QMenu;
+
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr unsigned SC_CLOSE = 0xF060;
+
+class CDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // owner nullptr: the application's main window owns it (if there is one).
+    explicit CDialog(const DialogTemplate& tmpl, QWidget* owner = nullptr);
+    ~CDialog() override;
+
+    // Builds, initialises and runs the window modally; the owner is disabled meanwhile.
+    int DoModal();
+    // Builds, initialises and shows the window without a modal loop (tests, embedding).
+    void Create();
+    void EndDialog(int result);
+
+    QWidget* GetDlgItem(int id) const;
+    template <class T> T* Item(int id) const { return qobject_cast<T*>(GetDlgItem(id)); }
+
+    const DialogTemplate& Template() const { return template_; }
+    // Dialog base units (pixels per 4 horizontal and 8 vertical dialog units).
+    int BaseUnitX() const { return baseX_; }
+    int BaseUnitY() const { return baseY_; }
+    QRect MapDialogRect(int x, int y, int cx, int cy) const;
+
+    // The stand-in for the window's system menu: right-click on the background or Alt+Space.
+    QMenu* SystemMenu() const { return systemMenu_; }
+    void AppendSystemMenuSeparator();
+    void AppendSystemMenuItem(unsigned command, const QString& text);
+    void OpenSystemMenu(const QPoint& globalPos);
+
+    // The window that owns dialogs created without an owner.
+    static void SetMainWindow(QWidget* window);
+    static QWidget* MainWindow();
+    // The font standing in for the templates' dialog font.
+    static QFont DialogFont(const DialogTemplate& tmpl);
+
+protected:
+    // Return true to let the dialog focus its first tab stop.
+    virtual bool OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual void OnSysCommand(unsigned command);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void Build();
+    void Initialise();
+    void PlaceWindow();
+    QWidget* CreateControl(const ControlTemplate& control);
+
+    DialogTemplate template_;
+    QWidget* owner_;
+    QMenu* systemMenu_ = nullptr;
+    int baseX_ = 0;
+    int baseY_ = 0;
+    bool built_ = false;
+    bool initialised_ = false;
+    bool ending_ = false;
+};

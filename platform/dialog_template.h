@@ -1,0 +1,68 @@
+// A dialog template: a window described as data (title, size in dialog units, font and its
+// controls in template order). CDialog builds the widgets from it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class ControlKind {
+    PushButton,
+    DefPushButton,
+    CheckBox,
+    GroupBox,
+    Label,       // plain static text
+    StyledLabel, // CStyledStatic
+    LinkLabel,   // CLinkStatic
+    Edit,        // plain edit box
+    NumEdit,     // CNumEdit
+    Picture,     // a bitmap or an icon resource
+    ListView,    // report-view list
+};
+
+// Control styles, as flags.
+enum ControlStyle : unsigned {
+    kTabStop = 1u << 0,
+    kDisabled = 1u << 1,
+    kAlignCenter = 1u << 2,
+    kAlignRight = 1u << 3,
+    kBorder = 1u << 4,
+    kMultiline = 1u << 5,
+    kReadOnly = 1u << 6,
+    kAutoVScroll = 1u << 7,
+    kAutoHScroll = 1u << 8,
+    kNoPrefix = 1u << 9,
+    kSunken = 1u << 10,     // sunken edge around a picture
+    kClientEdge = 1u << 11, // extra sunken client edge
+    kCenterImage = 1u << 12,
+    kOemConvert = 1u << 13,
+    kNoSortHeader = 1u << 14,
+    kIcon = 1u << 15, // a picture that shows an icon rather than a bitmap
+};
+
+struct ControlTemplate {
+    int id = -1; // -1: a control the code never addresses
+    ControlKind kind = ControlKind::Label;
+    std::string caption;
+    int x = 0, y = 0, cx = 0, cy = 0; // dialog units
+    unsigned style = 0;
+    int resource = 0; // picture resource id
+};
+
+enum DialogStyle : unsigned {
+    kCentered = 1u << 0,      // centred on the screen
+    kSetForeground = 1u << 1, // raised when it opens
+    kSysMenu = 1u << 2,
+    kModalFrame = 1u << 3,
+    kAppWindow = 1u << 4,     // its own task-bar button
+    kAtOwnerOrigin = 1u << 5, // opens at the top-left of its owner's client area
+};
+
+struct DialogTemplate {
+    int id = 0;
+    std::string title;
+    int cx = 0, cy = 0; // dialog units
+    std::string fontFace = "MS Sans Serif";
+    int pointSize = 8;
+    unsigned style = 0;
+    std::vector<ControlTemplate> controls;
+};

@@ -1,0 +1,167 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/about_dlg.h"
+#include "app/roll_calc_dlg.h"
+#include "controls/styled_static.h"
+#include "platform/message_box.h"
+#include "res/resources.h"
+#include "res/templates.h"
+
+namespace {
+
+// Presses a key in whatever modal window is active once the loop has started.
+void PressWhenModal(Qt::Key key) {
+    QTimer::singleShot(0, [key] {
+        QWidget* w = QApplication::activeModalWidget();
+        ASSERT_NE(w, nullptr);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, key);
+    });
+}
+
+TEST(MainWindow, ShowsItsControlsWithTheirCaptions) {
+    CRollCalcDlg dlg;
+    dlg.Create();
+    EXPECT_EQ(dlg.windowTitle(), "Velmarch Roll Calculation Application");
+    EXPECT_EQ(dlg.Item<QPushButton>(1)->text(), "&Close");
+    EXPECT_EQ(dlg.Item<QPushButton>(1036)->text(), "Roll &Diameter");
+    EXPECT_EQ(dlg.Item<QPushButton>(1028)->text(), "Roll &Weight");
+    EXPECT_EQ(dlg.Item<QPushButton>(1037)->text(), "&Knife Positions");
+    EXPECT_TRUE(dlg.Item<QPushButton>(1)->isDefault());
+    // Left to right: Roll Diameter, Roll Weight, Knife Positions, Close.
+    EXPECT_LT(dlg.GetDlgItem(1036)->x(), dlg.GetDlgItem(1028)->x());
+    EXPECT_LT(dlg.GetDlgItem(1028)->x(), dlg.GetDlgItem(1037)->x());
+    EXPECT_LT(dlg.GetDlgItem(1037)->x(), dlg.GetDlgItem(1)->x());
+    EXPECT_EQ(dlg.Item<CStyledStatic>(1038)->text(), "Version 1.00");
+    EXPECT_EQ(dlg.Item<CStyledStatic>(1058)->text(), "IMPORTANT INFORMATION -- Please Read");
+    EXPECT_EQ(dlg.Item<CStyledStatic>(1059)->text(), "DISCLAIMER");
+    EXPECT_FALSE(dlg.windowIcon().isNull());
+}
+
+TEST(MainWindow, StyledHeadingsAreBlackAndCentred) {
+    CRollCalcDlg dlg;
+    dlg.Create();
+    for (int id : {1038, 1058, 1059}) {
+        auto* label = dlg.Item<CStyledStatic>(id);
+        EXPECT_EQ(label->colour, QColor(0, 0, 0)) << id;
+        EXPECT_EQ(label->alignment, 1) << id;
+        EXPECT_EQ(label->weight, 400) << id;
+        EXPECT_EQ(label->underline, id == 1059 ? 1 : 0) << id;
+    }
+}
+
+TEST(MainWindow, DisclaimerIsOneUpperCaseParagraph) {
+    CRollCalcDlg dlg;
+    dlg.Create();
+    auto* box = dlg.Item<QTextEdit>(1001);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isReadOnly());
+    const QString text = box->toPlainText();
+    EXPECT_EQ(text.size(), 1168);
+    EXPECT_EQ(text, text.toUpper());
+    EXPECT_FALSE(text.contains('\n'));
+    EXPECT_EQ(text.count(".  "), 4);
+    EXPECT_TRUE(text.endsWith('.'));
+    EXPECT_EQ(text.count("VELMARCH PRODUCTS LLC"), 4);
+    EXPECT_EQ(box->accessibleName(), "Disclaimer");
+}
+
+TEST(MainWindow, TabOrderAndFirstFocus) {
+    CRollCalcDlg dlg;
+    dlg.Create();
+    QApplication::setActiveWindow(&dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    EXPECT_EQ(QApplication::focusWidget(), dlg.GetDlgItem(1));
+    const int order[] = {1001, 1028, 1036, 1037, 1};
+    for (int id : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), dlg.GetDlgItem(id)) << id;
+    }
+}
+
+TEST(MainWindow, EnterRightAfterStartEndsIt) {
+    CRollCalcDlg dlg;
+    PressWhenModal(Qt::Key_Return);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+}
+
+TEST(MainWindow, EscapeEndsIt) {
+    CRollCalcDlg dlg;
+    PressWhenModal(Qt::Key_Escape);
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+TEST(MainWindow, SystemMenuHasNoAboutEntry) {
+    CRollCalcDlg dlg;
+    dlg.Create();
+    for (QAction* action : dlg.SystemMenu()->actions()) {
+        EXPECT_FALSE(action->text().contains("About")) << action->text().toStdString();
+    }
+}
+
+TEST(MainWindow, EveryFocusableControlHasAName) {
+    CRollCalcDlg dlg;
+    dlg.Create();
+    for (QWidget* w : dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(a, nullptr);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString();
+    }
+}
+
+TEST(AboutBox, ShowsItsVersionAndAnOkButton) {
+    CAboutDlg about;
+    about.Create();
+    EXPECT_EQ(about.windowTitle(), "About velmarch");
+    QStringList texts;
+    for (QLabel* label : about.findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    EXPECT_TRUE(texts.contains("velmarch Version 1.0"));
+    EXPECT_EQ(about.Item<QPushButton>(1)->text(), "OK");
+    EXPECT_TRUE(about.Item<QPushButton>(1)->isDefault());
+    PressWhenModal(Qt::Key_Escape);
+    about.hide();
+    EXPECT_EQ(about.DoModal(), IDCANCEL);
+}
+
+TEST(MessageBox, IsCaptionedWithTheProgramName) {
+    std::vector<MessageRecord> seen;
+    SetMessageSink([&](const MessageRecord& r) { seen.push_back(r); });
+    ShowMessageBox(nullptr, "Only one field can be zero!", MessageIcon::Stop);
+    SetMessageSink({});
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, "gui_tests");
+    EXPECT_EQ(seen[0].text, "Only one field can be zero!");
+    EXPECT_EQ(seen[0].icon, MessageIcon::Stop);
+}
+
+TEST(DialogUnits, GeometryFollowsTheFont) {
+    DialogTemplate small = MainWindowTemplate();
+    DialogTemplate large = small;
+    large.pointSize = 16;
+    CDialog a(small);
+    CDialog b(large);
+    a.Create();
+    b.Create();
+    EXPECT_GT(b.BaseUnitX(), a.BaseUnitX());
+    EXPECT_GT(b.BaseUnitY(), a.BaseUnitY());
+    EXPECT_GT(b.width(), a.width() * 3 / 2);
+    EXPECT_GT(b.GetDlgItem(1)->width(), a.GetDlgItem(1)->width() * 3 / 2);
+    // A control's rectangle is its template rectangle in base units.
+    EXPECT_EQ(a.GetDlgItem(1)->geometry(), a.MapDialogRect(318, 236, 54, 14));
+    EXPECT_EQ(a.width(), a.MapDialogRect(0, 0, 379, 254).width());
+}
+
+} // namespace

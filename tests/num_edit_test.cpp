@@ -1,0 +1,198 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QLineEdit>
+#include <QtTest/QTest>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "controls/measurement_pair.h"
+#include "controls/num_edit.h"
+#include "controls/number_text.h"
+
+namespace {
+
+// A window with three boxes, so that focus can move between them as it does in a calculator.
+class Boxes : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<QDialog>();
+        a = new CNumEdit(window.get());
+        b = new CNumEdit(window.get());
+        c = new CNumEdit(window.get());
+        a->setGeometry(0, 0, 100, 20);
+        b->setGeometry(0, 30, 100, 20);
+        c->setGeometry(0, 60, 100, 20);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        a->setFocus(Qt::OtherFocusReason);
+    }
+
+    // Clears the box and types into it.
+    void Type(CNumEdit* box, const QString& keys) {
+        box->setFocus(Qt::OtherFocusReason);
+        box->clear();
+        QTest::keyClicks(box, keys);
+    }
+
+    void Leave(CNumEdit* box) {
+        box->setFocus(Qt::OtherFocusReason);
+        c->setFocus(Qt::TabFocusReason);
+    }
+
+    std::unique_ptr<QDialog> window;
+    CNumEdit* a = nullptr;
+    CNumEdit* b = nullptr;
+    CNumEdit* c = nullptr;
+};
+
+TEST_F(Boxes, TypingLetsOnlyANumberThrough) {
+    Type(a, "12.5");
+    EXPECT_EQ(a->text(), "12.5");
+    Type(a, "12.5.3");
+    EXPECT_EQ(a->text(), "12.53");
+    Type(a, "-12");
+    QTest::keyClick(a, Qt::Key_Home);
+    QTest::keyClicks(a, "-");
+    EXPECT_EQ(a->text(), "-12");
+    QTest::keyClick(a, Qt::Key_End);
+    QTest::keyClicks(a, "-");
+    EXPECT_EQ(a->text(), "-12");
+    Type(a, "1e-");
+    EXPECT_EQ(a->text(), "1e-");
+    Type(a, "e-5e");
+    EXPECT_EQ(a->text(), "-5e");
+    Type(a, "1.5eE.");
+    EXPECT_EQ(a->text(), "1.5e");
+    Type(a, "x+ aZ!3");
+    EXPECT_EQ(a->text(), "3");
+}
+
+TEST_F(Boxes, PointBeforeTheExponentOnly) {
+    Type(a, "1e5");
+    QTest::keyClick(a, Qt::Key_Home);
+    QTest::keyClick(a, Qt::Key_Right);
+    QTest::keyClicks(a, ".");
+    EXPECT_EQ(a->text(), "1.e5");
+    Type(a, "1e5.");
+    EXPECT_EQ(a->text(), "1e5");
+}
+
+TEST_F(Boxes, FocusSelectsTheWholeTextByTabAndByClick) {
+    a->setText("123.456");
+    b->setText("789");
+    b->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(b->selectedText(), "789");
+    QTest::mouseClick(a, Qt::LeftButton, Qt::NoModifier, QPoint(5, 10));
+    EXPECT_EQ(a->selectedText(), "123.456");
+    // Typing a digit replaces the whole text; a refused letter still deletes the selection.
+    QTest::keyClicks(a, "4");
+    EXPECT_EQ(a->text(), "4");
+    b->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(b, "x");
+    EXPECT_EQ(b->text(), "");
+}
+
+TEST_F(Boxes, SelectedTextMinusAndExponent) {
+    a->setText("123");
+    a->selectAll();
+    QTest::keyClicks(a, "-");
+    EXPECT_EQ(a->text(), "-");
+    a->setText("123");
+    a->selectAll();
+    QTest::keyClicks(a, "e");
+    EXPECT_EQ(a->text(), "");
+}
+
+TEST_F(Boxes, BackspaceDeletesOnce) {
+    Type(a, "1234");
+    QTest::keyClick(a, Qt::Key_Backspace);
+    EXPECT_EQ(a->text(), "123");
+    a->setSelection(1, 2);
+    QTest::keyClick(a, Qt::Key_Backspace);
+    EXPECT_EQ(a->text(), "1");
+}
+
+TEST_F(Boxes, ClipboardAndUndoShortcutsWork) {
+    a->setText("12.5");
+    a->selectAll();
+    QTest::keySequence(a, QKeySequence::Copy);
+    EXPECT_EQ(a->text(), "12.5");
+    EXPECT_EQ(QApplication::clipboard()->text(), "12.5");
+    QTest::keySequence(a, QKeySequence::Cut);
+    EXPECT_EQ(a->text(), "");
+    QTest::keySequence(a, QKeySequence::Undo);
+    EXPECT_EQ(a->text(), "12.5");
+    // Pasted text is not filtered.
+    QApplication::clipboard()->setText("abc 7");
+    b->setFocus(Qt::TabFocusReason);
+    QTest::keySequence(b, QKeySequence::Paste);
+    EXPECT_EQ(b->text(), "abc 7");
+    EXPECT_EQ(b->GetValue(), 0.0);
+}
+
+TEST_F(Boxes, TypingLimitDoesNotCutProgramText) {
+    a->SetTypingLimit(2);
+    Type(a, "-12");
+    EXPECT_EQ(a->text(), "-1");
+    a->SetTypingLimit(12);
+    Type(a, "12345678901234");
+    EXPECT_EQ(a->text(), "123456789012");
+    a->SetFormat("%4.3f");
+    a->SetValue(1e12);
+    EXPECT_EQ(a->text(), "1000000000000.000");
+}
+
+TEST_F(Boxes, FormatAndValue) {
+    EXPECT_EQ(a->Format(), "%4.4f");
+    a->SetValue(0.03125);
+    EXPECT_EQ(a->text(), "0.0313");
+    a->SetFormat("%4.2f");
+    EXPECT_EQ(a->text(), "0.0313"); // a new format changes nothing shown
+    a->SetValue(0.125);
+    EXPECT_EQ(a->text(), "0.13");
+    a->setText(" 3.5abc");
+    EXPECT_EQ(a->GetValue(), 3.5);
+}
+
+TEST_F(Boxes, ClearingPairConvertsOrClears) {
+    a->SetFormat("%4.3f");
+    b->SetFormat("%4.3f");
+    CMeasurementPair::Clearing(a, b);
+    Type(a, "2");
+    Leave(a);
+    EXPECT_EQ(a->text(), "2");
+    EXPECT_EQ(b->text(), "50.800");
+    Type(a, "");
+    Leave(a);
+    EXPECT_EQ(b->text(), "0.000");
+    Type(b, "20");
+    Leave(b);
+    EXPECT_EQ(a->text(), "0.787");
+    a->setText("7");
+    Type(b, "-5");
+    Leave(b);
+    EXPECT_EQ(a->text(), "0.000");
+    EXPECT_EQ(b->text(), "-5");
+}
+
+TEST_F(Boxes, DirectPairAlwaysOverwrites) {
+    a->SetFormat("%4.2f");
+    b->SetFormat("%4.2f");
+    CMeasurementPair::Direct(a, b, kKgPerPound, kPoundsPerKg);
+    Type(a, "1000");
+    Leave(a);
+    EXPECT_EQ(b->text(), "453.60");
+    Leave(b);
+    EXPECT_EQ(a->text(), "1000.01");
+    Type(a, "-2");
+    Leave(a);
+    EXPECT_EQ(b->text(), "-0.91");
+    Type(a, "");
+    Leave(a);
+    EXPECT_EQ(b->text(), "0.00");
+}
+
+} // namespace
