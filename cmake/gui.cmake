@@ -30,8 +30,9 @@ add_library(rollcalc_ui STATIC
 target_include_directories(rollcalc_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(rollcalc_ui PUBLIC rollcalc_core Qt6::Widgets Qt6::PrintSupport)
 
-# Each calculator adds its window's sources.
-foreach(area roll_length roll_weight slitter report)
+# Each calculator adds its window's sources; a narrower list builds fewer of them.
+set(ROLLCALC_AREAS "roll_length;roll_weight;slitter;report" CACHE STRING "Window areas to build")
+foreach(area IN LISTS ROLLCALC_AREAS)
     include(${CMAKE_CURRENT_SOURCE_DIR}/${area}/ui.cmake OPTIONAL)
 endforeach()
 

@@ -6,7 +6,7 @@ add_executable(gui_tests
     main_window_test.cpp
     num_edit_test.cpp
 )
-foreach(area roll_length roll_weight slitter report)
+foreach(area IN LISTS ROLLCALC_AREAS)
     include(${CMAKE_CURRENT_SOURCE_DIR}/${area}_gui_tests.cmake OPTIONAL)
 endforeach()
 target_link_libraries(gui_tests PRIVATE rollcalc_ui Qt6::Test GTest::gtest)
