@@ -8,6 +8,7 @@ add_library(rollcalc_ui STATIC
     platform/dialog.cpp
     platform/message_box.cpp
     platform/shell_open.cpp
+    platform/qt_print_surface.cpp
     controls/num_edit.cpp
     controls/styled_static.cpp
     controls/link_static.cpp

@@ -1,0 +1,152 @@
+#include "platform/qt_print_surface.h"
+
+#include <QFontMetrics>
+#include <QPrinterInfo>
+#include <algorithm>
+
+#include "platform/printer.h"
+
+namespace {
+
+PrintSurfaceSource& Replacement() {
+    static PrintSurfaceSource source;
+    return source;
+}
+
+} // namespace
+
+void SetPrinterSource(PrintSurfaceSource source) {
+    Replacement() = std::move(source);
+}
+
+PrintSurfaceSource DefaultPrinter() {
+    if (Replacement()) {
+        return Replacement();
+    }
+    return [] { return QtPrintSurface::OpenDefault(); };
+}
+
+QtPrintSurface::QtPrintSurface(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
+
+QtPrintSurface::~QtPrintSurface() {
+    if (painter_.isActive()) {
+        painter_.end();
+    }
+}
+
+std::unique_ptr<PrintSurface> QtPrintSurface::OpenDefault() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return nullptr;
+    }
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!printer->isValid()) {
+        return nullptr;
+    }
+    printer->setFullPage(false);
+    return std::make_unique<QtPrintSurface>(std::move(printer));
+}
+
+int QtPrintSurface::PixelsPerInchY() const {
+    return printer_->logicalDpiY();
+}
+
+int QtPrintSurface::PrintableWidth() const {
+    return printer_->width();
+}
+
+PrintSurface::FontHandle QtPrintSurface::CreateFont(const PrintFontSpec& spec) {
+    QFont font(QString::fromStdString(spec.face));
+    font.setStyleHint(QFont::SansSerif);
+    // A negative height asks for the character height, which is Qt's pixel size; a positive one
+    // for the whole cell, taken here as near enough.
+    font.setPixelSize(std::max(1, std::abs(spec.height)));
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
+    const FontHandle handle = nextHandle_++;
+    fonts_[handle] = QFont(font, printer_.get());
+    return handle;
+}
+
+PrintSurface::FontHandle QtPrintSurface::SelectFont(FontHandle font) {
+    const FontHandle previous = selected_;
+    selected_ = font;
+    if (painter_.isActive()) {
+        painter_.setFont(SelectedFont());
+    }
+    return previous;
+}
+
+void QtPrintSurface::DeleteFont(FontHandle font) {
+    if (font != 0) {
+        fonts_.erase(font);
+    }
+}
+
+QFont QtPrintSurface::SelectedFont() const {
+    auto it = fonts_.find(selected_);
+    return it != fonts_.end() ? it->second : QFont(QFont(), printer_.get());
+}
+
+PrintTextMetrics QtPrintSurface::GetTextMetrics() const {
+    const QFontMetrics metrics(SelectedFont(), printer_.get());
+    return PrintTextMetrics{metrics.height(), std::max(0, metrics.leading()),
+                            metrics.averageCharWidth()};
+}
+
+bool QtPrintSurface::StartDoc(std::string_view documentName) {
+    printer_->setDocName(
+        QString::fromUtf8(documentName.data(), static_cast<qsizetype>(documentName.size())));
+    docOpen_ = painter_.begin(printer_.get());
+    if (docOpen_) {
+        painter_.setFont(SelectedFont());
+        painter_.setPen(QPen(Qt::black, 0));
+    }
+    return docOpen_;
+}
+
+bool QtPrintSurface::StartPage() {
+    if (!docOpen_) {
+        return false;
+    }
+    // Beginning the painter opened the first page already.
+    const bool ok = pagesStarted_ == 0 || printer_->newPage();
+    ++pagesStarted_;
+    return ok;
+}
+
+bool QtPrintSurface::EndPage() {
+    return docOpen_;
+}
+
+bool QtPrintSurface::EndDoc() {
+    if (!docOpen_) {
+        return false;
+    }
+    docOpen_ = false;
+    return painter_.end();
+}
+
+void QtPrintSurface::TextOut(int x, int y, std::string_view text) {
+    if (!docOpen_) {
+        return;
+    }
+    const QFontMetrics metrics(painter_.font(), printer_.get());
+    painter_.drawText(QPoint(x, y + metrics.ascent()),
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void QtPrintSurface::MoveTo(int x, int y) {
+    penX_ = x;
+    penY_ = y;
+}
+
+void QtPrintSurface::LineTo(int x, int y) {
+    if (docOpen_ && (x != penX_ || y != penY_)) {
+        // The end point itself is not drawn.
+        const int dx = x > penX_ ? -1 : (x < penX_ ? 1 : 0);
+        const int dy = y > penY_ ? -1 : (y < penY_ ? 1 : 0);
+        painter_.drawLine(penX_, penY_, x + dx, y + dy);
+    }
+    penX_ = x;
+    penY_ = y;
+}
