@@ -210,6 +210,8 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
             auto* edit = new QTextEdit(this);
             edit->setReadOnly((c.style & kReadOnly) != 0);
             edit->setAcceptRichText(false);
+            // A classic multi-line edit box keeps only a hair of space around its text.
+            edit->document()->setDocumentMargin(2);
             edit->setTabChangesFocus(true);
             edit->setFrameShape((c.style & kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
