@@ -1,0 +1,52 @@
+// CSlitterDlg: the Slitter Position Calculator. Slit widths go in as equal slits, one varied
+// slit or a setup increment; the knife positions come out in a five-column list.
+#pragma once
+
+#include <memory>
+
+#include "platform/dialog.h"
+#include "slitter/slit_list.h"
+
+class CNumEdit;
+class CSlitListModel;
+class QCheckBox;
+class QPushButton;
+class QTreeView;
+
+class CSlitterDlg : public CDialog {
+    Q_OBJECT
+
+public:
+    explicit CSlitterDlg(QWidget* owner = nullptr);
+    ~CSlitterDlg() override;
+
+    // The rows as the list shows them, for the report.
+    const CSlitList& KnifeList() const { return knives_; }
+
+    void OnAddSlits();
+    void OnAddSlit();
+    void OnClearAll();
+    void OnPrint();
+
+protected:
+    bool OnInitDialog() override;
+    // The window has no default button; Enter after typing a number must not throw the list away.
+    void OnOK() override;
+
+private:
+    // Shows the list's new rows and, on a refusal, its message.
+    void Finish(const std::string& refusal);
+
+    CSlitList knives_;
+    // Declared after the list so that it goes first.
+    std::unique_ptr<CSlitListModel> model_;
+
+    CNumEdit* countBox_ = nullptr;       // 1040
+    CNumEdit* slitInchBox_ = nullptr;    // 1043
+    CNumEdit* slitMmBox_ = nullptr;      // 1044
+    CNumEdit* nextInchBox_ = nullptr;    // 1045
+    CNumEdit* nextMmBox_ = nullptr;      // 1046
+    QCheckBox* incrementBox_ = nullptr;  // 1056
+    QPushButton* printButton_ = nullptr; // 1000
+    QTreeView* knifeView_ = nullptr;     // 1039
+};
