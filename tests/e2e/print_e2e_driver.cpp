@@ -1,0 +1,773 @@
+// End-to-end print checks, run by print_e2e.sh against its private CUPS queue: each report goes
+// through the real default-printer path (QPrinterInfo, QPrinter, the spooler, a backend that keeps
+// the job), and the kept PDF is read back with poppler's tools and compared with the page layout.
+#include <QApplication>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStyleFactory>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/printer.h"
+#include "platform/qt_print_surface.h"
+#include "report/report_frame.h"
+#include "report/roll_length_report.h"
+#include "report/roll_weight_report.h"
+#include "report/slitter_report.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr auto kJobWait = std::chrono::seconds(30);
+constexpr double kPositionTolerance = 0.5; // points; a line is about 11 points high
+constexpr double kPitchTolerance = 0.1;    // points
+
+// ---------------------------------------------------------------------------------------------
+// Kept jobs
+
+struct KeptJob {
+    int id = 0;
+    std::string title;
+    fs::path pdf;
+};
+
+fs::path JobFolder() {
+    const char* folder = std::getenv("ROLLCALC_E2E_JOBS");
+    return folder != nullptr ? fs::path(folder) : fs::path();
+}
+
+std::set<int> DoneJobs() {
+    std::set<int> ids;
+    for (const fs::directory_entry& entry : fs::directory_iterator(JobFolder())) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("job-") && name.ends_with(".done")) {
+            ids.insert(std::stoi(name.substr(4, name.size() - 9)));
+        }
+    }
+    return ids;
+}
+
+std::string ReadWholeFile(const fs::path& path) {
+    QFile file(QString::fromStdString(path.string()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll().toStdString();
+}
+
+// Waits, bounded, for the one job that a print run started after `before` was taken.
+std::optional<KeptJob> WaitForNewJob(const std::set<int>& before) {
+    const auto deadline = std::chrono::steady_clock::now() + kJobWait;
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::set<int> fresh;
+        for (int id : DoneJobs()) {
+            if (!before.contains(id)) {
+                fresh.insert(id);
+            }
+        }
+        if (fresh.size() > 1) {
+            ADD_FAILURE() << "one print run spooled " << fresh.size() << " jobs";
+        }
+        if (!fresh.empty()) {
+            const int id = *fresh.begin();
+            const fs::path base = JobFolder() / ("job-" + std::to_string(id));
+            return KeptJob{id, ReadWholeFile(base.string() + ".title"), base.string() + ".pdf"};
+        }
+        QThread::msleep(100);
+    }
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reading the PDF back
+
+struct Word {
+    double xMin = 0;
+    double yMin = 0;
+    double xMax = 0;
+    double yMax = 0;
+    std::string text;
+};
+using PageWords = std::vector<Word>;
+
+std::string RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        ADD_FAILURE() << program.toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
+        process.kill();
+        process.waitForFinished(5000);
+        return {};
+    }
+    return process.readAllStandardOutput().toStdString();
+}
+
+std::string UnescapeXml(std::string text) {
+    static const std::pair<const char*, const char*> kEntities[] = {
+        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
+    for (const auto& [entity, plain] : kEntities) {
+        for (std::size_t at = text.find(entity); at != std::string::npos;
+             at = text.find(entity, at + 1)) {
+            text.replace(at, std::strlen(entity), plain);
+        }
+    }
+    return text;
+}
+
+// Every word of every page, in points from the paper's top-left corner.
+std::vector<PageWords> ReadWords(const fs::path& pdf) {
+    const std::string xhtml =
+        RunTool("pdftotext", {"-bbox", QString::fromStdString(pdf.string()), "-"});
+    static const QRegularExpression kWord(
+        R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">(.*)</word>)re");
+    std::vector<PageWords> pages;
+    std::istringstream lines(xhtml);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("<page ") != std::string::npos) {
+            pages.emplace_back();
+            continue;
+        }
+        const QRegularExpressionMatch match = kWord.match(QString::fromStdString(line));
+        if (match.hasMatch() && !pages.empty()) {
+            pages.back().push_back(Word{match.captured(1).toDouble(), match.captured(2).toDouble(),
+                                        match.captured(3).toDouble(), match.captured(4).toDouble(),
+                                        UnescapeXml(match.captured(5).toStdString())});
+        }
+    }
+    return pages;
+}
+
+struct PdfFont {
+    std::string name;
+    bool embedded = false;
+};
+
+std::vector<PdfFont> ReadFonts(const fs::path& pdf) {
+    const std::string table = RunTool("pdffonts", {QString::fromStdString(pdf.string())});
+    std::vector<PdfFont> fonts;
+    std::istringstream lines(table);
+    std::string line;
+    std::getline(lines, line); // headings
+    std::getline(lines, line); // dashes
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::vector<std::string> words;
+        for (std::string word; fields >> word;) {
+            words.push_back(word);
+        }
+        if (words.size() < 5) {
+            continue;
+        }
+        std::string name = words[0];
+        if (name.size() > 7 && name[6] == '+') {
+            name = name.substr(7); // subset tag
+        }
+        // Columns from the right: emb sub uni object-number generation.
+        fonts.push_back(PdfFont{name, words[words.size() - 5] == "yes"});
+    }
+    return fonts;
+}
+
+// A grey map of part of a page, for the lines that pdftotext does not see.
+struct GreyBand {
+    int x = 0; // the band's corner on the page, in pixels at the rendering resolution
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    std::string pixels;
+    bool Dark(int pageX, int pageY) const {
+        return static_cast<unsigned char>(pixels[(pageY - y) * width + (pageX - x)]) < 128;
+    }
+};
+
+// Rendered without smoothing at the printer's own resolution, so one printer pixel is one pixel.
+GreyBand RenderBand(const fs::path& pdf, int page, int dpi, int x, int y, int width, int height) {
+    const fs::path prefix = pdf.parent_path() / ("band-" + pdf.stem().string());
+    RunTool("pdftoppm", {"-gray",
+                         "-aa",
+                         "no",
+                         "-aaVector",
+                         "no",
+                         "-r",
+                         QString::number(dpi),
+                         "-f",
+                         QString::number(page),
+                         "-l",
+                         QString::number(page),
+                         "-x",
+                         QString::number(x),
+                         "-y",
+                         QString::number(y),
+                         "-W",
+                         QString::number(width),
+                         "-H",
+                         QString::number(height),
+                         "-singlefile",
+                         QString::fromStdString(pdf.string()),
+                         QString::fromStdString(prefix.string())});
+    const std::string pgm = ReadWholeFile(prefix.string() + ".pgm");
+    GreyBand band{x, y, 0, 0, {}};
+    std::istringstream header(pgm);
+    std::string magic;
+    int maxValue = 0;
+    header >> magic >> band.width >> band.height >> maxValue;
+    const std::size_t start = static_cast<std::size_t>(header.tellg()) + 1;
+    const std::size_t size = static_cast<std::size_t>(band.width) * band.height;
+    if (magic != "P5" || maxValue != 255 || band.width != width || band.height != height ||
+        start + size > pgm.size()) {
+        ADD_FAILURE() << "pdftoppm gave no 8-bit grey map of " << width << " x " << height;
+        return GreyBand{};
+    }
+    band.pixels = pgm.substr(start, size);
+    return band;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The page as laid out: the measures of the default printer and where each text must stand
+
+struct PageGeometry {
+    double dpiX = 0;
+    double dpiY = 0;
+    double leftPt = 0; // printable area's corner on the paper, in points
+    double topPt = 0;
+    double paperWidthPt = 0;
+    int em = 0; // character height of the 10-point fonts, in printer pixels
+    int W = 0, h = 0, a = 0;
+    QFont normal;
+    QFont bold;
+    std::unique_ptr<QPrinter> printer; // the default printer, never begun: for measuring only
+
+    double X(int px) const { return leftPt + px * 72.0 / dpiX; }
+    double Y(int px) const { return topPt + px * 72.0 / dpiY; }
+    int L() const { return 5 * a; }
+    int R() const { return W - 5 * a; }
+};
+
+PageGeometry MeasureDefaultPrinter() {
+    PageGeometry g;
+    std::unique_ptr<PrintSurface> surface = QtPrintSurface::OpenDefault();
+    auto* qt = dynamic_cast<QtPrintSurface*>(surface.get());
+    if (qt == nullptr) {
+        ADD_FAILURE() << "the default printer could not be opened";
+        return g;
+    }
+    g.dpiY = surface->PixelsPerInchY();
+    g.dpiX = qt->Printer().logicalDpiX();
+    const QRectF page = qt->Printer().pageRect(QPrinter::Point);
+    g.leftPt = page.left();
+    g.topPt = page.top();
+    g.paperWidthPt = qt->Printer().paperRect(QPrinter::Point).width();
+    g.W = surface->PrintableWidth();
+    g.em = -ReportFontHeight(surface->PixelsPerInchY());
+    const PrintSurface::FontHandle font = surface->CreateFont(PrintFontSpec{"Arial", -g.em, 400});
+    surface->SelectFont(font);
+    const PrintTextMetrics metrics = surface->GetTextMetrics();
+    g.h = metrics.height + metrics.externalLeading;
+    g.a = metrics.aveCharWidth;
+
+    g.printer =
+        std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    for (QFont* f : {&g.normal, &g.bold}) {
+        *f = QFont("Arial");
+        f->setPixelSize(g.em);
+        f->setWeight(f == &g.bold ? QFont::Bold : QFont::Normal);
+    }
+    return g;
+}
+
+struct Expected {
+    int x = 0; // printer pixels, as the layout gives them
+    int y = 0;
+    std::string text;
+    bool bold = false;
+};
+
+std::vector<std::string> SplitBlanks(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+std::string Trimmed(std::string text) {
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return text;
+}
+
+// Finds each expected text on the page: its first word where the layout puts the cell's top-left
+// corner, its other words following on that line, and its width that of the text in its font.
+// Every word on the page must belong to an expected text. Gives the top of each text found.
+std::vector<double> CheckPage(const PageWords& words, const std::vector<Expected>& expected,
+                              const PageGeometry& g, const std::string& where) {
+    std::vector<double> tops;
+    std::vector<bool> used(words.size(), false);
+    for (const Expected& e : expected) {
+        SCOPED_TRACE(where + ": \"" + e.text + "\"");
+        const double x = g.X(e.x);
+        const double y = g.Y(e.y);
+        // The words of this line, left to right.
+        std::vector<std::size_t> line;
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            if (std::abs(words[i].yMin - y) <= kPositionTolerance) {
+                line.push_back(i);
+            }
+        }
+        std::sort(line.begin(), line.end(),
+                  [&](std::size_t l, std::size_t r) { return words[l].xMin < words[r].xMin; });
+        auto first = std::find_if(line.begin(), line.end(), [&](std::size_t i) {
+            return std::abs(words[i].xMin - x) <= kPositionTolerance;
+        });
+        if (first == line.end()) {
+            ADD_FAILURE() << "no text starts at (" << x << ", " << y << ") points";
+            tops.push_back(NAN);
+            continue;
+        }
+        const QFontMetricsF metrics(e.bold ? g.bold : g.normal, g.printer.get());
+        const auto advance = [&](const std::string& text) {
+            return metrics.horizontalAdvance(QString::fromStdString(text)) * 72.0 / g.dpiX;
+        };
+        // A text that runs on past the paper's right edge is cut there, as on paper: what can be
+        // read back are the characters that start on the sheet.
+        std::string visible = Trimmed(e.text);
+        for (std::size_t n = 1; n < visible.size(); ++n) {
+            if (x + advance(visible.substr(0, n)) > g.paperWidthPt) {
+                visible.resize(n);
+                break;
+            }
+        }
+        const std::vector<std::string> want = SplitBlanks(visible);
+        std::vector<std::string> got;
+        auto it = first;
+        for (std::size_t n = 0; n < want.size() && it != line.end(); ++n, ++it) {
+            got.push_back(words[*it].text);
+            used[*it] = true;
+        }
+        EXPECT_EQ(got, want);
+        tops.push_back(words[*first].yMin);
+        if (got == want) {
+            const double width = words[*std::prev(it)].xMax - words[*first].xMin;
+            const double wantWidth = advance(visible);
+            // A wrong face or weight shows as a width off by several per cent.
+            EXPECT_NEAR(width, wantWidth, 0.005 * wantWidth + 0.3) << (e.bold ? "bold" : "normal");
+        }
+    }
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        EXPECT_TRUE(used[i]) << where << ": unexpected text \"" << words[i].text << "\" at ("
+                             << words[i].xMin << ", " << words[i].yMin << ")";
+    }
+    return tops;
+}
+
+void CheckEqualPitch(const std::vector<double>& tops, int pitchPx, const PageGeometry& g,
+                     const std::string& where) {
+    const double pitch = pitchPx * 72.0 / g.dpiY;
+    for (std::size_t i = 1; i < tops.size(); ++i) {
+        EXPECT_NEAR(tops[i] - tops[i - 1], pitch, kPitchTolerance)
+            << where << ": rows " << i << " and " << i + 1;
+    }
+}
+
+// The rule under the headings: exactly three full pixel rows, 19h to 19h + 2, from L up to R.
+// (The headings' descenders may reach into the band from above, but never across it.)
+void CheckRule(const fs::path& pdf, int page, const PageGeometry& g) {
+    SCOPED_TRACE("rule on page " + std::to_string(page));
+    const int dpi = static_cast<int>(std::lround(g.dpiY));
+    // One printer pixel to one rendered pixel.
+    ASSERT_EQ(std::lround(g.dpiX), dpi);
+    const int left = static_cast<int>(std::lround(g.leftPt * dpi / 72.0)) + g.L();
+    const int right = static_cast<int>(std::lround(g.leftPt * dpi / 72.0)) + g.R();
+    const int rule = static_cast<int>(std::lround(g.topPt * dpi / 72.0)) + 19 * g.h;
+    const GreyBand band = RenderBand(pdf, page, dpi, left - 8, rule - 4, right - left + 16, 12);
+    if (band.width == 0) {
+        return;
+    }
+    std::vector<int> darkRows;
+    for (int y = band.y; y < band.y + band.height; ++y) {
+        int dark = 0;
+        for (int x = left + 1; x < right - 1; ++x) {
+            dark += band.Dark(x, y);
+        }
+        if (dark == right - left - 2) {
+            darkRows.push_back(y);
+            // From L to R, give or take the pixel that rendering may round either way.
+            EXPECT_FALSE(band.Dark(left - 2, y)) << "row " << y;
+            EXPECT_FALSE(band.Dark(right + 1, y)) << "row " << y;
+        }
+    }
+    ASSERT_EQ(darkRows.size(), 3u) << "rows dark from L to R";
+    EXPECT_NEAR(darkRows[0], rule, 1);
+    EXPECT_EQ(darkRows[2] - darkRows[0], 2);
+}
+
+void CheckFonts(const fs::path& pdf) {
+    const std::vector<PdfFont> fonts = ReadFonts(pdf);
+    std::set<std::string> names;
+    for (const PdfFont& font : fonts) {
+        EXPECT_TRUE(font.embedded) << font.name;
+        names.insert(font.name);
+    }
+    // Arial itself or its metric twin, in the regular and the bold weight and nothing else.
+    const bool liberation = names == std::set<std::string>{"LiberationSans", "LiberationSans-Bold"};
+    const bool arial = names == std::set<std::string>{"ArialMT", "Arial-BoldMT"};
+    EXPECT_TRUE(liberation || arial)
+        << "fonts in the document: " << ::testing::PrintToString(names);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Date and time texts, written out here rather than taken from the report code
+
+std::string TwoDigits(int n) {
+    return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10);
+}
+
+std::pair<std::string, std::string> DateTimeTexts(const std::tm& t) {
+    const int hour = t.tm_hour % 12 == 0 ? 12 : t.tm_hour % 12;
+    return {"DATE " + TwoDigits(t.tm_mon + 1) + "/" + TwoDigits(t.tm_mday) + "/" +
+                std::to_string(t.tm_year + 1900),
+            "TIME " + TwoDigits(hour) + ":" + TwoDigits(t.tm_min) +
+                (t.tm_hour < 12 ? " AM" : " PM")};
+}
+
+// The date and time a page shows: the words at the top left and the top right.
+std::pair<std::string, std::string> ShownDateTime(const PageWords& words, const PageGeometry& g) {
+    std::string date;
+    std::string time;
+    // The word after each label on the same line.
+    for (const char* label : {"DATE", "TIME"}) {
+        const auto at = std::find_if(words.begin(), words.end(), [&](const Word& w) {
+            return w.text == label && std::abs(w.yMin - g.Y(0)) <= kPositionTolerance;
+        });
+        if (at == words.end()) {
+            continue;
+        }
+        std::vector<const Word*> after;
+        for (const Word& w : words) {
+            if (std::abs(w.yMin - at->yMin) <= kPositionTolerance && w.xMin > at->xMin) {
+                after.push_back(&w);
+            }
+        }
+        std::sort(after.begin(), after.end(),
+                  [](const Word* l, const Word* r) { return l->xMin < r->xMin; });
+        const bool isDate = std::string(label) == "DATE";
+        std::string& text = isDate ? date : time;
+        text = label;
+        const std::size_t count = isDate ? 1 : 2;
+        for (std::size_t i = 0; i < count && i < after.size(); ++i) {
+            text += " " + after[i]->text;
+        }
+    }
+    return {date, time};
+}
+
+struct RunClock {
+    std::tm before{};
+    std::tm after{};
+};
+
+std::tm Now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+// The page header of every report: expected texts in drawing order.
+std::vector<Expected> Header(const PageGeometry& g, const std::pair<std::string, std::string>& dt,
+                             const std::string& title, const std::vector<Expected>& headings) {
+    const int a = g.a;
+    const int h = g.h;
+    std::vector<Expected> e = {
+        {g.L(), 0, dt.first, false},
+        {g.R() - 13 * a, 0, dt.second, false},
+        {10 * a, 4 * h, "Velmarch Products LLC", false},
+        {10 * a, 5 * h, "1820 Spindle Mill Road", false},
+        {10 * a, 6 * h, "Harrow Falls, WI 54999", false},
+        {10 * a, 7 * h, "Telephone (920) 555-0147", false},
+        {60 * a, 6 * h, "Job Name / Number: _________________________________________________",
+         false},
+        {g.W / 2 - static_cast<int>(title.size() / 2) * a, 0, title, true},
+    };
+    e.insert(e.end(), headings.begin(), headings.end());
+    return e;
+}
+
+// Checks the header's date and time against the clock around the run; gives the texts shown.
+std::pair<std::string, std::string> CheckDateTime(const PageWords& words, const PageGeometry& g,
+                                                  const RunClock& clock) {
+    const auto shown = ShownDateTime(words, g);
+    const auto early = DateTimeTexts(clock.before);
+    const auto late = DateTimeTexts(clock.after);
+    EXPECT_TRUE(shown == early || shown == late)
+        << "shown " << shown.first << " " << shown.second << ", expected " << early.first << " "
+        << early.second << " (or " << late.first << " " << late.second << ")";
+    return shown;
+}
+
+// ---------------------------------------------------------------------------------------------
+// What is printed: small windows of our own that hold values as the calculators' boxes do
+
+class Boxes : public BoxReader {
+public:
+    explicit Boxes(std::map<int, double> values) : values_(std::move(values)) {}
+    double GetValue(int id) const override {
+        const auto it = values_.find(id);
+        return it != values_.end() ? it->second : 0.0;
+    }
+
+private:
+    std::map<int, double> values_;
+};
+
+class KnifeWindow : public SlitterReportWindow {
+public:
+    const CSlitList& KnifeList() const override { return list; }
+    void EnableWindow(bool enable) override { enabled.push_back(enable); }
+    CSlitList list;
+    std::vector<bool> enabled;
+};
+
+struct Printed {
+    KeptJob job;
+    std::vector<PageWords> pages;
+    RunClock clock;
+};
+
+// Runs one print and brings back what the spooler got.
+template <class PrintRun> std::optional<Printed> PrintAndKeep(PrintRun run) {
+    const std::set<int> before = DoneJobs();
+    Printed printed;
+    printed.clock.before = Now();
+    run();
+    printed.clock.after = Now();
+    const std::optional<KeptJob> job = WaitForNewJob(before);
+    if (!job) {
+        ADD_FAILURE() << "no job reached the backend within " << kJobWait.count() << " s";
+        return std::nullopt;
+    }
+    printed.job = *job;
+    printed.pages = ReadWords(job->pdf);
+    return printed;
+}
+
+const char* const kRollTitle = "Velmarch Products Roll Calculation Report";
+
+std::vector<Expected> RollHeadings(const PageGeometry& g) {
+    return {{5 * g.a, 18 * g.h, "Figure", true}, {60 * g.a, 18 * g.h, "Measurement", true}};
+}
+
+// Rows of label and measurement at 20h, 22h, ...; checks the page and the row pitch.
+void CheckRollReport(const Printed& printed, const PageGeometry& g,
+                     const std::vector<std::pair<std::string, std::string>>& rows) {
+    EXPECT_EQ(printed.job.title, "Roll Calculations");
+    ASSERT_EQ(printed.pages.size(), 1u);
+    const PageWords& words = printed.pages[0];
+    const auto dt = CheckDateTime(words, g, printed.clock);
+    std::vector<Expected> expected = Header(g, dt, kRollTitle, RollHeadings(g));
+    const std::size_t firstRow = expected.size();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const int y = static_cast<int>(20 + 2 * r) * g.h;
+        expected.push_back({g.L(), y, rows[r].first, false});
+        expected.push_back({60 * g.a, y, rows[r].second, false});
+    }
+    const std::vector<double> tops = CheckPage(words, expected, g, "page 1");
+    std::vector<double> labelTops;
+    std::vector<double> valueTops;
+    for (std::size_t i = firstRow; i < tops.size(); i += 2) {
+        labelTops.push_back(tops[i]);
+        valueTops.push_back(tops[i + 1]);
+    }
+    CheckEqualPitch(labelTops, 2 * g.h, g, "labels");
+    CheckEqualPitch(valueTops, 2 * g.h, g, "measurements");
+    CheckRule(printed.job.pdf, 1, g);
+    CheckFonts(printed.job.pdf);
+}
+
+class PrintE2E : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { geometry_ = new PageGeometry(MeasureDefaultPrinter()); }
+    static void TearDownTestSuite() {
+        delete geometry_;
+        geometry_ = nullptr;
+    }
+    const PageGeometry& G() const { return *geometry_; }
+    static PageGeometry* geometry_;
+};
+PageGeometry* PrintE2E::geometry_ = nullptr;
+
+// The measures must be Arial's: 2048 units to the em, ascent 1854, descent 434, line gap 67,
+// average width 904 (Liberation Sans matches every one of them).
+TEST_F(PrintE2E, DefaultPrinterHasArialMeasures) {
+    const int em = G().em;
+    const auto units = [em](int u) { return static_cast<int>(std::lround(u * em / 2048.0)); };
+    EXPECT_EQ(em, static_cast<int>(std::lround(10.0 * G().dpiY / 72.0)));
+    EXPECT_NEAR(G().h, units(1854) + units(434) + units(67), 1);
+    EXPECT_NEAR(G().a, units(904), 1);
+    EXPECT_GT(G().W, 0);
+}
+
+TEST_F(PrintE2E, RollLengthReport) {
+    const Boxes boxes({{1001, 1500},
+                       {1002, 457.2},
+                       {1003, 3},
+                       {1004, 76.2},
+                       {1005, 40},
+                       {1006, 1016},
+                       {1007, 0.03125},
+                       {1008, 0.794}});
+    const auto printed = PrintAndKeep([&] { PrintRollLengthReport(boxes, DefaultPrinter()); });
+    ASSERT_TRUE(printed);
+    CheckRollReport(*printed, G(),
+                    {
+                        {"1.  Roll Diameter..............................................",
+                         "40.0000 inches / 1016.0000 millimeters"},
+                        {"2.  Core Diameter............................................",
+                         "3.000000 inches / 76.200000 millimeters"},
+                        {"3.  Roll Length.................................................",
+                         "1500.0000 feet / 457.2000 meters"},
+                        {"4.  Material Thickness......................................",
+                         "0.0313 inches / 0.7940 millimeters"},
+                    });
+}
+
+TEST_F(PrintE2E, RollWeightReport) {
+    const Boxes boxes({{1013, 40},
+                       {1014, 1016},
+                       {1015, 3},
+                       {1016, 76.2},
+                       {1017, 60},
+                       {1018, 1524},
+                       {1019, 1250},
+                       {1020, 567},
+                       {1022, 0.92},
+                       {1023, 57.4},
+                       {1024, 919.4},
+                       {1025, 0.0332},
+                       {1026, 0.9194}});
+    const auto printed = PrintAndKeep([&] { PrintRollWeightReport(boxes, DefaultPrinter()); });
+    ASSERT_TRUE(printed);
+    CheckRollReport(
+        *printed, G(),
+        {
+            {"1.  Roll Diameter..........................................................",
+             "40.000 inches / 1016.000 millimeters"},
+            {"2.  Core Diameter........................................................",
+             "3.000 inches / 76.200 millimeters"},
+            {"3.  Web Width..............................................................",
+             "60.000 inches / 1524.000 millimeters"},
+            {"4.  Roll Weight (Lbs)....................................................",
+             "1250.00 pounds"},
+            {"5.  Roll Weight (kg)......................................................",
+             "567.00 kilograms"},
+            {"6.  Specific Gravity.......................................................",
+             "0.9200"},
+            {"7.  Lbs / Cubic Feet......................................................",
+             "57.4000"},
+            {"8.  Lbs / Cubic Inches...................................................", "0.0332"},
+            {"9.  Kilograms / Cubic Meter...........................................", "919.4000"},
+            {"10.  Grams / Cubic Centimeter......................................", "0.9194"},
+        });
+}
+
+// Forty knives a page: 41 rows make two pages, the last row alone at the top of the second.
+TEST_F(PrintE2E, SlitterReportOfFortyOneRowsOnTwoPages) {
+    KnifeWindow window;
+    ASSERT_EQ(window.list.AddEqualSlits(40, 1.0, 25.4), "");
+    ASSERT_EQ(window.list.RowCount(), 41u);
+    const auto printed = PrintAndKeep([&] { PrintSlitterReport(window, DefaultPrinter()); });
+    ASSERT_TRUE(printed);
+    EXPECT_EQ(window.enabled, (std::vector<bool>{false, true}));
+    EXPECT_EQ(printed->job.title, "Slitter Calculations");
+    ASSERT_EQ(printed->pages.size(), 2u);
+
+    const PageGeometry& g = G();
+    const std::vector<Expected> headings = {{5 * g.a, 18 * g.h, "Position", true},
+                                            {30 * g.a, 18 * g.h, "Slit Width ", true},
+                                            {75 * g.a, 18 * g.h, "Distance ", true}};
+    // Knife 1 is the opening row at 0; knife k stands k - 1 inches (25.4 mm each) from it.
+    const auto knifeRow = [](int knife) {
+        const int tenthsMm = (knife - 1) * 254;
+        const std::string width =
+            knife == 1 ? "0.0000 inches / 0.0000 mm" : "1.0000 inches / 25.4000 mm";
+        return std::vector<std::string>{std::to_string(knife), width,
+                                        std::to_string(knife - 1) + ".0000 inches / " +
+                                            std::to_string(tenthsMm / 10) + "." +
+                                            std::to_string(tenthsMm % 10) + "000 mm"};
+    };
+    std::pair<std::string, std::string> firstDateTime;
+    int knife = 1;
+    for (int page = 1; page <= 2; ++page) {
+        const PageWords& words = printed->pages[page - 1];
+        const auto dt = CheckDateTime(words, g, printed->clock);
+        if (page == 1) {
+            firstDateTime = dt;
+        } else {
+            EXPECT_EQ(dt, firstDateTime) << "every page carries the run's date and time";
+        }
+        std::vector<Expected> expected =
+            Header(g, dt, "Velmarch Products Slitter Position Report", headings);
+        const std::size_t firstRow = expected.size();
+        const int rows = page == 1 ? 40 : 1;
+        for (int k = 0; k < rows; ++k, ++knife) {
+            const std::vector<std::string> cells = knifeRow(knife);
+            const int y = (20 + k) * g.h;
+            expected.push_back({g.L(), y, cells[0], false});
+            expected.push_back({30 * g.a, y, cells[1], false});
+            expected.push_back({75 * g.a, y, cells[2], false});
+        }
+        const std::string footer = "Page " + std::to_string(page) + " of 2";
+        expected.push_back(
+            {g.W / 2 - static_cast<int>(footer.size() / 2) * g.a, 62 * g.h, footer, false});
+        const std::string where = "page " + std::to_string(page);
+        const std::vector<double> tops = CheckPage(words, expected, g, where);
+        std::vector<double> rowTops;
+        for (std::size_t i = firstRow; i + 1 < tops.size(); i += 3) {
+            rowTops.push_back(tops[i]);
+        }
+        CheckEqualPitch(rowTops, g.h, g, where);
+        CheckRule(printed->job.pdf, page, g);
+    }
+    CheckFonts(printed->job.pdf);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    ::testing::InitGoogleTest(&argc, argv);
+    // Only ever print to the queue the script set up, never to a real printer.
+    const char* queue = std::getenv("ROLLCALC_E2E_QUEUE");
+    if (JobFolder().empty() || queue == nullptr ||
+        QPrinterInfo::defaultPrinter().printerName() != QString::fromUtf8(queue)) {
+        std::fprintf(stderr, "print_e2e_driver runs under print_e2e.sh, which sets up its own "
+                             "spooler and default queue\n");
+        return 2;
+    }
+    return RUN_ALL_TESTS();
+}
