@@ -14,8 +14,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QTextEdit>
-#include <QTreeView>
 #include <QWindow>
 
 #include "controls/link_static.h"
@@ -259,16 +259,27 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
         break;
     }
     case ControlKind::ListView: {
-        auto* view = new QTreeView(this);
-        view->setRootIsDecorated(false);
-        view->setItemsExpandable(false);
-        view->setUniformRowHeights(true);
-        view->setAllColumnsShowFocus(true);
+        // A table rather than a tree: a tree view lays every row out again whenever rows are
+        // inserted, a table with one fixed row height takes on just the new ones, so a long list
+        // stays quick to grow.
+        auto* view = new QTableView(this);
+        view->setShowGrid(false);
+        view->setWordWrap(false);
+        view->setCornerButtonEnabled(false);
+        view->setTabKeyNavigation(false);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->header()->setSectionsClickable((c.style & kNoSortHeader) == 0);
-        view->header()->setSectionsMovable(false);
+        view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+        QHeaderView* rows = view->verticalHeader();
+        rows->hide();
+        rows->setSectionResizeMode(QHeaderView::Fixed);
+        rows->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
+        QHeaderView* columns = view->horizontalHeader();
+        columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        columns->setHighlightSections(false);
+        columns->setSectionsClickable((c.style & kNoSortHeader) == 0);
+        columns->setSectionsMovable(false);
         view->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
         widget = view;
         break;
