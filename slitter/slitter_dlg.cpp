@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTreeView>
+#include <QTableView>
 #include <climits>
 #include <cmath>
 
@@ -52,7 +52,7 @@ bool CSlitterDlg::OnInitDialog() {
     nextMmBox_ = Item<CNumEdit>(1046);
     incrementBox_ = Item<QCheckBox>(1056);
     printButton_ = Item<QPushButton>(1000);
-    knifeView_ = Item<QTreeView>(1039);
+    knifeView_ = Item<QTableView>(1039);
 
     setWindowIcon(QIcon(LoadAppIconImage(IDR_MAINFRAME, 16)));
 
@@ -69,7 +69,7 @@ bool CSlitterDlg::OnInitDialog() {
 
     model_ = std::make_unique<CSlitListModel>(knives_);
     knifeView_->setModel(model_.get());
-    QHeaderView* header = knifeView_->header();
+    QHeaderView* header = knifeView_->horizontalHeader();
     header->setStretchLastSection(false);
     for (int column = 0; column < CSlitListModel::kColumnCount; ++column) {
         header->resizeSection(column, CSlitListModel::ColumnWidth(column));

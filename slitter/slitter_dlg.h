@@ -11,7 +11,7 @@ class CNumEdit;
 class CSlitListModel;
 class QCheckBox;
 class QPushButton;
-class QTreeView;
+class QTableView;
 
 class CSlitterDlg : public CDialog {
     Q_OBJECT
@@ -48,5 +48,5 @@ private:
     CNumEdit* nextMmBox_ = nullptr;      // 1046
     QCheckBox* incrementBox_ = nullptr;  // 1056
     QPushButton* printButton_ = nullptr; // 1000
-    QTreeView* knifeView_ = nullptr;     // 1039
+    QTableView* knifeView_ = nullptr;    // 1039
 };

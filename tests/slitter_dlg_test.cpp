@@ -6,8 +6,9 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
+#include <QTableView>
 #include <QTimer>
-#include <QTreeView>
 #include <QtTest/QTest>
 #include <memory>
 #include <string>
@@ -42,7 +43,7 @@ protected:
 
     CNumEdit* Box(int id) const { return dlg->Item<CNumEdit>(id); }
     QString Text(int id) const { return Box(id)->text(); }
-    QTreeView* View() const { return dlg->Item<QTreeView>(1039); }
+    QTableView* View() const { return dlg->Item<QTableView>(1039); }
     QAbstractItemModel* Model() const { return View()->model(); }
     QCheckBox* Check() const { return dlg->Item<QCheckBox>(1056); }
     bool Enabled(int id) const { return dlg->GetDlgItem(id)->isEnabled(); }
@@ -130,7 +131,7 @@ TEST_F(SlitterWindow, ListHasFiveFixedColumnsOverTheKnifeList) {
                               "Distance (mm)"};
     const int widths[] = {50, 88, 88, 128, 128};
     ASSERT_EQ(Model()->columnCount(), 5);
-    QHeaderView* header = View()->header();
+    QHeaderView* header = View()->horizontalHeader();
     for (int c = 0; c < 5; ++c) {
         EXPECT_EQ(Model()->headerData(c, Qt::Horizontal).toString(), headings[c]);
         EXPECT_EQ(header->sectionSize(c), widths[c]) << c;
@@ -139,7 +140,8 @@ TEST_F(SlitterWindow, ListHasFiveFixedColumnsOverTheKnifeList) {
         EXPECT_EQ(align & Qt::AlignHorizontal_Mask, c == 0 ? Qt::AlignHCenter : Qt::AlignLeft);
     }
     EXPECT_FALSE(header->sectionsClickable());
-    EXPECT_TRUE(View()->uniformRowHeights());
+    // One row height for all, so the view finds the visible rows without asking each one.
+    EXPECT_EQ(View()->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     EXPECT_FALSE(View()->isSortingEnabled());
 
     Type(1045, "1");
@@ -383,7 +385,7 @@ TEST(SlitterModal, EnterLeavesTheModalWindowRunningAndEscapeEndsIt) {
         QTest::keyClick(box, Qt::Key_Return);
         QApplication::processEvents();
         openAfterEnter = dlg.isVisible() && QApplication::activeModalWidget() == &dlg;
-        rowsAfterEnter = dlg.Item<QTreeView>(1039)->model()->rowCount();
+        rowsAfterEnter = dlg.Item<QTableView>(1039)->model()->rowCount();
         QTest::keyClick(box, Qt::Key_Escape);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
@@ -448,6 +450,40 @@ TEST_F(SlitterWindow, ModelAnnouncesOnlyTheNewRowsAndNeverCopiesThem) {
                           .cells[static_cast<std::size_t>(c)]);
         }
     }
+}
+
+// Counts the cells a view paints.
+class CountingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        ++painted;
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+    mutable int painted = 0;
+};
+
+TEST_F(SlitterWindow, ALongListPaintsOnlyTheRowsInView) {
+    Type(1040, "99");
+    Type(1043, "0.125");
+    for (int press = 0; press < 21; ++press) {
+        Click(1050);
+    }
+    ASSERT_EQ(Model()->rowCount(), 21 * 99 + 1);
+    auto* counter = new CountingDelegate(View());
+    View()->setItemDelegate(counter);
+    View()->viewport()->repaint();
+    const int rowsInView = View()->viewport()->height() / View()->rowHeight(0) + 1;
+    EXPECT_GT(counter->painted, 0);
+    EXPECT_LE(counter->painted, rowsInView * 5);
+
+    View()->scrollToBottom();
+    counter->painted = 0;
+    View()->viewport()->repaint();
+    EXPECT_LE(counter->painted, rowsInView * 5);
+    EXPECT_TRUE(View()->viewport()->rect().intersects(
+        View()->visualRect(Model()->index(Model()->rowCount() - 1, 0))));
 }
 
 TEST_F(SlitterWindow, TabOrderFollowsTheTemplateAndEveryControlIsNamed) {
