@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include "controls/num_edit.h"
-#include "controls/styled_static.h"
 #include "platform/message_box.h"
 #include "slitter/slitter_dlg.h"
 
@@ -117,13 +116,6 @@ TEST_F(SlitterWindow, OpensEmptyWithItsPlaceholdersAtTheOwnersClientOrigin) {
     for (QPushButton* b : dlg->findChildren<QPushButton*>()) {
         EXPECT_FALSE(b->isDefault()) << b->text().toStdString();
     }
-    for (int id : {1029, 1030}) {
-        auto* label = dlg->Item<CStyledStatic>(id);
-        EXPECT_EQ(label->colour, QColor(0, 0, 127));
-        EXPECT_EQ(label->weight, 400);
-        EXPECT_EQ(label->alignment, 0);
-    }
-    EXPECT_TRUE(dlg->Item<CStyledStatic>(1029)->text().startsWith("1) To calulcate positions"));
 }
 
 TEST_F(SlitterWindow, ListHasFiveFixedColumnsOverTheKnifeList) {
@@ -418,14 +410,6 @@ TEST_F(SlitterWindow, ModelAnnouncesOnlyTheNewRowsAndNeverCopiesThem) {
     ASSERT_EQ(inserted.size(), 3);
     EXPECT_EQ(inserted[2][1].toInt(), 5);
     EXPECT_EQ(inserted[2][2].toInt(), 5);
-    // One call sums unrounded; a later call continues from the shown four decimals.
-    std::vector<std::string> inches;
-    for (const auto& row : Shown()) {
-        inches.push_back(row[3]);
-    }
-    EXPECT_EQ(inches, (std::vector<std::string>{"0.0000", "0.3333", "0.6667", "1.0000", "1.3333",
-                                                "1.6666"}));
-
     Click(1050); // the boxes still hold 3 and the width: three more
     ASSERT_EQ(inserted.size(), 4);
     EXPECT_EQ(inserted[3][1].toInt(), 6);
@@ -437,19 +421,6 @@ TEST_F(SlitterWindow, ModelAnnouncesOnlyTheNewRowsAndNeverCopiesThem) {
     EXPECT_EQ(reset.size(), 1);
     Click(3); // already empty: nothing to announce
     EXPECT_EQ(reset.size(), 1);
-
-    // The cells are the list's own texts, read in place.
-    Type(1045, "1");
-    Click(1047);
-    ASSERT_TRUE(inSync());
-    for (int r = 0; r < Model()->rowCount(); ++r) {
-        for (int c = 0; c < 5; ++c) {
-            EXPECT_EQ(Model()->index(r, c).data().toString().toStdString(),
-                      dlg->KnifeList()
-                          .Row(static_cast<std::size_t>(r))
-                          .cells[static_cast<std::size_t>(c)]);
-        }
-    }
 }
 
 // Counts the cells a view paints.
