@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableView>
 #include <QTextEdit>
 #include <QWindow>
@@ -115,6 +116,10 @@ void CDialog::Build() {
     systemMenu_ = new QMenu(this);
     systemMenu_->setObjectName("systemMenu");
     AppendSystemMenuItem(SC_CLOSE, tr("&Close"));
+    // A shortcut, so that a focused button or box never takes Alt+Space as its own key.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
 
     QWidget* previousTabStop = nullptr;
     for (const ControlTemplate& control : template_.controls) {
@@ -287,8 +292,49 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
     }
     if (widget != nullptr) {
         widget->setGeometry(rect);
+        if (c.kind == ControlKind::Label || c.kind == ControlKind::CheckBox) {
+            FitCaption(widget, HorizontalAlignment(c.style));
+        }
     }
     return widget;
+}
+
+void CDialog::FitCaption(QWidget* widget, Qt::Alignment alignment) {
+    // The stand-in font sets some captions a little wider than the layout was drawn for; a
+    // one-line caption that would wrap out of sight grows sideways instead, away from its anchor.
+    const QRect rect = widget->geometry();
+    int needed = 0;
+    QFont font = this->font();
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->pixmap().isNull()) {
+        text = label->text();
+    } else if (auto* styled = qobject_cast<CStyledStatic*>(widget); styled != nullptr) {
+        text = styled->text();
+        font.setWeight(FontWeightFromScale(styled->weight));
+        font.setUnderline(styled->underline != 0);
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget); box != nullptr) {
+        needed = box->sizeHint().width();
+    } else {
+        return;
+    }
+    const QFontMetrics metrics(font);
+    if (text.contains('\n') || rect.height() >= 2 * metrics.height()) {
+        return;
+    }
+    if (!text.isEmpty()) {
+        needed = metrics.horizontalAdvance(text) + 2;
+    }
+    const int extra = needed - rect.width();
+    if (extra <= 0) {
+        return;
+    }
+    if (alignment & Qt::AlignRight) {
+        widget->setGeometry(rect.adjusted(-extra, 0, 0, 0));
+    } else if (alignment & Qt::AlignHCenter) {
+        widget->setGeometry(rect.adjusted(-extra / 2, 0, extra - extra / 2, 0));
+    } else {
+        widget->setGeometry(rect.adjusted(0, 0, extra, 0));
+    }
 }
 
 QWidget* CDialog::GetDlgItem(int id) const {
@@ -339,7 +385,14 @@ void CDialog::Initialise() {
         return;
     }
     initialised_ = true;
-    if (OnInitDialog()) {
+    const bool focusFirst = OnInitDialog();
+    // Styled labels are measured once the window has given them their weight and alignment.
+    for (CStyledStatic* label : findChildren<CStyledStatic*>(Qt::FindDirectChildrenOnly)) {
+        FitCaption(label, label->alignment == 2   ? Qt::AlignRight
+                          : label->alignment == 1 ? Qt::AlignHCenter
+                                                  : Qt::AlignLeft);
+    }
+    if (focusFirst) {
         // The first tab stop that can take the focus gets it.
         for (const ControlTemplate& control : template_.controls) {
             if (!(control.style & kTabStop)) {

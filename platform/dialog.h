@@ -64,6 +64,7 @@ private:
     void Initialise();
     void PlaceWindow();
     QWidget* CreateControl(const ControlTemplate& control);
+    void FitCaption(QWidget* widget, Qt::Alignment alignment);
 
     DialogTemplate template_;
     QWidget* owner_;

@@ -10,6 +10,7 @@ code:
     res/icon128.ico          32 x 32 and 16 x 16, 4 bits per pixel, with AND masks
     res/icon128@2x.png       64 x 64 RGBA PNG
     res/icon128_256.png      256 x 256 RGBA PNG
+    res/hicolor/N.png        N x N RGBA PNG for the desktop's icon theme
     res/cursor130.xbm        32 x 32 pointing hand, black pixels
     res/cursor130_mask.xbm   32 x 32 pointing hand, opaque pixels (hot spot 0,0)
 
@@ -902,6 +903,11 @@ def main():
         write(os.path.join(RES, name), png_bytes(size, size, rgba))
         f = max(1, 256 // size)
         previews.append(("icon_%d.png" % size, size * f, size * f, enlarge(size, size, rgba, f)))
+
+    # The desktop's icon theme, at the sizes menus and launchers ask for.
+    os.makedirs(os.path.join(RES, "hicolor"), exist_ok=True)
+    for size in (16, 24, 32, 48, 64, 128, 256):
+        write(os.path.join(RES, "hicolor", "%d.png" % size), png_bytes(size, size, draw_icon(size)))
 
     state = draw_cursor()
     write(os.path.join(RES, "cursor130.xbm"),
