@@ -39,4 +39,4 @@ endforeach()
 
 add_executable(rollcalc app/main.cpp)
 target_link_libraries(rollcalc PRIVATE rollcalc_ui)
-install(TARGETS rollcalc RUNTIME DESTINATION bin)
+include(${CMAKE_CURRENT_LIST_DIR}/install.cmake)

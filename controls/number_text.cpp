@@ -9,10 +9,14 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // White space as the C library's isspace sees it in the "C" locale.
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Decimal exponent of the leading significant digit of a digit run with an optional point,
 // shifted by an exponent; used only to tell overflow from underflow.
@@ -185,7 +189,8 @@ void AppendPadded(std::string& out, const Spec& spec, std::string_view body, boo
         out.append(body);
         out.append(pad, ' ');
     } else if (spec.zeroPad && numeric) {
-        std::size_t signLen = (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' '));
+        std::size_t signLen =
+            (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' '));
         out.append(body.substr(0, signLen));
         out.append(pad, '0');
         out.append(body.substr(signLen));
@@ -290,7 +295,8 @@ double ReadNumber(std::string_view text) {
         if (j < text.size() && IsDigit(text[j])) {
             while (j < text.size() && IsDigit(text[j])) {
                 // Saturates: any exponent this large is already far outside the double range.
-                exponent = std::min<long long>(1'000'000'000'000LL, exponent * 10 + (text[j] - '0'));
+                exponent =
+                    std::min<long long>(1'000'000'000'000LL, exponent * 10 + (text[j] - '0'));
                 ++j;
             }
             if (expNegative) {
@@ -301,8 +307,8 @@ double ReadNumber(std::string_view text) {
     }
 
     double value = 0.0;
-    auto res = std::from_chars(text.data() + start, text.data() + i, value,
-                               std::chars_format::general);
+    auto res =
+        std::from_chars(text.data() + start, text.data() + i, value, std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
         const long long magnitude =
             LeadingMagnitude(text.substr(start, mantissaEnd - start), exponent);
@@ -396,6 +402,6 @@ double RoundTo(double value, int decimals) {
     *p++ = '.';
     p = std::to_chars(p, format + sizeof format - 2, decimals).ptr;
     *p++ = 'f';
-    return ReadNumber(FormatNumber(std::string_view(format, static_cast<std::size_t>(p - format)),
-                                   value));
+    return ReadNumber(
+        FormatNumber(std::string_view(format, static_cast<std::size_t>(p - format)), value));
 }
