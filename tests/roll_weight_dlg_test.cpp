@@ -324,22 +324,6 @@ TEST_F(RollWeightWindow, SolvesWebWidthAndRollDiameter) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(RollWeightWindow, PoundsPerCubicFootAreAppliedThroughTheRoundedInchDensity) {
-    Enter(1013, "40");
-    Enter(1015, "3");
-    Enter(1017, "60");
-    Type(1023, "57");
-    ClickCalculate();
-    EXPECT_EQ(Text(1019), "2472.89");
-    EXPECT_EQ(Text(1020), "1121.70");
-    EXPECT_EQ(Text(1025), "0.0330");
-    EXPECT_EQ(Text(1023), "57.0000");
-    EXPECT_EQ(Text(1024), "913.0522");
-    EXPECT_EQ(Text(1026), "0.9134");
-    EXPECT_EQ(Text(1021), "0.9141");
-    EXPECT_EQ(Text(1022), "0.9141");
-}
-
 TEST_F(RollWeightWindow, AMissingCoreDiameterIsReportedWhateverElseIsFilled) {
     Enter(1013, "40");
     Enter(1017, "60");
