@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStyleFactory>
 #include <QThread>
+#include <QtTest/QTest>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -27,12 +28,13 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/message_box.h"
 #include "platform/printer.h"
 #include "platform/qt_print_surface.h"
 #include "report/report_frame.h"
 #include "report/roll_length_report.h"
-#include "report/roll_weight_report.h"
-#include "report/slitter_report.h"
+#include "roll_weight/roll_weight_dlg.h"
+#include "slitter/slitter_dlg.h"
 
 namespace fs = std::filesystem;
 
@@ -544,12 +546,34 @@ private:
     std::map<int, double> values_;
 };
 
-class KnifeWindow : public SlitterReportWindow {
+// A calculator window as a user meets it: shown, active, with message boxes caught so that a
+// refusal fails the test instead of waiting for a click.
+template <class Window> class OpenWindow {
 public:
-    const CSlitList& KnifeList() const override { return list; }
-    void EnableWindow(bool enable) override { enabled.push_back(enable); }
-    CSlitList list;
-    std::vector<bool> enabled;
+    OpenWindow() {
+        SetMessageSink([this](const MessageRecord& message) { messages.push_back(message.text); });
+        window = std::make_unique<Window>();
+        window->Create();
+        QApplication::setActiveWindow(window.get());
+        ready = QTest::qWaitForWindowActive(window.get());
+    }
+    ~OpenWindow() { SetMessageSink({}); }
+    OpenWindow(const OpenWindow&) = delete;
+    OpenWindow& operator=(const OpenWindow&) = delete;
+
+    // Focuses the box as Tab would, which selects its text, types over it and tabs on, so that
+    // the box's unit partner follows.
+    void Type(int id, const QString& keys) {
+        QWidget* box = window->GetDlgItem(id);
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(box, keys);
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+    void Click(int id) { QTest::mouseClick(window->GetDlgItem(id), Qt::LeftButton); }
+
+    std::unique_ptr<Window> window;
+    std::vector<std::string> messages;
+    bool ready = false;
 };
 
 struct Printed {
@@ -655,22 +679,22 @@ TEST_F(PrintE2E, RollLengthReport) {
                     });
 }
 
-TEST_F(PrintE2E, RollWeightReport) {
-    const Boxes boxes({{1013, 40},
-                       {1014, 1016},
-                       {1015, 3},
-                       {1016, 76.2},
-                       {1017, 60},
-                       {1018, 1524},
-                       {1019, 1250},
-                       {1020, 567},
-                       {1022, 0.92},
-                       {1023, 57.4},
-                       {1024, 919.4},
-                       {1025, 0.0332},
-                       {1026, 0.9194}});
-    const auto printed = PrintAndKeep([&] { PrintRollWeightReport(boxes, DefaultPrinter()); });
+// The worked example typed into the Roll Weight window, calculated and printed with its Print
+// button: the report shows the boxes as the calculation left them.
+TEST_F(PrintE2E, RollWeightWindowPrintsItsTenFigures) {
+    OpenWindow<CRollWeightDlg> weight;
+    ASSERT_TRUE(weight.ready);
+    weight.Type(1013, "40");
+    weight.Type(1015, "3");
+    weight.Type(1017, "60");
+    weight.Type(1021, "0.92");
+    weight.Click(1); // Calculate
+    ASSERT_EQ(weight.messages, std::vector<std::string>{});
+    ASSERT_TRUE(weight.window->GetDlgItem(1000)->isEnabled());
+
+    const auto printed = PrintAndKeep([&] { weight.Click(1000); });
     ASSERT_TRUE(printed);
+    EXPECT_EQ(weight.messages, std::vector<std::string>{}) << "printing shows nothing";
     CheckRollReport(
         *printed, G(),
         {
@@ -681,27 +705,35 @@ TEST_F(PrintE2E, RollWeightReport) {
             {"3.  Web Width..............................................................",
              "60.000 inches / 1524.000 millimeters"},
             {"4.  Roll Weight (Lbs)....................................................",
-             "1250.00 pounds"},
+             "2487.88 pounds"},
             {"5.  Roll Weight (kg)......................................................",
-             "567.00 kilograms"},
+             "1128.50 kilograms"},
             {"6.  Specific Gravity.......................................................",
              "0.9200"},
             {"7.  Lbs / Cubic Feet......................................................",
-             "57.4000"},
+             "57.3696"},
             {"8.  Lbs / Cubic Inches...................................................", "0.0332"},
-            {"9.  Kilograms / Cubic Meter...........................................", "919.4000"},
-            {"10.  Grams / Cubic Centimeter......................................", "0.9194"},
+            {"9.  Kilograms / Cubic Meter...........................................", "918.9726"},
+            {"10.  Grams / Cubic Centimeter......................................", "0.9190"},
         });
 }
 
 // Forty knives a page: 41 rows make two pages, the last row alone at the top of the second.
-TEST_F(PrintE2E, SlitterReportOfFortyOneRowsOnTwoPages) {
-    KnifeWindow window;
-    ASSERT_EQ(window.list.AddEqualSlits(40, 1.0, 25.4), "");
-    ASSERT_EQ(window.list.RowCount(), 41u);
-    const auto printed = PrintAndKeep([&] { PrintSlitterReport(window, DefaultPrinter()); });
+// Typed into the Slitter Position window and printed with its Print button.
+TEST_F(PrintE2E, SlitterWindowPrintsFortyOneKnivesOnTwoPages) {
+    OpenWindow<CSlitterDlg> slitter;
+    ASSERT_TRUE(slitter.ready);
+    slitter.Type(1040, "40");
+    slitter.Type(1043, "1");
+    slitter.Click(1050); // Add Slits
+    ASSERT_EQ(slitter.messages, std::vector<std::string>{});
+    ASSERT_EQ(slitter.window->KnifeList().RowCount(), 41u);
+    ASSERT_TRUE(slitter.window->GetDlgItem(1000)->isEnabled());
+
+    const auto printed = PrintAndKeep([&] { slitter.Click(1000); });
     ASSERT_TRUE(printed);
-    EXPECT_EQ(window.enabled, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(slitter.window->isEnabled()) << "usable again after printing";
+    EXPECT_EQ(slitter.messages, std::vector<std::string>{}) << "printing shows nothing";
     EXPECT_EQ(printed->job.title, "Slitter Calculations");
     ASSERT_EQ(printed->pages.size(), 2u);
 
