@@ -83,22 +83,15 @@ void CRollWeightDlg::BindControls() {
         Item<CNumEdit>(look.id)->setAccessibleName(look.name);
     }
 
-    auto clearing = [](CNumEdit* inch, CNumEdit* mm) {
-        return Pair{inch, mm, CMeasurementPair::Clearing(inch, mm)};
-    };
-    auto direct = [](CNumEdit* a, CNumEdit* b, double aToB, double bToA) {
-        return Pair{a, b, CMeasurementPair::Direct(a, b, aToB, bToA)};
-    };
-    pairs_ = {
-        clearing(rollDiameterInch_, rollDiameterMm_),
-        clearing(coreDiameterInch_, coreDiameterMm_),
-        clearing(webWidthInch_, webWidthMm_),
-        // Deliberately not reciprocal: pounds to kilograms and back drifts, and users expect it.
-        direct(weightPounds_, weightKg_, kKgPerPound, kPoundsPerKg),
-        direct(specificGravity_, specificGravityCopy_, kSpecificGravityCopy, kSpecificGravityCopy),
-        direct(lbsPerCubicFoot_, kgPerCubicMeter_, kKgM3PerLbFt3, kLbFt3PerKgM3),
-        direct(lbsPerCubicInch_, gPerCubicCm_, kGCm3PerLbIn3, kLbIn3PerGCm3),
-    };
+    CMeasurementPair::Clearing(rollDiameterInch_, rollDiameterMm_);
+    CMeasurementPair::Clearing(coreDiameterInch_, coreDiameterMm_);
+    CMeasurementPair::Clearing(webWidthInch_, webWidthMm_);
+    // Deliberately not reciprocal: pounds to kilograms and back drifts, and users expect it.
+    CMeasurementPair::Direct(weightPounds_, weightKg_, kKgPerPound, kPoundsPerKg);
+    CMeasurementPair::Direct(specificGravity_, specificGravityCopy_, kSpecificGravityCopy,
+                             kSpecificGravityCopy);
+    CMeasurementPair::Direct(lbsPerCubicFoot_, kgPerCubicMeter_, kKgM3PerLbFt3, kLbFt3PerKgM3);
+    CMeasurementPair::Direct(lbsPerCubicInch_, gPerCubicCm_, kGCm3PerLbIn3, kLbIn3PerGCm3);
 
     connect(Item<QPushButton>(kPrintButton), &QPushButton::clicked, this, &CRollWeightDlg::OnPrint);
     connect(Item<QPushButton>(kClearAllButton), &QPushButton::clicked, this,
@@ -126,20 +119,9 @@ bool CRollWeightDlg::OnInitDialog() {
     return true;
 }
 
-// Enter calculates without the focus leaving the box, so a value typed into a metric box would
-// never reach its inch partner and the result would disagree with the box. Clicking Calculate
-// takes the focus first; Enter gets the same step.
-void CRollWeightDlg::CarryOverFocusedBox() {
-    auto* focused = qobject_cast<CNumEdit*>(focusWidget());
-    for (const Pair& pair : pairs_) {
-        if (focused != nullptr && (focused == pair.first || focused == pair.second)) {
-            pair.steps->OnFocusLost(focused);
-        }
-    }
-}
-
 void CRollWeightDlg::OnOK() {
-    CarryOverFocusedBox();
+    // Enter leaves the focus where it is: a metric box still being typed in has not yet been
+    // carried over, and Calculate works from the inch boxes as they stand. Users rely on that.
     // Metric boxes and the second specific gravity box reach the solver only through their pairs.
     const double rollDiameter = rollDiameterInch_->GetValue();
     const double coreDiameter = coreDiameterInch_->GetValue();

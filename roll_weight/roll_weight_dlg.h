@@ -2,8 +2,6 @@
 // web width, roll weight and density it fills in the missing one and the whole density family.
 #pragma once
 
-#include <array>
-
 #include "platform/dialog.h"
 
 class CMeasurementPair;
@@ -29,14 +27,7 @@ protected:
     void OnOK() override;
 
 private:
-    struct Pair {
-        CNumEdit* first;
-        CNumEdit* second;
-        CMeasurementPair* steps;
-    };
-
     void BindControls();
-    void CarryOverFocusedBox();
 
     CStyledStatic* noteLabel_ = nullptr;         // 1060
     CStyledStatic* printStepLabel_ = nullptr;    // 1058
@@ -61,6 +52,4 @@ private:
     CNumEdit* gPerCubicCm_ = nullptr;         // 1026
     CNumEdit* coreDiameterMm_ = nullptr;      // 1016
     CNumEdit* coreDiameterInch_ = nullptr;    // 1015
-
-    std::array<Pair, 7> pairs_{};
 };

