@@ -7,6 +7,8 @@
 #include "controls/styled_static.h"
 #include "res/resources.h"
 #include "res/templates.h"
+#include "roll_weight/roll_weight_dlg.h"
+#include "slitter/slitter_dlg.h"
 
 CRollCalcDlg::CRollCalcDlg(QWidget* owner) : CDialog(MainWindowTemplate(), owner) {}
 
@@ -42,6 +44,12 @@ bool CRollCalcDlg::OnInitDialog() {
 // Each opening makes a fresh window, so a calculator never keeps values from an earlier one.
 void CRollCalcDlg::OnRollDiameter() {}
 
-void CRollCalcDlg::OnRollWeight() {}
+void CRollCalcDlg::OnRollWeight() {
+    CRollWeightDlg dlg;
+    dlg.DoModal();
+}
 
-void CRollCalcDlg::OnKnifePositions() {}
+void CRollCalcDlg::OnKnifePositions() {
+    CSlitterDlg dlg;
+    dlg.DoModal();
+}

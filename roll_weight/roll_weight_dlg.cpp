@@ -8,6 +8,8 @@
 #include "controls/number_text.h"
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
+#include "platform/printer.h"
+#include "report/roll_weight_report.h"
 #include "res/resources.h"
 #include "res/templates.h"
 #include "roll_weight/roll_weight_solver.h"
@@ -182,4 +184,6 @@ void CRollWeightDlg::OnClearAll() {
     }
 }
 
-void CRollWeightDlg::OnPrint() {}
+void CRollWeightDlg::OnPrint() {
+    PrintRollWeightReport(*this, DefaultPrinter());
+}

@@ -3,20 +3,21 @@
 #pragma once
 
 #include "platform/dialog.h"
+#include "report/box_reader.h"
 
 class CMeasurementPair;
 class CNumEdit;
 class CStyledStatic;
 class QLabel;
 
-class CRollWeightDlg : public CDialog {
+class CRollWeightDlg : public CDialog, public BoxReader {
     Q_OBJECT
 
 public:
     explicit CRollWeightDlg(QWidget* owner = nullptr);
 
     // The number a box shows, read as Calculate and the report read it.
-    double GetValue(int id) const;
+    double GetValue(int id) const override;
 
     void OnPrint();
     void OnClearAll();

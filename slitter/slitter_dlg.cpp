@@ -11,6 +11,7 @@
 #include "controls/num_edit.h"
 #include "controls/number_text.h"
 #include "platform/message_box.h"
+#include "platform/printer.h"
 #include "res/resources.h"
 #include "res/templates.h"
 #include "slitter/slit_list_model.h"
@@ -131,4 +132,6 @@ void CSlitterDlg::OnClearAll() {
     incrementBox_->setEnabled(true);
 }
 
-void CSlitterDlg::OnPrint() {}
+void CSlitterDlg::OnPrint() {
+    PrintSlitterReport(*this, DefaultPrinter());
+}

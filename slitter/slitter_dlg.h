@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/dialog.h"
+#include "report/slitter_report.h"
 #include "slitter/slit_list.h"
 
 class CNumEdit;
@@ -13,7 +14,7 @@ class QCheckBox;
 class QPushButton;
 class QTableView;
 
-class CSlitterDlg : public CDialog {
+class CSlitterDlg : public CDialog, public SlitterReportWindow {
     Q_OBJECT
 
 public:
@@ -21,7 +22,9 @@ public:
     ~CSlitterDlg() override;
 
     // The rows as the list shows them, for the report.
-    const CSlitList& KnifeList() const { return knives_; }
+    const CSlitList& KnifeList() const override { return knives_; }
+    // Printing takes no input from the window while it runs.
+    void EnableWindow(bool enable) override { setEnabled(enable); }
 
     void OnAddSlits();
     void OnAddSlit();
