@@ -30,6 +30,12 @@ void CNumEdit::keyPressEvent(QKeyEvent* event) {
     }
     const QString typed = event->text();
     const int key = event->key();
+    // Alt combinations belong to the window (menu, mnemonics); typed here they would delete the
+    // selection.
+    if ((event->modifiers() & Qt::AltModifier) && !typed.isEmpty() && typed.at(0).isPrint()) {
+        event->ignore();
+        return;
+    }
     // Keys that arrive as characters go through the filter; navigation, Delete, Tab, Enter and
     // Escape keep their usual meaning.
     if (typed.isEmpty() || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape ||
