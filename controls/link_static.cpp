@@ -1,17 +1,19 @@
 #include "controls/link_static.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/dialog.h"
 #include "platform/shell_open.h"
 #include "res/resources.h"
 
 CLinkStatic::CLinkStatic(QWidget* parent)
     : QWidget(parent), textColour_(palette().color(QPalette::WindowText)),
       background_(palette().color(QPalette::Button)),
-      font_(QFontDatabase::systemFont(QFontDatabase::GeneralFont)) {
+      // The classic desktop's stock GUI font is the 8-point dialog sans, not this desktop's larger
+      // general font, which would not fit the 8-unit high labels.
+      font_(CDialog::DialogFont(DialogTemplate{})) {
     font_.setUnderline(false);
     // A plain label lets clicks through to the window beneath it.
     setAttribute(Qt::WA_TransparentForMouseEvents, true);
@@ -26,7 +28,7 @@ void CLinkStatic::setText(const QString& text) {
 void CLinkStatic::SetLinkStyle(int kind) {
     linkKind_ = kind;
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    cursor_ = LoadAppCursor(130);
+    cursor_ = LoadAppCursor(IDC_LINK_HAND);
     setCursor(*cursor_);
     SetLinkColor(QColor(0, 0, 255));
     SetUnderline(true);
