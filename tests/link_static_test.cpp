@@ -1,0 +1,98 @@
+#include <QApplication>
+#include <QImage>
+#include <QWidget>
+#include <QtTest/QTest>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "controls/link_static.h"
+#include "platform/shell_open.h"
+
+namespace {
+
+using Request = std::pair<std::string, std::string>;
+
+// A window holding one label, pressed through the window as a real mouse would be.
+class LinkLabel : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetShellSink([this](const std::string& verb, const std::string& target) {
+            requests.emplace_back(verb, target);
+        });
+        window = std::make_unique<QWidget>();
+        window->resize(300, 60);
+        link = new CLinkStatic(window.get());
+        link->setGeometry(10, 20, 280, 16);
+        link->setText("plain");
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override { SetShellSink({}); }
+
+    QPoint Centre() const { return link->geometry().center(); }
+    bool ShowsBlue() const {
+        const QImage image = link->grab().toImage();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == QColor(0, 0, 255)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    std::unique_ptr<QWidget> window;
+    CLinkStatic* link = nullptr;
+    std::vector<Request> requests;
+};
+
+TEST_F(LinkLabel, PlainUntilMadeALink) {
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
+    EXPECT_TRUE(requests.empty());
+    EXPECT_FALSE(link->testAttribute(Qt::WA_SetCursor));
+    EXPECT_FALSE(link->LinkFont().underline());
+    EXPECT_EQ(link->LinkColor(), link->palette().color(QPalette::WindowText));
+    EXPECT_FALSE(ShowsBlue());
+}
+
+TEST_F(LinkLabel, MailLinkActsOnThePressEveryTime) {
+    link->SetLinkStyle(0);
+    link->SetTarget("x", "");
+    EXPECT_EQ(link->text(), "x");
+    QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, Centre());
+    EXPECT_EQ(requests, std::vector<Request>({{"", "mailto:x"}}));
+    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, Centre());
+    EXPECT_EQ(requests.size(), 1u);
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, Centre());
+    EXPECT_EQ(requests.size(), 1u);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
+    EXPECT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests.back(), Request("", "mailto:x"));
+    EXPECT_EQ(link->LinkColor(), QColor(0, 0, 255));
+    EXPECT_TRUE(link->LinkFont().underline());
+    EXPECT_TRUE(ShowsBlue());
+    // The pointing hand, with its hot spot at the fingertip in the top-left corner.
+    EXPECT_TRUE(link->testAttribute(Qt::WA_SetCursor));
+    EXPECT_NE(link->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(link->cursor().hotSpot(), QPoint(0, 0));
+}
+
+TEST_F(LinkLabel, WebLinkOpensItsTargetUnchanged) {
+    link->SetLinkStyle(1);
+    link->SetTarget("www.velmarch.example", "Visit Velmarch Online");
+    EXPECT_EQ(link->text(), "Visit Velmarch Online");
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
+    EXPECT_EQ(requests, std::vector<Request>({{"open", "www.velmarch.example"}}));
+}
+
+TEST_F(LinkLabel, EmptyMailTargetStillAsks) {
+    link->SetLinkStyle(0);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
+    EXPECT_EQ(requests, std::vector<Request>({{"", "mailto:"}}));
+}
+
+} // namespace
