@@ -7,6 +7,7 @@
 #include "controls/styled_static.h"
 #include "res/resources.h"
 #include "res/templates.h"
+#include "roll_length/roll_length_dlg.h"
 #include "roll_weight/roll_weight_dlg.h"
 #include "slitter/slitter_dlg.h"
 
@@ -42,7 +43,10 @@ bool CRollCalcDlg::OnInitDialog() {
 }
 
 // Each opening makes a fresh window, so a calculator never keeps values from an earlier one.
-void CRollCalcDlg::OnRollDiameter() {}
+void CRollCalcDlg::OnRollDiameter() {
+    CRollLengthDlg dlg;
+    dlg.DoModal();
+}
 
 void CRollCalcDlg::OnRollWeight() {
     CRollWeightDlg dlg;

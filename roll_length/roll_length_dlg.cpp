@@ -9,6 +9,8 @@
 #include "controls/number_text.h"
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
+#include "platform/printer.h"
+#include "report/roll_length_report.h"
 #include "res/resources.h"
 #include "res/templates.h"
 #include "roll_length/roll_length_solver.h"
@@ -146,7 +148,9 @@ void CRollLengthDlg::OnClearAll() {
     }
 }
 
-void CRollLengthDlg::OnPrint() {}
+void CRollLengthDlg::OnPrint() {
+    PrintRollLengthReport(*this, DefaultPrinter());
+}
 
 void CRollLengthDlg::OnSysCommand(unsigned command) {
     if ((command & 0xFFF0u) == IDM_ABOUTBOX) {

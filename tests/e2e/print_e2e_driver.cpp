@@ -32,7 +32,7 @@
 #include "platform/printer.h"
 #include "platform/qt_print_surface.h"
 #include "report/report_frame.h"
-#include "report/roll_length_report.h"
+#include "roll_length/roll_length_dlg.h"
 #include "roll_weight/roll_weight_dlg.h"
 #include "slitter/slitter_dlg.h"
 
@@ -534,18 +534,6 @@ std::pair<std::string, std::string> CheckDateTime(const PageWords& words, const 
 // ---------------------------------------------------------------------------------------------
 // What is printed: small windows of our own that hold values as the calculators' boxes do
 
-class Boxes : public BoxReader {
-public:
-    explicit Boxes(std::map<int, double> values) : values_(std::move(values)) {}
-    double GetValue(int id) const override {
-        const auto it = values_.find(id);
-        return it != values_.end() ? it->second : 0.0;
-    }
-
-private:
-    std::map<int, double> values_;
-};
-
 // A calculator window as a user meets it: shown, active, with message boxes caught so that a
 // refusal fails the test instead of waiting for a click.
 template <class Window> class OpenWindow {
@@ -655,27 +643,30 @@ TEST_F(PrintE2E, DefaultPrinterHasArialMeasures) {
     EXPECT_GT(G().W, 0);
 }
 
-TEST_F(PrintE2E, RollLengthReport) {
-    const Boxes boxes({{1001, 1500},
-                       {1002, 457.2},
-                       {1003, 3},
-                       {1004, 76.2},
-                       {1005, 40},
-                       {1006, 1016},
-                       {1007, 0.03125},
-                       {1008, 0.794}});
-    const auto printed = PrintAndKeep([&] { PrintRollLengthReport(boxes, DefaultPrinter()); });
+// A roll length worked out in the Roll Diameter - Length window and printed with its Print button.
+TEST_F(PrintE2E, RollLengthWindowPrintsItsFourFigures) {
+    OpenWindow<CRollLengthDlg> length;
+    ASSERT_TRUE(length.ready);
+    length.Type(1005, "10");
+    length.Type(1003, "3");
+    length.Type(1007, "0.01");
+    length.Click(1); // Calculate
+    ASSERT_EQ(length.messages, std::vector<std::string>{});
+    ASSERT_TRUE(length.window->GetDlgItem(1000)->isEnabled());
+
+    const auto printed = PrintAndKeep([&] { length.Click(1000); });
     ASSERT_TRUE(printed);
+    EXPECT_EQ(length.messages, std::vector<std::string>{}) << "printing shows nothing";
     CheckRollReport(*printed, G(),
                     {
                         {"1.  Roll Diameter..............................................",
-                         "40.0000 inches / 1016.0000 millimeters"},
+                         "10.0000 inches / 254.0000 millimeters"},
                         {"2.  Core Diameter............................................",
                          "3.000000 inches / 76.200000 millimeters"},
                         {"3.  Roll Length.................................................",
-                         "1500.0000 feet / 457.2000 meters"},
+                         "595.5940 feet / 181.5370 meters"},
                         {"4.  Material Thickness......................................",
-                         "0.0313 inches / 0.7940 millimeters"},
+                         "0.0100 inches / 0.2540 millimeters"},
                     });
 }
 
