@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -25,6 +26,33 @@
 #include "res/resources.h"
 
 namespace {
+
+// A group box drawn as the classic etched frame with its caption on the top edge, leaving the
+// inside to the controls it frames (a style's own group box fills and insets it).
+class EtchedGroupBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const int top = metrics.height() / 2;
+        const QRect frame = rect().adjusted(0, top, -1, -1);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(frame.adjusted(0, 0, -1, -1));
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawRect(frame.adjusted(1, 1, 0, 0));
+        const QString text = title().remove('&');
+        if (!text.isEmpty()) {
+            const QRect caption(metrics.averageCharWidth() + 2, 0,
+                                metrics.horizontalAdvance(text) + 4, metrics.height());
+            painter.fillRect(caption, palette().color(QPalette::Window));
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(caption, Qt::AlignCenter, text);
+        }
+    }
+};
 
 QPointer<QWidget>& MainWindowRef() {
     static QPointer<QWidget> window;
@@ -180,7 +208,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
         break;
     }
     case ControlKind::GroupBox: {
-        auto* group = new QGroupBox(caption, this);
+        auto* group = new EtchedGroupBox(caption, this);
         group->setFocusPolicy(Qt::NoFocus);
         group->setAttribute(Qt::WA_TransparentForMouseEvents);
         group->setAccessibleName(StripMnemonic(c.caption));
