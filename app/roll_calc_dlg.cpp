@@ -25,7 +25,7 @@ bool CRollCalcDlg::OnInitDialog() {
     }
     disclaimerLabel_->underline = 1;
 
-    setWindowIcon(QIcon(LoadAppIconImage(IDR_MAINFRAME, 16)));
+    setWindowIcon(QIcon(LoadAppIconImage(IDR_MAINFRAME, 16, devicePixelRatioF())));
 
     auto* disclaimer = Item<QTextEdit>(1001);
     disclaimer->setPlainText(DisclaimerText());

@@ -274,7 +274,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
         picture->setProperty("picture", true);
         picture->setFocusPolicy(Qt::NoFocus);
         if (c.style & kIcon) {
-            picture->setPixmap(LoadAppIconImage(c.resource, 32));
+            picture->setPixmap(LoadAppIconImage(c.resource, 32, devicePixelRatioF()));
             picture->setGeometry(QRect(rect.topLeft(), QSize(32, 32)));
             picture->setAccessibleName("Icon");
             return picture;

@@ -26,10 +26,19 @@ QIcon LoadAppIcon(int id) {
     return icon;
 }
 
-QPixmap LoadAppIconImage(int id, int size) {
+QPixmap LoadAppIconImage(int id, int size, qreal devicePixelRatio) {
     InitResources();
     if (id != IDR_MAINFRAME) {
         return {};
+    }
+    if (devicePixelRatio > 1.5) {
+        // Twice the pixels from the same artwork: the 32-pixel image stands in for 16, the
+        // 64-pixel one for 32.
+        QPixmap sharp = size == 16 ? LoadAppIconImage(id, 32) : QPixmap(":/res/icon128@2x.png");
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
     }
     QImageReader reader(":/res/icon128.ico");
     for (int i = 0; i < reader.imageCount(); ++i) {

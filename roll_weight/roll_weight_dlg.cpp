@@ -104,7 +104,7 @@ bool CRollWeightDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     BindControls();
 
-    setWindowIcon(QIcon(LoadAppIconImage(IDR_MAINFRAME, 16)));
+    setWindowIcon(QIcon(LoadAppIconImage(IDR_MAINFRAME, 16, devicePixelRatioF())));
 
     for (const BoxLook& look : kBoxes) {
         Item<CNumEdit>(look.id)->SetFormat(look.format);

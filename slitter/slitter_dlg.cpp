@@ -55,7 +55,7 @@ bool CSlitterDlg::OnInitDialog() {
     printButton_ = Item<QPushButton>(1000);
     knifeView_ = Item<QTableView>(1039);
 
-    setWindowIcon(QIcon(LoadAppIconImage(IDR_MAINFRAME, 16)));
+    setWindowIcon(QIcon(LoadAppIconImage(IDR_MAINFRAME, 16, devicePixelRatioF())));
 
     for (CNumEdit* box : {slitMmBox_, nextMmBox_, slitInchBox_, nextInchBox_}) {
         box->SetFormat("%4.4f");
