@@ -121,7 +121,7 @@ void AppendFixed(std::string& out, double value, int decimals) {
     }
 }
 
-struct Spec {
+struct ConversionSpec {
     bool leftAlign = false;
     bool zeroPad = false;
     bool plus = false;
@@ -177,18 +177,18 @@ long long AsInteger(const FormatArg* arg) {
     return static_cast<long long>(d);
 }
 
-void AppendPadded(std::string& out, const Spec& spec, std::string_view body, bool numeric) {
+void AppendPadded(std::string& out, const ConversionSpec& conv, std::string_view body, bool numeric) {
     std::size_t len = body.size();
-    std::size_t width = static_cast<std::size_t>(spec.width);
+    std::size_t width = static_cast<std::size_t>(conv.width);
     if (len >= width) {
         out.append(body);
         return;
     }
     std::size_t pad = width - len;
-    if (spec.leftAlign) {
+    if (conv.leftAlign) {
         out.append(body);
         out.append(pad, ' ');
-    } else if (spec.zeroPad && numeric) {
+    } else if (conv.zeroPad && numeric) {
         std::size_t signLen =
             (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' '));
         out.append(body.substr(0, signLen));
@@ -200,9 +200,9 @@ void AppendPadded(std::string& out, const Spec& spec, std::string_view body, boo
     }
 }
 
-void AppendConversion(std::string& out, const Spec& spec, const FormatArg* arg) {
+void AppendConversion(std::string& out, const ConversionSpec& conv, const FormatArg* arg) {
     std::string body;
-    switch (spec.conversion) {
+    switch (conv.conversion) {
     case 'f':
     case 'F': {
         const double v = AsDouble(arg);
@@ -214,11 +214,11 @@ void AppendConversion(std::string& out, const Spec& spec, const FormatArg* arg) 
             out.append(v < 0 ? "-inf" : "inf");
             return;
         }
-        if (!std::signbit(v) && (spec.plus || spec.space)) {
-            body.push_back(spec.plus ? '+' : ' ');
+        if (!std::signbit(v) && (conv.plus || conv.space)) {
+            body.push_back(conv.plus ? '+' : ' ');
         }
-        AppendFixed(body, v, spec.precision < 0 ? 6 : spec.precision);
-        AppendPadded(out, spec, body, true);
+        AppendFixed(body, v, conv.precision < 0 ? 6 : conv.precision);
+        AppendPadded(out, conv, body, true);
         return;
     }
     case 'd':
@@ -226,11 +226,11 @@ void AppendConversion(std::string& out, const Spec& spec, const FormatArg* arg) 
         const long long n = AsInteger(arg);
         char buf[24];
         auto res = std::to_chars(buf, buf + sizeof buf, n);
-        if (n >= 0 && (spec.plus || spec.space)) {
-            body.push_back(spec.plus ? '+' : ' ');
+        if (n >= 0 && (conv.plus || conv.space)) {
+            body.push_back(conv.plus ? '+' : ' ');
         }
         body.append(buf, res.ptr);
-        AppendPadded(out, spec, body, true);
+        AppendPadded(out, conv, body, true);
         return;
     }
     case 's': {
@@ -244,10 +244,10 @@ void AppendConversion(std::string& out, const Spec& spec, const FormatArg* arg) 
                 text = numberText;
             }
         }
-        if (spec.precision >= 0 && text.size() > static_cast<std::size_t>(spec.precision)) {
-            text = text.substr(0, static_cast<std::size_t>(spec.precision));
+        if (conv.precision >= 0 && text.size() > static_cast<std::size_t>(conv.precision)) {
+            text = text.substr(0, static_cast<std::size_t>(conv.precision));
         }
-        AppendPadded(out, spec, text, false);
+        AppendPadded(out, conv, text, false);
         return;
     }
     default:
@@ -339,25 +339,25 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
             ++i;
             continue;
         }
-        Spec spec;
+        ConversionSpec conv;
         for (; i < format.size(); ++i) {
             const char flag = format[i];
             if (flag == '-') {
-                spec.leftAlign = true;
+                conv.leftAlign = true;
             } else if (flag == '0') {
-                spec.zeroPad = true;
+                conv.zeroPad = true;
             } else if (flag == '+') {
-                spec.plus = true;
+                conv.plus = true;
             } else if (flag == ' ') {
-                spec.space = true;
+                conv.space = true;
             } else if (flag != '#') {
                 break;
             }
         }
-        spec.width = ReadSmallInt(format, i);
+        conv.width = ReadSmallInt(format, i);
         if (i < format.size() && format[i] == '.') {
             ++i;
-            spec.precision = ReadSmallInt(format, i);
+            conv.precision = ReadSmallInt(format, i);
         }
         while (i < format.size() && (format[i] == 'l' || format[i] == 'h' || format[i] == 'L')) {
             ++i;
@@ -366,14 +366,14 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
             out.append(format.substr(specStart));
             break;
         }
-        spec.conversion = format[i++];
-        switch (spec.conversion) {
+        conv.conversion = format[i++];
+        switch (conv.conversion) {
         case 'f':
         case 'F':
         case 'd':
         case 'i':
         case 's':
-            AppendConversion(out, spec, take());
+            AppendConversion(out, conv, take());
             break;
         default:
             // Not a conversion this system uses: keep the text as it stands.

@@ -29,7 +29,7 @@ public:
     virtual int PixelsPerInchY() const = 0; // pixels per logical inch along the vertical
     virtual int PrintableWidth() const = 0; // width of the printable area in pixels
 
-    virtual FontHandle CreateFont(const PrintFontSpec& spec) = 0;
+    virtual FontHandle CreateFont(const PrintFontSpec& font) = 0;
     // Selects a font and gives back the one it replaces.
     virtual FontHandle SelectFont(FontHandle font) = 0;
     virtual void DeleteFont(FontHandle font) = 0;

@@ -82,13 +82,13 @@ int QtPrintSurface::PrintableWidth() const {
     return printer_->width();
 }
 
-PrintSurface::FontHandle QtPrintSurface::CreateFont(const PrintFontSpec& spec) {
-    QFont font(QString::fromStdString(spec.face));
+PrintSurface::FontHandle QtPrintSurface::CreateFont(const PrintFontSpec& request) {
+    QFont font(QString::fromStdString(request.face));
     font.setStyleHint(QFont::SansSerif);
     // A negative height asks for the character height, which is Qt's pixel size; a positive one
     // for the whole cell, taken here as near enough.
-    font.setPixelSize(std::max(1, std::abs(spec.height)));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
+    font.setPixelSize(std::max(1, std::abs(request.height)));
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(request.weight, 1, 1000)));
     const FontHandle handle = nextHandle_++;
     fonts_[handle] = QFont(font, printer_.get());
     return handle;

@@ -21,7 +21,7 @@ public:
 
     int PixelsPerInchY() const override;
     int PrintableWidth() const override;
-    FontHandle CreateFont(const PrintFontSpec& spec) override;
+    FontHandle CreateFont(const PrintFontSpec& request) override;
     FontHandle SelectFont(FontHandle font) override;
     void DeleteFont(FontHandle font) override;
     PrintTextMetrics GetTextMetrics() const override;
