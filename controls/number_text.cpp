@@ -177,7 +177,8 @@ long long AsInteger(const FormatArg* arg) {
     return static_cast<long long>(d);
 }
 
-void AppendPadded(std::string& out, const ConversionSpec& conv, std::string_view body, bool numeric) {
+void AppendPadded(std::string& out, const ConversionSpec& conv, std::string_view body,
+                  bool numeric) {
     std::size_t len = body.size();
     std::size_t width = static_cast<std::size_t>(conv.width);
     if (len >= width) {

@@ -2,7 +2,13 @@
 // and material thickness, works out the third. Pure; knows nothing of windows.
 #pragma once
 
-enum class RollLengthOutcome { LengthSolved, ThicknessSolved, DiameterSolved, NoUnknown, NotSolvable };
+enum class RollLengthOutcome {
+    LengthSolved,
+    ThicknessSolved,
+    DiameterSolved,
+    NoUnknown,
+    NotSolvable
+};
 
 struct RollLengthResult {
     RollLengthOutcome outcome;
@@ -14,7 +20,8 @@ inline constexpr const char* kNotSolvableMessage = "Only one field can be zero!"
 
 // Pi as this solver has always taken it: rounded to nine decimals, with its own reciprocal.
 inline constexpr double kRollLengthPi = 3.141592654;
-inline constexpr double kRollLengthInversePi = 0.31830988614222805; // nearest double to 1/3.141592654
+inline constexpr double kRollLengthInversePi =
+    0.31830988614222805; // nearest double to 1/3.141592654
 
 // Inputs in feet and inches. A value is zero when it equals 0.0 (so -0.0 is zero) and positive
 // when it is greater than 0.0; any negative input refuses.

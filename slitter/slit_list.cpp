@@ -44,18 +44,17 @@ long long CSlitList::NextKnifeNumber() const {
 }
 
 void CSlitList::AppendOpeningRow(long long knife) {
-    rows_.push_back(KnifeRow{{FormatText("%d", {FormatArg{knife}}), kZeroCell, kZeroCell,
-                              kZeroCell, kZeroCell}});
+    rows_.push_back(KnifeRow{
+        {FormatText("%d", {FormatArg{knife}}), kZeroCell, kZeroCell, kZeroCell, kZeroCell}});
 }
 
 void CSlitList::AppendRow(double widthInches, double widthMm, double distanceInches,
                           double distanceMm) {
     const long long knife = NextKnifeNumber();
-    rows_.push_back(KnifeRow{{FormatText("%d", {FormatArg{knife}}),
-                              FormatNumber(kCellFormat, widthInches),
-                              FormatNumber(kCellFormat, widthMm),
-                              FormatNumber(kCellFormat, distanceInches),
-                              FormatNumber(kCellFormat, distanceMm)}});
+    rows_.push_back(
+        KnifeRow{{FormatText("%d", {FormatArg{knife}}), FormatNumber(kCellFormat, widthInches),
+                  FormatNumber(kCellFormat, widthMm), FormatNumber(kCellFormat, distanceInches),
+                  FormatNumber(kCellFormat, distanceMm)}});
 }
 
 std::string CSlitList::AddEqualSlits(int count, double widthInches, double widthMm) {
@@ -111,4 +110,6 @@ std::string CSlitList::AddIncrement(double widthInches, double widthMm) {
     return {};
 }
 
-void CSlitList::Clear() { rows_.clear(); }
+void CSlitList::Clear() {
+    rows_.clear();
+}

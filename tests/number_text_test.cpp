@@ -136,9 +136,9 @@ TEST(FormatText, FormatsSeveralConversions) {
               "40.0000 inches / 1016.0000 millimeters");
     EXPECT_EQ(FormatText("%f inches / %f millimeters", {3.0, 76.2}),
               "3.000000 inches / 76.200000 millimeters");
-    EXPECT_EQ(FormatText("%s inches / %s mm", {std::string_view("2.5000"),
-                                               std::string_view("63.5000")}),
-              "2.5000 inches / 63.5000 mm");
+    EXPECT_EQ(
+        FormatText("%s inches / %s mm", {std::string_view("2.5000"), std::string_view("63.5000")}),
+        "2.5000 inches / 63.5000 mm");
     EXPECT_EQ(FormatText("Page %d of %d", {2LL, 3LL}), "Page 2 of 3");
     EXPECT_EQ(FormatText("Page %d of %d", {1LL}), "Page 1 of 0");
     EXPECT_EQ(FormatText("%5d|%-5d|%05d", {42LL, 42LL, -42LL}), "   42|42   |-0042");
