@@ -3,9 +3,40 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QValidator>
 
 #include "controls/number_filter.h"
 #include "controls/number_text.h"
+
+namespace {
+
+// Refuses a user's edit (a paste, a drop) that would take the text past the limit, as a classic
+// edit box does. The program's own setText is never refused, so a long result stays whole, and
+// shortening such a result is always allowed.
+class LengthLimit : public QValidator {
+public:
+    LengthLimit(int limit, QLineEdit* box)
+        : QValidator(box), limit_(limit), length_(box->text().size()) {
+        // The box already holds the new text when it asks, so the length before is kept here.
+        connect(box, &QLineEdit::textChanged, this,
+                [this](const QString& text) { length_ = text.size(); });
+    }
+    State validate(QString& input, int&) const override {
+        return input.size() <= limit_ || input.size() <= length_ ? Acceptable : Invalid;
+    }
+
+private:
+    int limit_;
+    qsizetype length_;
+};
+
+} // namespace
+
+void CNumEdit::SetTypingLimit(int characters) {
+    typingLimit_ = characters;
+    delete validator();
+    setValidator(characters > 0 ? new LengthLimit(characters, this) : nullptr);
+}
 
 CNumEdit::CNumEdit(QWidget* parent) : QLineEdit(parent) {
     // Numbers are never split across a selection drag; the context menu stays (paste is allowed).

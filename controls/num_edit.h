@@ -17,8 +17,8 @@ public:
     void SetValue(double value);
     double GetValue() const;
 
-    // Limits typed text only; text the program writes is never cut short.
-    void SetTypingLimit(int characters) { typingLimit_ = characters; }
+    // Limits what the user puts in, typed or pasted; text the program writes is never cut short.
+    void SetTypingLimit(int characters);
     int TypingLimit() const { return typingLimit_; }
 
 signals:

@@ -21,8 +21,9 @@ namespace {
 constexpr const char* kWidthPlaceholder = "0.000";
 constexpr const char* kCountPlaceholder = "0";
 
-// The count box takes two typed characters, so a press adds at most 99 slits. Pasted text can say
-// more (or be too large for an int); it saturates at that bound rather than exhausting memory.
+// The count box takes two characters, typed or pasted, so a press adds at most 99 slits. Should
+// longer text reach it some other way (or one too large for an int), the count saturates at that
+// bound rather than exhausting memory.
 constexpr int kMostSlitsPerPress = 99;
 
 int SlitCount(double value) {

@@ -143,6 +143,29 @@ TEST_F(Boxes, TypingLimitDoesNotCutProgramText) {
     a->SetFormat("%4.3f");
     a->SetValue(1e12);
     EXPECT_EQ(a->text(), "1000000000000.000");
+    // A long result can still be shortened, but not lengthened past the limit.
+    a->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(a, Qt::Key_End);
+    QTest::keyClick(a, Qt::Key_Backspace);
+    EXPECT_EQ(a->text(), "1000000000000.00");
+    QTest::keyClicks(a, "7");
+    EXPECT_EQ(a->text(), "1000000000000.00");
+}
+
+TEST_F(Boxes, PastedTextRespectsTheLimit) {
+    a->SetTypingLimit(2);
+    QApplication::clipboard()->setText("150");
+    Type(a, "");
+    QTest::keySequence(a, QKeySequence::Paste);
+    EXPECT_EQ(a->text(), "");
+    QApplication::clipboard()->setText("15");
+    QTest::keySequence(a, QKeySequence::Paste);
+    EXPECT_EQ(a->text(), "15");
+    // Without a limit, a paste goes in whole and unfiltered.
+    QApplication::clipboard()->setText(QString(20000, 'x'));
+    b->setFocus(Qt::TabFocusReason);
+    QTest::keySequence(b, QKeySequence::Paste);
+    EXPECT_EQ(b->text().size(), 20000);
 }
 
 TEST_F(Boxes, FormatAndValue) {
