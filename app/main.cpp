@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include "app/roll_calc_app.h"
 #include "res/resources.h"
@@ -8,7 +9,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setApplicationVersion(kProductVersion);
-    QApplication::setWindowIcon(LoadAppIcon(IDR_MAINFRAME));
+    // Windows without an icon of their own take the program's. The main window has its own, but
+    // X11 is handed the program's icon when a window is created, before its own replaces it;
+    // giving the program's icon once the main window's loop runs spares that round.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(LoadAppIcon(IDR_MAINFRAME)); });
     CRollCalcApp app;
     // Start-up runs the main window itself and reports failure, so no further loop runs.
     if (app.InitInstance()) {

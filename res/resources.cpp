@@ -1,7 +1,10 @@
 #include "res/resources.h"
 
 #include <QBitmap>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QList>
+#include <optional>
 
 // Outside any namespace: the resource initialiser is declared where this is expanded.
 static bool RegisterResources() {
@@ -14,16 +17,80 @@ static void InitResources() {
     (void)done;
 }
 
+namespace {
+
+QIcon MakeAppIcon() {
+    QIcon icon;
+    icon.addPixmap(LoadAppIconImage(IDR_MAINFRAME, 16));
+    icon.addPixmap(LoadAppIconImage(IDR_MAINFRAME, 32));
+    icon.addFile(":/res/icon128@2x.png");
+    icon.addFile(":/res/icon128_256.png");
+    return icon;
+}
+
+// The program's icon is first drawn when a window without an icon of its own appears; reading
+// its four pictures then, not at start-up, keeps them off the way to the main window's first
+// paint. Each call goes on to the icon as it would have been made at once, so it draws the same.
+class DeferredIconEngine : public QIconEngine {
+public:
+    explicit DeferredIconEngine(QIcon (*make)()) : make_(make) {}
+
+    QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("DeferredIconEngine"); }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        // QIcon::paint hands over a rectangle already of the icon's actual size, so centring
+        // in it places the picture exactly there.
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        // QIcon asks for device pixels at a scale above 1; handed the size in logical pixels,
+        // the real icon puts the same question to its own engine.
+        if (scale > 1.0) {
+            return Icon().pixmap(size / scale, scale, mode, state);
+        }
+        return pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return pixmap(size, mode, state).size();
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Icon().availableSizes(mode, state);
+    }
+    void addPixmap(const QPixmap& pixmap, QIcon::Mode mode, QIcon::State state) override {
+        Icon().addPixmap(pixmap, mode, state);
+    }
+    void addFile(const QString& fileName, const QSize& size, QIcon::Mode mode,
+                 QIcon::State state) override {
+        Icon().addFile(fileName, size, mode, state);
+    }
+
+private:
+    QIcon& Icon() {
+        if (!icon_) {
+            icon_ = make_();
+        }
+        return *icon_;
+    }
+
+    QIcon (*make_)();
+    std::optional<QIcon> icon_;
+};
+
+} // namespace
+
 QIcon LoadAppIcon(int id) {
     InitResources();
-    QIcon icon;
-    if (id == IDR_MAINFRAME) {
-        icon.addPixmap(LoadAppIconImage(id, 16));
-        icon.addPixmap(LoadAppIconImage(id, 32));
-        icon.addFile(":/res/icon128@2x.png");
-        icon.addFile(":/res/icon128_256.png");
+    if (id != IDR_MAINFRAME) {
+        return {};
     }
-    return icon;
+    return QIcon(new DeferredIconEngine(MakeAppIcon));
 }
 
 QPixmap LoadAppIconImage(int id, int size, qreal devicePixelRatio) {
@@ -40,10 +107,17 @@ QPixmap LoadAppIconImage(int id, int size, qreal devicePixelRatio) {
             return sharp;
         }
     }
-    QImageReader reader(":/res/icon128.ico");
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        reader.jumpToImage(i);
-        QImage image = reader.read();
+    // Every window asks for these; the file is read once.
+    static const QList<QImage> images = [] {
+        QList<QImage> read;
+        QImageReader reader(":/res/icon128.ico", "ico");
+        for (int i = 0; i < reader.imageCount(); ++i) {
+            reader.jumpToImage(i);
+            read.append(reader.read());
+        }
+        return read;
+    }();
+    for (const QImage& image : images) {
         if (image.width() == size) {
             return QPixmap::fromImage(image);
         }

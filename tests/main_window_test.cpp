@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
@@ -162,6 +163,40 @@ TEST(DialogUnits, GeometryFollowsTheFont) {
     // A control's rectangle is its template rectangle in base units.
     EXPECT_EQ(a.GetDlgItem(1)->geometry(), a.MapDialogRect(318, 236, 54, 14));
     EXPECT_EQ(a.width(), a.MapDialogRect(0, 0, 379, 254).width());
+}
+
+TEST(ProgramIcon, DrawsAsIfItsPicturesWereReadAtOnce) {
+    // The icon reads its pictures on first use; each size must come out as from an icon built
+    // from them straight away.
+    QIcon eager;
+    eager.addPixmap(LoadAppIconImage(IDR_MAINFRAME, 16));
+    eager.addPixmap(LoadAppIconImage(IDR_MAINFRAME, 32));
+    eager.addFile(":/res/icon128@2x.png");
+    eager.addFile(":/res/icon128_256.png");
+    const QIcon icon = LoadAppIcon(IDR_MAINFRAME);
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes(), eager.availableSizes());
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {256, 256}}));
+    for (int size : {16, 20, 24, 32, 48, 64, 100, 256, 300}) {
+        EXPECT_EQ(icon.actualSize(QSize(size, size)), eager.actualSize(QSize(size, size))) << size;
+        EXPECT_EQ(icon.pixmap(size).toImage(), eager.pixmap(size).toImage()) << size;
+        EXPECT_EQ(icon.pixmap(size, QIcon::Disabled).toImage(),
+                  eager.pixmap(size, QIcon::Disabled).toImage())
+            << size;
+    }
+    QImage drawn(40, 40, QImage::Format_ARGB32_Premultiplied);
+    QImage expected = drawn;
+    drawn.fill(Qt::transparent);
+    expected.fill(Qt::transparent);
+    {
+        QPainter painter(&drawn);
+        icon.paint(&painter, QRect(2, 3, 35, 30));
+    }
+    {
+        QPainter painter(&expected);
+        eager.paint(&painter, QRect(2, 3, 35, 30));
+    }
+    EXPECT_EQ(drawn, expected);
 }
 
 } // namespace
