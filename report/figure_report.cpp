@@ -1,0 +1,37 @@
+#include "report/figure_report.h"
+
+#include "controls/number_text.h"
+
+namespace {
+
+constexpr int kFirstRowLine = 20;
+constexpr int kRowPitch = 2;
+constexpr int kMeasurementColumn = 60;
+
+} // namespace
+
+void PrintFigureReport(const BoxReader& window, const PrintSurfaceSource& printer,
+                       const ReportClock& clock, std::span<const FigureRow> rows) {
+    CReportFrame frame(clock);
+    if (!frame.Open(printer, "Velmarch Products Roll Calculation Report", "Roll Calculations")) {
+        return;
+    }
+    frame.PageHeader({{"Figure", 5}, {"Measurement", kMeasurementColumn}});
+    const int h = frame.LineHeight();
+    int line = kFirstRowLine;
+    for (const FigureRow& row : rows) {
+        frame.Text(frame.Left(), line * h, row.label);
+        line += kRowPitch;
+    }
+    line = kFirstRowLine;
+    for (const FigureRow& row : rows) {
+        const std::string text =
+            row.secondBox == kNoSecondBox
+                ? FormatNumber(row.format, window.GetValue(row.firstBox))
+                : FormatText(row.format, {FormatArg{window.GetValue(row.firstBox)},
+                                          FormatArg{window.GetValue(row.secondBox)}});
+        frame.Text(kMeasurementColumn * frame.AveCharWidth(), line * h, text);
+        line += kRowPitch;
+    }
+    frame.Close();
+}
