@@ -43,3 +43,10 @@ void CMeasurementPair::OnFocusLost(CNumEdit* source) {
     const double factor = source == first_ ? firstToSecond_ : secondToFirst_;
     partner->SetValue(source->GetValue() * factor);
 }
+
+void CMeasurementPair::Carry(CNumEdit* source, double value) {
+    CNumEdit* partner = source == first_ ? second_ : first_;
+    const double factor = source == first_ ? firstToSecond_ : secondToFirst_;
+    // What the clearing step comes to: the partner, zeroed first, takes only a positive source.
+    partner->SetValue(!clearing_ || value > 0.0 ? value * factor : 0.0);
+}

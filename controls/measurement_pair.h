@@ -22,6 +22,9 @@ public:
 
     // Runs the pair's step as if `source` had just lost the focus.
     void OnFocusLost(CNumEdit* source);
+    // The same step for a source showing `value`, for a value whose text ("inf", "nan") does not
+    // read back as it.
+    void Carry(CNumEdit* source, double value);
 
 private:
     CMeasurementPair(CNumEdit* first, CNumEdit* second, bool clearing, double firstToSecond,

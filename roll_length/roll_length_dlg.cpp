@@ -1,6 +1,7 @@
 #include "roll_length/roll_length_dlg.h"
 
 #include <QPushButton>
+#include <cmath>
 
 #include "app/about_dlg.h"
 #include "controls/link_static.h"
@@ -137,8 +138,14 @@ void CRollLengthDlg::OnOK() {
         return;
     }
     Box(solvedId)->SetValue(result.value);
-    // The partner is converted from the rounded text just shown, as if the user had left the box.
-    pair->OnFocusLost(Box(solvedId));
+    if (std::isfinite(result.value)) {
+        // The partner is converted from the rounded text just shown, as if the user had left the
+        // box.
+        pair->OnFocusLost(Box(solvedId));
+    } else {
+        // "inf" and "nan" read back as 0, which would show a zero partner beside them.
+        pair->Carry(Box(solvedId), result.value);
+    }
     GetDlgItem(1000)->setEnabled(true);
 }
 
