@@ -1,0 +1,252 @@
+// The three calculator windows as a user drives them (real keys, clicks and the clipboard), with
+// a snapshot of every box and of the knife list so that a test can tell exactly what an action
+// changed; and a watchdog that turns a hang into a failure.
+#pragma once
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest/QTest>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <ostream>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "controls/num_edit.h"
+#include "platform/dialog.h"
+#include "roll_length/roll_length_dlg.h"
+#include "roll_weight/roll_weight_dlg.h"
+#include "slitter/slitter_dlg.h"
+
+enum class Calculator { RollLength, RollWeight, Slitter };
+
+inline const char* NameOf(Calculator kind) {
+    switch (kind) {
+    case Calculator::RollLength:
+        return "RollLength";
+    case Calculator::RollWeight:
+        return "RollWeight";
+    case Calculator::Slitter:
+        return "Slitter";
+    }
+    return "?";
+}
+
+inline void PrintTo(Calculator kind, std::ostream* os) {
+    *os << NameOf(kind);
+}
+
+inline constexpr int kCalculateButton = 1;
+inline constexpr int kPrintButton = 1000;
+inline constexpr int kAddSlitButton = 1047;
+inline constexpr int kAddSlitsButton = 1050;
+
+using KnifeRows = std::vector<std::vector<std::string>>;
+
+// What a user can see of a window's values: every box's text and the knife list's cells.
+struct WindowValues {
+    std::map<int, std::string> boxes;
+    KnifeRows knives;
+    bool operator==(const WindowValues&) const = default;
+};
+
+inline void PrintTo(const WindowValues& v, std::ostream* os) {
+    for (const auto& [id, text] : v.boxes) {
+        *os << "\n  " << id << ": \"" << (text.size() > 40 ? text.substr(0, 40) + "..." : text)
+            << "\" (" << text.size() << " chars)";
+    }
+    *os << "\n  " << v.knives.size() << " knife rows";
+}
+
+// The boxes whose text differs, with their new text.
+inline std::map<int, std::string> ChangedBoxes(const WindowValues& before,
+                                               const WindowValues& after) {
+    std::map<int, std::string> changed;
+    for (const auto& [id, text] : after.boxes) {
+        if (before.boxes.at(id) != text) {
+            changed[id] = text;
+        }
+    }
+    return changed;
+}
+
+// Ends the process when a test outlives its bound, so that a hang fails instead of stalling.
+class Watchdog {
+public:
+    explicit Watchdog(std::chrono::seconds bound) : thread_([this, bound] { Watch(bound); }) {}
+    ~Watchdog() {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_one();
+        thread_.join();
+    }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+
+private:
+    void Watch(std::chrono::seconds bound) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        if (!wake_.wait_for(lock, bound, [this] { return done_; })) {
+            std::fprintf(stderr, "hang: the test ran longer than %lld s\n",
+                         static_cast<long long>(bound.count()));
+            std::fflush(stderr);
+            std::_Exit(3);
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::thread thread_;
+};
+
+// Top-level windows on screen, to tell whether an action showed anything.
+inline std::set<QWidget*> VisibleTopLevels() {
+    std::set<QWidget*> shown;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) {
+            shown.insert(w);
+        }
+    }
+    return shown;
+}
+
+class CalculatorWindow {
+public:
+    explicit CalculatorWindow(Calculator kind) : kind_(kind), owner_(std::make_unique<QWidget>()) {
+        owner_->setGeometry(120, 90, 700, 500);
+        owner_->show();
+        switch (kind) {
+        case Calculator::RollLength:
+            dlg_ = std::make_unique<CRollLengthDlg>(owner_.get());
+            break;
+        case Calculator::RollWeight:
+            dlg_ = std::make_unique<CRollWeightDlg>(owner_.get());
+            break;
+        case Calculator::Slitter:
+            dlg_ = std::make_unique<CSlitterDlg>(owner_.get());
+            break;
+        }
+        dlg_->Create();
+        QApplication::setActiveWindow(dlg_.get());
+        ready_ = QTest::qWaitForWindowActive(dlg_.get());
+    }
+
+    bool Ready() const { return ready_; }
+    Calculator Kind() const { return kind_; }
+    CDialog& Dialog() const { return *dlg_; }
+    CNumEdit* Box(int id) const { return dlg_->Item<CNumEdit>(id); }
+    std::string Text(int id) const { return Box(id)->text().toStdString(); }
+    bool Enabled(int id) const { return dlg_->GetDlgItem(id)->isEnabled(); }
+
+    std::vector<int> BoxIds() const {
+        switch (kind_) {
+        case Calculator::RollLength:
+            return {1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008};
+        case Calculator::RollWeight:
+            return {1013, 1014, 1015, 1016, 1017, 1018, 1019,
+                    1020, 1021, 1022, 1023, 1024, 1025, 1026};
+        case Calculator::Slitter:
+            return {1040, 1043, 1044, 1045, 1046};
+        }
+        return {};
+    }
+
+    WindowValues Values() const {
+        WindowValues v;
+        for (int id : BoxIds()) {
+            v.boxes[id] = Text(id);
+        }
+        if (kind_ == Calculator::Slitter) {
+            const QAbstractItemModel* model = dlg_->Item<QTableView>(1039)->model();
+            for (int r = 0; r < model->rowCount(); ++r) {
+                std::vector<std::string> row;
+                for (int c = 0; c < model->columnCount(); ++c) {
+                    row.push_back(model->index(r, c).data().toString().toStdString());
+                }
+                v.knives.push_back(row);
+            }
+        }
+        return v;
+    }
+
+    // Selects the box's whole text with the keys and types over it; the box keeps the focus.
+    void Type(int id, const QString& keys) {
+        SelectAll(id);
+        if (keys.isEmpty()) {
+            QTest::keyClick(Box(id), Qt::Key_Backspace);
+        } else {
+            QTest::keyClicks(Box(id), keys);
+        }
+    }
+
+    // Types and moves on with Tab, so that the box's pair runs.
+    void Enter(int id, const QString& keys) {
+        Type(id, keys);
+        QTest::keyClick(Box(id), Qt::Key_Tab);
+    }
+
+    // Pastes over the box's whole text through the clipboard and Ctrl+V, as a user does.
+    void Paste(int id, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        SelectAll(id);
+        QTest::keyClick(Box(id), Qt::Key_V, Qt::ControlModifier);
+    }
+
+    // Moves the focus onto a button, as a click would first: the box left behind runs its pair.
+    void FocusButton(int id) { dlg_->GetDlgItem(id)->setFocus(Qt::TabFocusReason); }
+
+    void Click(int id) { QTest::mouseClick(dlg_->GetDlgItem(id), Qt::LeftButton); }
+
+    // A successful calculation or addition, which enables Print; then Clear All.
+    void MakePrintable() {
+        switch (kind_) {
+        case Calculator::RollLength:
+            Enter(1005, "10");
+            Enter(1003, "3");
+            Enter(1007, "0.01");
+            Click(kCalculateButton);
+            Click(1052);
+            break;
+        case Calculator::RollWeight:
+            Enter(1013, "40");
+            Enter(1015, "3");
+            Enter(1017, "60");
+            Enter(1021, "0.92");
+            Click(kCalculateButton);
+            Click(1052);
+            break;
+        case Calculator::Slitter:
+            Enter(1045, "1");
+            Click(kAddSlitButton);
+            Click(3);
+            break;
+        }
+    }
+
+private:
+    void SelectAll(int id) {
+        Box(id)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Box(id), Qt::Key_Home);
+        QTest::keyClick(Box(id), Qt::Key_End, Qt::ShiftModifier);
+    }
+
+    Calculator kind_;
+    std::unique_ptr<QWidget> owner_;
+    std::unique_ptr<CDialog> dlg_;
+    bool ready_ = false;
+};

@@ -1,0 +1,126 @@
+// The real default-printer path on a desktop with no default printer: the spooler's address points
+// at a socket where nothing listens, and no user or system settings name a printer. Opening the
+// default printer must give none at once, and Print must then show nothing and change nothing.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPrinterInfo>
+#include <QStyleFactory>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "calculator_window.h"
+#include "platform/message_box.h"
+#include "platform/printer.h"
+#include "platform/qt_print_surface.h"
+
+namespace {
+
+constexpr auto kBound = std::chrono::seconds(60);
+// Far above a refused local connection, far below any network timeout.
+constexpr qint64 kQuickMs = 5000;
+
+TEST(NoDefaultPrinter, OpeningTheDefaultGivesNoneQuickly) {
+    Watchdog watchdog(kBound);
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(QtPrintSurface::OpenDefault(), nullptr);
+    EXPECT_LT(timer.elapsed(), kQuickMs);
+    EXPECT_TRUE(QPrinterInfo::defaultPrinter().isNull());
+    SetPrinterSource({});
+    timer.restart();
+    EXPECT_EQ(DefaultPrinter()(), nullptr);
+    EXPECT_LT(timer.elapsed(), kQuickMs);
+}
+
+class NoPrinterPrint : public ::testing::TestWithParam<Calculator> {
+protected:
+    void SetUp() override {
+        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r.text); });
+        SetPrinterSource({});
+    }
+    void TearDown() override { SetMessageSink({}); }
+
+    Watchdog watchdog{kBound};
+    std::vector<std::string> messages;
+};
+
+TEST_P(NoPrinterPrint, PrintShowsNothingAndChangesNothing) {
+    CalculatorWindow w(GetParam());
+    ASSERT_TRUE(w.Ready());
+    w.MakePrintable();
+    // Values on screen, so that a change would show.
+    switch (w.Kind()) {
+    case Calculator::RollLength:
+        w.Enter(1001, "1000");
+        w.Enter(1003, "3");
+        break;
+    case Calculator::RollWeight:
+        w.Enter(1013, "40");
+        w.Enter(1015, "3");
+        break;
+    case Calculator::Slitter:
+        w.Enter(1040, "3");
+        w.Enter(1043, "2.5");
+        w.Click(kAddSlitsButton);
+        break;
+    }
+    ASSERT_TRUE(w.Enabled(kPrintButton));
+    w.FocusButton(kPrintButton);
+    const WindowValues before = w.Values();
+    const std::set<QWidget*> shown = VisibleTopLevels();
+    QElapsedTimer timer;
+    timer.start();
+    w.Click(kPrintButton);
+    EXPECT_LT(timer.elapsed(), kQuickMs);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(VisibleTopLevels(), shown);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(w.Dialog().isEnabled());
+    EXPECT_TRUE(w.Enabled(kPrintButton));
+    EXPECT_EQ(w.Values(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachWindow, NoPrinterPrint,
+                         ::testing::Values(Calculator::RollLength, Calculator::RollWeight,
+                                           Calculator::Slitter),
+                         [](const ::testing::TestParamInfo<Calculator>& info) {
+                             return std::string(NameOf(info.param));
+                         });
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Set before Qt's print support first asks the spooler. CUPS reads the user's and the system's
+    // printer settings from HOME and CUPS_SERVERROOT, and a default from PRINTER and LPDEST.
+    char folder[] = "/tmp/rollcalc-noprinter.XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        std::perror("mkdtemp");
+        return 2;
+    }
+    const std::string socket = std::string(folder) + "/cups.sock";
+    setenv("CUPS_SERVER", socket.c_str(), 1);
+    setenv("CUPS_SERVERROOT", folder, 1);
+    setenv("HOME", folder, 1);
+    unsetenv("PRINTER");
+    unsetenv("LPDEST");
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    int result = 0;
+    {
+        QApplication application(argc, argv);
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        ::testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return result;
+}
