@@ -111,7 +111,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         int slits = 0;
         if (op == 0) {
             message = list.AddEqualSlits(count, w, m);
-            opening = before == 0 && widthGiven ? 1 : 0;
             if (count <= 0) {
                 Check(message == kKnivesMessage, "equal slits: count refusal",
                       [&] { return Quote(message); });
@@ -121,6 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             } else {
                 Check(message.empty(), "equal slits refused", [&] { return Quote(message); });
                 slits = count;
+                opening = before == 0 ? 1 : 0;
             }
         } else {
             message = op == 1 ? list.AddSlit(w, m) : list.AddIncrement(w, m);

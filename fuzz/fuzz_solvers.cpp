@@ -111,6 +111,12 @@ void CheckRollWeight(const RollWeightInput& in) {
     const double D = in.rollDiameter;
     const bool density =
         Given(in.lbsPerCubicInch) || Given(in.lbsPerCubicFoot) || Given(in.specificGravity);
+    if (Given(D) && Given(in.webWidth) && Given(in.rollWeight) && density) {
+        Check(r.outcome == RollWeightOutcome::NoUnknown,
+              "roll weight: all four given should be refused", where);
+        Check(nothingReported(), "roll weight: a refusal reports values", where);
+        return;
+    }
     bool solved = true;
     RollWeightCase expected = RollWeightCase::Density;
     if (Given(D) && Given(in.webWidth) && Given(in.rollWeight)) {

@@ -13,6 +13,20 @@ double RingArea(double roll, double core) {
 
 } // namespace
 
+const char* RollWeightMessage(RollWeightOutcome outcome) {
+    switch (outcome) {
+    case RollWeightOutcome::CoreDiameterMissing:
+        return kCoreDiameterMissingMessage;
+    case RollWeightOutcome::FieldsMissing:
+        return kFieldsMissingMessage;
+    case RollWeightOutcome::NoUnknown:
+        return kNoUnknownMessage;
+    case RollWeightOutcome::Solved:
+        break;
+    }
+    return "";
+}
+
 RollWeightResult SolveRollWeight(const RollWeightInput& in) {
     RollWeightResult r{};
     if (in.coreDiameter == 0.0) {
@@ -30,6 +44,10 @@ RollWeightResult SolveRollWeight(const RollWeightInput& in) {
 
     const bool densityGiven = I > 0.0 || F > 0.0 || S > 0.0;
     RollWeightCase solvedCase;
+    if (D > 0.0 && W > 0.0 && M > 0.0 && densityGiven) {
+        r.outcome = RollWeightOutcome::NoUnknown;
+        return r;
+    }
     if (D > 0.0 && W > 0.0 && M > 0.0) {
         solvedCase = RollWeightCase::Density;
     } else if (D > 0.0 && W > 0.0 && densityGiven) {

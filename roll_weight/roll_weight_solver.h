@@ -13,7 +13,7 @@ struct RollWeightInput {
     double lbsPerCubicInch; // I
 };
 
-enum class RollWeightOutcome { Solved, CoreDiameterMissing, FieldsMissing };
+enum class RollWeightOutcome { Solved, CoreDiameterMissing, FieldsMissing, NoUnknown };
 enum class RollWeightCase { Density, Weight, WebWidth, RollDiameter };
 
 struct RollWeightResult {
@@ -26,6 +26,12 @@ struct RollWeightResult {
 
 inline constexpr const char* kCoreDiameterMissingMessage = "Core Diameter is a required field";
 inline constexpr const char* kFieldsMissingMessage = "All required fields are not entered!";
+// Roll diameter, web width, weight and a density all given: nothing is left to work out, and the
+// entered weight would otherwise stand beside densities that contradict it.
+inline constexpr const char* kNoUnknownMessage = "One field must remain zero!";
+
+// The message a refusal shows; empty for Solved.
+const char* RollWeightMessage(RollWeightOutcome outcome);
 
 // Pi as this solver has always taken it (two decimals), with its own reciprocal.
 inline constexpr double kRollWeightPi = 3.14;

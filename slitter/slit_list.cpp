@@ -58,19 +58,19 @@ void CSlitList::AppendRow(double widthInches, double widthMm, double distanceInc
 }
 
 std::string CSlitList::AddEqualSlits(int count, double widthInches, double widthMm) {
-    double distanceInches = 0.0;
-    double distanceMm = 0.0;
-    if (!rows_.empty()) {
-        ReadRunningDistance(distanceInches, distanceMm);
-    } else if (widthInches > 0.0) {
-        // Appended before the count is checked, and kept when the count is then refused.
-        AppendOpeningRow(1);
-    }
+    // Checked before anything is appended: a refusal leaves the list as it was.
     if (count <= 0) {
         return kNumberOfKnivesMessage;
     }
     if (!(widthInches > 0.0)) {
         return kSlitWidthMessage;
+    }
+    double distanceInches = 0.0;
+    double distanceMm = 0.0;
+    if (!rows_.empty()) {
+        ReadRunningDistance(distanceInches, distanceMm);
+    } else {
+        AppendOpeningRow(1);
     }
     // Running sums by repeated addition, unrounded within the call.
     double sumInches = widthInches;

@@ -65,19 +65,17 @@ TEST(SolveRollWeight, PoundsPerCubicFootGoThroughRoundedInchDensity) {
     EXPECT_EQ(r.lbsPerCubicFoot, 57.0);
 }
 
-TEST(SolveRollWeight, EnteredWeightWinsOverEnteredDensity) {
-    const RollWeightResult r = SolveRollWeight(In(40, 3, 60, 2000, 0.92, 0, 0));
-    ASSERT_EQ(r.solvedCase, C::Density);
-    EXPECT_EQ(r.lbsPerCubicInch, 0.0332);
-    EXPECT_EQ(r.lbsPerCubicFoot, 57.3696);
-    EXPECT_EQ(r.specificGravity, 0.92);
-}
-
 TEST(SolveRollWeight, Refusals) {
     EXPECT_EQ(SolveRollWeight(In(40, 0, 60, 2000, 0.92, 0, 0)).outcome, O::CoreDiameterMissing);
     EXPECT_EQ(SolveRollWeight(In(0, 0, 0, 0, 0, 0, 0)).outcome, O::CoreDiameterMissing);
     EXPECT_EQ(SolveRollWeight(In(40, 3, 0, 0, 0.92, 0, 0)).outcome, O::FieldsMissing);
     EXPECT_EQ(SolveRollWeight(In(0, 3, 0, 0, 0, 0, 0.03)).outcome, O::FieldsMissing);
+    // Nothing left to work out, whichever form the density takes; a weight alone still solves.
+    EXPECT_EQ(SolveRollWeight(In(40, 3, 60, 2000, 0.92, 0, 0)).outcome, O::NoUnknown);
+    EXPECT_EQ(SolveRollWeight(In(40, 3, 60, 2000, 0, 57, 0)).outcome, O::NoUnknown);
+    EXPECT_EQ(SolveRollWeight(In(40, 3, 60, 2000, 0, 0, 0.03)).outcome, O::NoUnknown);
+    EXPECT_EQ(SolveRollWeight(In(40, 3, 60, 2000, 0, 0, -0.03)).outcome, O::Solved);
+    EXPECT_STREQ(RollWeightMessage(O::NoUnknown), "One field must remain zero!");
     const RollWeightResult neg = SolveRollWeight(In(40, -3, 60, 0, 0.92, 0, 0));
     EXPECT_EQ(neg.outcome, O::Solved);
     EXPECT_EQ(neg.solvedValue, 2487.879);

@@ -54,17 +54,6 @@ TEST(SlitList, ContinuesFromTheShownDistance) {
     EXPECT_EQ(three.Row(3).cells[3], "0.9999");
 }
 
-TEST(SlitList, RefusedEqualSlitsKeepTheFirstKnifeRow) {
-    CSlitList list;
-    EXPECT_EQ(list.AddEqualSlits(0, 2, 50.8), "You must enter the number of knives.");
-    ASSERT_EQ(list.RowCount(), 1u);
-    EXPECT_EQ(list.Row(0).cells[0], "1");
-    EXPECT_EQ(list.AddSlit(2, 50.8), "");
-    EXPECT_EQ(list.RowCount(), 2u);
-    EXPECT_EQ(list.Row(1).cells[0], "2");
-    EXPECT_EQ(list.Row(1).cells[3], "2.0000");
-}
-
 TEST(SlitList, RefusalsOnAnEmptyList) {
     CSlitList list;
     EXPECT_EQ(list.AddEqualSlits(0, 0, 0), "You must enter the number of knives.");
@@ -73,7 +62,12 @@ TEST(SlitList, RefusalsOnAnEmptyList) {
     EXPECT_EQ(list.AddSlit(0, 10), "You must enter a slit width.");
     EXPECT_EQ(list.AddSlit(-1, 10), "You must enter a slit width.");
     EXPECT_EQ(list.AddIncrement(0, 10), "You must enter a slit width.");
+    // A width with no count adds nothing either, so a following increment opens the list.
+    EXPECT_EQ(list.AddEqualSlits(0, 2, 50.8), "You must enter the number of knives.");
     EXPECT_EQ(list.RowCount(), 0u);
+    EXPECT_EQ(list.AddIncrement(0.5, 12.7), "");
+    EXPECT_EQ(Cells(list), (Rows{{"0", "0.0000", "0.0000", "0.0000", "0.0000"},
+                                 {"1", "0.5000", "12.7000", "0.5000", "12.7000"}}));
 }
 
 TEST(SlitList, SlitAndIncrementRowCounts) {
@@ -90,18 +84,6 @@ TEST(SlitList, SlitAndIncrementRowCounts) {
     EXPECT_EQ(list.RowCount(), 0u);
     EXPECT_EQ(list.AddEqualSlits(5, 1, 25.4), "");
     EXPECT_EQ(list.RowCount(), 6u);
-}
-
-TEST(SlitList, IncrementAfterARefusedCallRestartsNumbering) {
-    CSlitList list;
-    list.AddEqualSlits(0, 2, 50.8);
-    EXPECT_EQ(list.AddIncrement(0.5, 12.7), "");
-    EXPECT_EQ(Cells(list), (Rows{{"1", "0.0000", "0.0000", "0.0000", "0.0000"},
-                                 {"0", "0.0000", "0.0000", "0.0000", "0.0000"},
-                                 {"1", "0.5000", "12.7000", "0.5000", "12.7000"}}));
-    EXPECT_EQ(list.AddSlit(1, 25.4), "");
-    EXPECT_EQ(list.Row(3).cells[0], "2");
-    EXPECT_EQ(list.Row(3).cells[3], "1.5000");
 }
 
 } // namespace
