@@ -19,8 +19,13 @@ CMeasurementPair::CMeasurementPair(CNumEdit* first, CNumEdit* second, bool clear
                                    double firstToSecond, double secondToFirst)
     : QObject(first), first_(first), second_(second), clearing_(clearing),
       firstToSecond_(firstToSecond), secondToFirst_(secondToFirst) {
-    connect(first_, &CNumEdit::lostFocus, this, [this] { OnFocusLost(first_); });
-    connect(second_, &CNumEdit::lostFocus, this, [this] { OnFocusLost(second_); });
+    for (CNumEdit* box : {first_, second_}) {
+        connect(box, &CNumEdit::lostFocus, this, [this, box] {
+            if (box->EditedSinceFocus()) {
+                OnFocusLost(box);
+            }
+        });
+    }
 }
 
 CMeasurementPair* CMeasurementPair::Clearing(CNumEdit* inch, CNumEdit* mm) {
@@ -42,11 +47,4 @@ void CMeasurementPair::OnFocusLost(CNumEdit* source) {
     }
     const double factor = source == first_ ? firstToSecond_ : secondToFirst_;
     partner->SetValue(source->GetValue() * factor);
-}
-
-void CMeasurementPair::Carry(CNumEdit* source, double value) {
-    CNumEdit* partner = source == first_ ? second_ : first_;
-    const double factor = source == first_ ? firstToSecond_ : secondToFirst_;
-    // What the clearing step comes to: the partner, zeroed first, takes only a positive source.
-    partner->SetValue(!clearing_ || value > 0.0 ? value * factor : 0.0);
 }

@@ -1,5 +1,6 @@
-// Measurement pairs: two boxes showing one quantity in two units, brought into step when either
-// loses the focus. The box that lost the focus keeps its text exactly as typed.
+// Measurement pairs: two boxes showing one quantity in two units, brought into step when the user
+// has changed one and leaves it. The box that lost the focus keeps its text exactly as typed, and
+// a box merely passed through changes nothing.
 #pragma once
 
 #include <QObject>
@@ -20,11 +21,8 @@ public:
     static CMeasurementPair* Direct(CNumEdit* first, CNumEdit* second, double firstToSecond,
                                     double secondToFirst);
 
-    // Runs the pair's step as if `source` had just lost the focus.
+    // Runs the pair's step as if the user had just changed and left `source`.
     void OnFocusLost(CNumEdit* source);
-    // The same step for a source showing `value`, for a value whose text ("inf", "nan") does not
-    // read back as it.
-    void Carry(CNumEdit* source, double value);
 
 private:
     CMeasurementPair(CNumEdit* first, CNumEdit* second, bool clearing, double firstToSecond,

@@ -1,8 +1,15 @@
 #include "controls/num_edit.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QValidator>
 
 #include "controls/number_filter.h"
@@ -41,21 +48,81 @@ void CNumEdit::SetTypingLimit(int characters) {
 CNumEdit::CNumEdit(QWidget* parent) : QLineEdit(parent) {
     // Numbers are never split across a selection drag; the context menu stays (paste is allowed).
     setDragEnabled(false);
+    // Any edit by the user, however small, makes the text the value.
+    connect(this, &QLineEdit::textEdited, this, [this] { hasExact_ = false; });
 }
 
 void CNumEdit::SetValue(double value) {
-    setText(QString::fromStdString(FormatNumber(format_, value)));
+    const QString shown = QString::fromStdString(FormatNumber(format_, value));
+    setText(shown);
+    // A text longer than the box shows its leading digits, not its tail.
+    setCursorPosition(0);
+    exact_ = value;
+    exactText_ = shown;
+    hasExact_ = true;
 }
 
 double CNumEdit::GetValue() const {
+    // The shown text is rounded for the eye; the number behind it is what calculations use.
+    if (hasExact_ && text() == exactText_) {
+        return exact_;
+    }
     return ReadNumber(text().toStdString());
 }
 
+void CNumEdit::PasteText(const QString& pasted) {
+    if (isReadOnly()) {
+        return;
+    }
+    QString clean = pasted.trimmed();
+    clean.replace(QChar(','), QChar('.'));
+    QString result = text();
+    if (hasSelectedText()) {
+        result.replace(selectionStart(), selectedText().size(), clean);
+    } else {
+        result.insert(cursorPosition(), clean);
+    }
+    // Non-ASCII text comes out as bytes that are no number, and is refused with the rest.
+    if (!IsNumberText(result.toStdString())) {
+        return;
+    }
+    insert(clean);
+}
+
+void CNumEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's own Paste would put in any text at all.
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this,
+                    [this] { PasteText(QGuiApplication::clipboard()->text()); });
+        }
+    }
+    menu->popup(event->globalPos());
+}
+
+void CNumEdit::dropEvent(QDropEvent* event) {
+    if (isReadOnly() || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    deselect();
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    PasteText(event->mimeData()->text());
+    event->acceptProposedAction();
+}
+
 void CNumEdit::keyPressEvent(QKeyEvent* event) {
-    // The clipboard and undo shortcuts work as in any edit box; pasted text is not filtered.
+    // The clipboard and undo shortcuts work as in any edit box; a paste is checked whole.
+    if (event->matches(QKeySequence::Paste)) {
+        PasteText(QGuiApplication::clipboard()->text());
+        event->accept();
+        return;
+    }
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
-        event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Undo) ||
-        event->matches(QKeySequence::Redo)) {
+        event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -99,6 +166,7 @@ void CNumEdit::TypeCharacter(char16_t ch) {
     if (ch >= 0x80) {
         return;
     }
+    ch = static_cast<char16_t>(NumberCharFor(static_cast<char>(ch)));
     const bool withinLimit = typingLimit_ <= 0 || current.size() < typingLimit_;
     if (withinLimit && AcceptsNumberChar(ascii, static_cast<std::size_t>(cursorPosition()),
                                          static_cast<char>(ch))) {
@@ -108,6 +176,11 @@ void CNumEdit::TypeCharacter(char16_t ch) {
 
 void CNumEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    // Leaving the box converts it only if the user changes it from here on; the box's own context
+    // menu closing is no new visit.
+    if (event->reason() != Qt::PopupFocusReason) {
+        setModified(false);
+    }
     // Typing then replaces the old value, however the focus came.
     selectAll();
     selectOnMouse_ = event->reason() == Qt::MouseFocusReason;
@@ -122,6 +195,14 @@ void CNumEdit::mousePressEvent(QMouseEvent* event) {
 }
 
 void CNumEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button pastes the selection, and is checked like any other paste.
+    if (event->button() == Qt::MiddleButton) {
+        if (QGuiApplication::clipboard()->supportsSelection()) {
+            PasteText(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        }
+        event->accept();
+        return;
+    }
     QLineEdit::mouseReleaseEvent(event);
     if (selectOnMouse_) {
         selectOnMouse_ = false;

@@ -29,3 +29,38 @@ bool AcceptsNumberChar(std::string_view text, std::size_t caret, char ch) {
         return false;
     }
 }
+
+bool IsNumberText(std::string_view text) {
+    std::size_t i = 0;
+    auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            ++i;
+        }
+        return i - start;
+    };
+    if (text.empty()) {
+        return true;
+    }
+    if (text[i] == '-') {
+        ++i;
+    }
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) {
+        return false;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && text[i] == '-') {
+            ++i;
+        }
+        if (digits() == 0) {
+            return false;
+        }
+    }
+    return i == text.size();
+}

@@ -1,6 +1,7 @@
 #include "platform/dialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -197,6 +198,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
             }
         });
         button->setAccessibleName(StripMnemonic(c.caption));
+        button->installEventFilter(this);
         widget = button;
         break;
     }
@@ -204,6 +206,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
         auto* box = new QCheckBox(caption, this);
         box->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
         box->setAccessibleName(StripMnemonic(c.caption));
+        box->installEventFilter(this);
         widget = box;
         break;
     }
@@ -478,6 +481,8 @@ int CDialog::DoModal() {
     if (owner == this) {
         owner = nullptr;
     }
+    QPointer<QWidget> focusBefore =
+        owner != nullptr ? owner->window()->focusWidget() : QApplication::focusWidget();
     if (owner != nullptr) {
         // Stays above its owner without being its child, so disabling the owner leaves it usable.
         winId();
@@ -497,7 +502,27 @@ int CDialog::DoModal() {
         owner->setEnabled(true);
         owner->activateWindow();
     }
+    // Back where the user was, not on whatever the re-enabled owner would pick (its Close button).
+    if (focusBefore != nullptr && focusBefore->isEnabled()) {
+        focusBefore->setFocus(Qt::OtherFocusReason);
+    }
     return result;
+}
+
+bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        // An ambiguous mnemonic keeps its usual meaning: it moves between its buttons.
+        if (button != nullptr && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            // Leaving the box first lets its pair bring the partner into step before the action.
+            button->setFocus(Qt::ShortcutFocusReason);
+            if (button->isEnabled() && button->isVisible()) {
+                button->click();
+            }
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CDialog::keyPressEvent(QKeyEvent* event) {

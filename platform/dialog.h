@@ -56,6 +56,8 @@ protected:
     virtual void OnSysCommand(unsigned command);
 
     void keyPressEvent(QKeyEvent* event) override;
+    // A button's mnemonic acts as a click: the focus moves to the button first.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

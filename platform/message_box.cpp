@@ -1,8 +1,9 @@
 #include "platform/message_box.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 
@@ -27,8 +28,13 @@ void ShowMessageBox(QWidget* owner, const std::string& text, MessageIcon icon) {
         Sink()(record);
         return;
     }
+    const QPointer<QWidget> focusBefore =
+        owner != nullptr ? owner->window()->focusWidget() : QApplication::focusWidget();
     QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information,
                     QString::fromStdString(record.caption), QString::fromStdString(text),
                     QMessageBox::Ok, owner);
     box.exec();
+    if (focusBefore != nullptr) {
+        focusBefore->setFocus(Qt::OtherFocusReason);
+    }
 }

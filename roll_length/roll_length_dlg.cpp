@@ -1,7 +1,6 @@
 #include "roll_length/roll_length_dlg.h"
 
 #include <QPushButton>
-#include <cmath>
 
 #include "app/about_dlg.h"
 #include "controls/link_static.h"
@@ -138,14 +137,8 @@ void CRollLengthDlg::OnOK() {
         return;
     }
     Box(solvedId)->SetValue(result.value);
-    if (std::isfinite(result.value)) {
-        // The partner is converted from the rounded text just shown, as if the user had left the
-        // box.
-        pair->OnFocusLost(Box(solvedId));
-    } else {
-        // "inf" and "nan" read back as 0, which would show a zero partner beside them.
-        pair->Carry(Box(solvedId), result.value);
-    }
+    // The partner is converted from the exact result, as if the user had left the box.
+    pair->OnFocusLost(Box(solvedId));
     GetDlgItem(1000)->setEnabled(true);
 }
 

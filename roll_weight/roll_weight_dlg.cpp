@@ -137,18 +137,15 @@ void CRollWeightDlg::OnOK() {
         SolveRollWeight({rollDiameter, coreDiameter, webWidth, rollWeight, specificGravity,
                          lbsPerCubicFoot, lbsPerCubicInch});
 
-    switch (result.outcome) {
-    case RollWeightOutcome::CoreDiameterMissing:
-        ShowMessageBox(this, kCoreDiameterMissingMessage, MessageIcon::Information);
+    if (result.outcome != RollWeightOutcome::Solved) {
+        ShowMessageBox(this, RollWeightMessage(result.outcome),
+                       result.outcome == RollWeightOutcome::CoreDiameterMissing
+                           ? MessageIcon::Information
+                           : MessageIcon::Stop);
         return;
-    case RollWeightOutcome::FieldsMissing:
-        ShowMessageBox(this, kFieldsMissingMessage, MessageIcon::Stop);
-        return;
-    case RollWeightOutcome::Solved:
-        break;
     }
 
-    // The metric partner is the solver's rounded value times the factor, shown as it falls.
+    // The metric partner is the solver's rounded value times the factor, kept exactly.
     switch (result.solvedCase) {
     case RollWeightCase::Weight:
         weightPounds_->SetValue(result.solvedValue);

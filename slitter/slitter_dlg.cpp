@@ -110,9 +110,9 @@ void CSlitterDlg::OnAddSlit() {
 }
 
 void CSlitterDlg::Finish(const std::string& refusal) {
-    // A refused count can still have opened the list with its first knife.
     model_->ListChanged();
     if (!refusal.empty()) {
+        // A refusal has left the list and every control as they were.
         ShowMessageBox(this, refusal, MessageIcon::Stop);
         return;
     }
@@ -131,6 +131,16 @@ void CSlitterDlg::OnClearAll() {
     countBox_->setText(kCountPlaceholder);
     // Print stays as it is, and so does the check mark.
     incrementBox_->setEnabled(true);
+}
+
+void CSlitterDlg::EnableWindow(bool enable) {
+    if (!enable) {
+        focusBeforePrint_ = focusWidget();
+    }
+    setEnabled(enable);
+    if (enable && focusBeforePrint_ != nullptr) {
+        focusBeforePrint_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void CSlitterDlg::OnPrint() {

@@ -2,6 +2,7 @@
 // slit or a setup increment; the knife positions come out in a five-column list.
 #pragma once
 
+#include <QPointer>
 #include <memory>
 
 #include "platform/dialog.h"
@@ -23,8 +24,8 @@ public:
 
     // The rows as the list shows them, for the report.
     const CSlitList& KnifeList() const override { return knives_; }
-    // Printing takes no input from the window while it runs.
-    void EnableWindow(bool enable) override { setEnabled(enable); }
+    // Printing takes no input from the window while it runs; the focus comes back afterwards.
+    void EnableWindow(bool enable) override;
 
     void OnAddSlits();
     void OnAddSlit();
@@ -52,4 +53,5 @@ private:
     QCheckBox* incrementBox_ = nullptr;  // 1056
     QPushButton* printButton_ = nullptr; // 1000
     QTableView* knifeView_ = nullptr;    // 1039
+    QPointer<QWidget> focusBeforePrint_;
 };

@@ -8,6 +8,7 @@ endforeach()
 
 target_sources(gui_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/hostile_input_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/keyboard_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/print_fault_test.cpp
 )
 

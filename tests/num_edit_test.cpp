@@ -125,12 +125,29 @@ TEST_F(Boxes, ClipboardAndUndoShortcutsWork) {
     EXPECT_EQ(a->text(), "");
     QTest::keySequence(a, QKeySequence::Undo);
     EXPECT_EQ(a->text(), "12.5");
-    // Pasted text is not filtered.
-    QApplication::clipboard()->setText("abc 7");
+}
+
+TEST_F(Boxes, ACommaIsThePointAndAPasteMustLeaveANumber) {
+    Type(a, "2,5,1");
+    EXPECT_EQ(a->text(), "2.51");
     b->setFocus(Qt::TabFocusReason);
+    for (const char* refused : {"abc 7", "forty inches", "1.2.3", "2,5 mm"}) {
+        QApplication::clipboard()->setText(refused);
+        QTest::keySequence(b, QKeySequence::Paste);
+        EXPECT_EQ(b->text(), "") << refused;
+    }
+    QApplication::clipboard()->setText(" 2,5\n");
     QTest::keySequence(b, QKeySequence::Paste);
-    EXPECT_EQ(b->text(), "abc 7");
-    EXPECT_EQ(b->GetValue(), 0.0);
+    EXPECT_EQ(b->text(), "2.5");
+    EXPECT_EQ(b->GetValue(), 2.5);
+    // Judged on the text the paste would leave: an exponent completes the number before it.
+    QApplication::clipboard()->setText("e3");
+    QTest::keySequence(b, QKeySequence::Paste);
+    EXPECT_EQ(b->text(), "2.5e3");
+    b->selectAll();
+    QApplication::clipboard()->setText("-");
+    QTest::keySequence(b, QKeySequence::Paste);
+    EXPECT_EQ(b->text(), "2.5e3");
 }
 
 TEST_F(Boxes, TypingLimitDoesNotCutProgramText) {
@@ -161,8 +178,8 @@ TEST_F(Boxes, PastedTextRespectsTheLimit) {
     QApplication::clipboard()->setText("15");
     QTest::keySequence(a, QKeySequence::Paste);
     EXPECT_EQ(a->text(), "15");
-    // Without a limit, a paste goes in whole and unfiltered.
-    QApplication::clipboard()->setText(QString(20000, 'x'));
+    // Without a limit, a number goes in whole however long.
+    QApplication::clipboard()->setText(QString(20000, '1'));
     b->setFocus(Qt::TabFocusReason);
     QTest::keySequence(b, QKeySequence::Paste);
     EXPECT_EQ(b->text().size(), 20000);
@@ -176,6 +193,9 @@ TEST_F(Boxes, FormatAndValue) {
     EXPECT_EQ(a->text(), "0.0313"); // a new format changes nothing shown
     a->SetValue(0.125);
     EXPECT_EQ(a->text(), "0.13");
+    // A text too long for the box shows its leading digits.
+    a->SetValue(1e300);
+    EXPECT_EQ(a->cursorPosition(), 0);
     a->setText(" 3.5abc");
     EXPECT_EQ(a->GetValue(), 3.5);
 }
@@ -208,6 +228,10 @@ TEST_F(Boxes, DirectPairAlwaysOverwrites) {
     Type(a, "1000");
     Leave(a);
     EXPECT_EQ(b->text(), "453.60");
+    // Passing through a box converts nothing; editing it converts with the drifting factor.
+    Leave(b);
+    EXPECT_EQ(a->text(), "1000");
+    Type(b, "453.6");
     Leave(b);
     EXPECT_EQ(a->text(), "1000.01");
     Type(a, "-2");

@@ -66,4 +66,14 @@ TEST(NumberFilter, RefusesEverythingElse) {
     EXPECT_TRUE(AcceptsNumberChar("1", 99, 'e'));
 }
 
+TEST(NumberFilter, APasteMustLeaveAWholeNumberOrNothing) {
+    for (const char* whole : {"", "2.5", "-2.5", ".5", "5.", "1e9", "-1.5E-3", "007"}) {
+        EXPECT_TRUE(IsNumberText(whole)) << whole;
+    }
+    for (const char* part : {"-", ".", "-.", "1e", "1e-", ".e5", "e5", "2,5", "2.5.3", "+5", "1e+5",
+                             " 5", "5 ", "forty inches", "12abc", "1e5e5", "--5"}) {
+        EXPECT_FALSE(IsNumberText(part)) << part;
+    }
+}
+
 } // namespace

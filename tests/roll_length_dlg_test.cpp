@@ -100,13 +100,13 @@ TEST_F(RollLengthWindow, SolvesLengthAndPrintStaysEnabled) {
     Type(1003, "3");
     Type(1007, "0.01");
     Click(1);
-    // Tab lands in each partner, and leaving it rewrites the inch box from the millimetres.
-    EXPECT_EQ(Texts(), Texts8({"595.594", "181.537", "3.0000", "76.2000", "10.0000", "254.0000",
-                               "0.0100", "0.2540"}));
+    // Tab lands in each partner; passing through it leaves the typed inch text alone.
+    EXPECT_EQ(Texts(),
+              Texts8({"595.594", "181.537", "3", "76.2000", "10", "254.0000", "0.01", "0.2540"}));
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(Button(1000)->isEnabled());
     EXPECT_TRUE(dlg->isVisible()); // Calculate never closes the window
-    EXPECT_DOUBLE_EQ(dlg->GetValue(1002), 181.537);
+    EXPECT_DOUBLE_EQ(dlg->GetValue(1002), 595.5936073208331 * 0.3048);
 
     Click(1052);
     EXPECT_EQ(Texts(), kStartTexts);
@@ -130,18 +130,28 @@ TEST_F(RollLengthWindow, ClickTakesTheFocusFirstEnterDoesNot) {
     EXPECT_EQ(Text(1002), "181.537");
 }
 
-TEST_F(RollLengthWindow, PartnerOfAResultComesFromItsRoundedText) {
+TEST_F(RollLengthWindow, ValuesBehindRoundedTextsStayExact) {
     Type(1001, "1000");
     Type(1003, "3");
     Type(1005, "10");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(Text(1007), "0.0060");
-    EXPECT_EQ(Text(1008), "0.1524"); // 0.0059559... x 25.4 would show 0.1513
+    EXPECT_EQ(Text(1008), "0.1513"); // from 0.0059559..., not from the shown 0.0060
     Type(1005, "0");
     Type(1007, "0.01");
     Click(1);
     EXPECT_EQ(Text(1005), "12.7196");
-    EXPECT_EQ(Text(1006), "323.0778");
+    EXPECT_EQ(Text(1006), "323.0784");
+
+    // A 12 micron film entered in millimetres: its inch box shows 0.0005, and the length comes
+    // from the exact conversion behind it.
+    Click(1052);
+    Type(1004, "76.2");
+    Type(1006, "254");
+    Type(1008, "0.012");
+    Click(1);
+    EXPECT_EQ(Text(1007), "0.0005");
+    EXPECT_EQ(Text(1002), "3842.532");
 }
 
 TEST_F(RollLengthWindow, NegativeResultsAreShown) {

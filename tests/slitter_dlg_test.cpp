@@ -216,20 +216,13 @@ TEST_F(SlitterWindow, RefusalsShowTheirMessageWithTheStopIconAndChangeNothing) {
     Click(1050);
     EXPECT_EQ(MessageTexts().back(), "You must enter a slit width.");
     EXPECT_EQ(Model()->rowCount(), 0);
-}
 
-TEST_F(SlitterWindow, ARefusedCountWithAWidthKeepsTheFirstKnife) {
+    // A width with no count adds no knife either.
+    Type(1040, "0");
     Type(1043, "2");
     Click(1050);
-    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"You must enter the number of knives."}));
-    EXPECT_EQ(Shown(), (Rows{{"1", "0.0000", "0.0000", "0.0000", "0.0000"}}));
-    EXPECT_FALSE(Enabled(1000));
-    EXPECT_TRUE(Check()->isEnabled());
-    Type(1040, "1");
-    Click(1050);
-    EXPECT_EQ(Shown().back(),
-              (std::vector<std::string>{"2", "2.0000", "50.8000", "2.0000", "50.8000"}));
-    EXPECT_EQ(Model()->rowCount(), 2);
+    EXPECT_EQ(MessageTexts().back(), "You must enter the number of knives.");
+    EXPECT_EQ(Model()->rowCount(), 0);
 }
 
 TEST_F(SlitterWindow, CountIsTruncatedTowardZeroAndBounded) {
@@ -313,9 +306,10 @@ TEST_F(SlitterWindow, WidthPairsConvertDirectlyWhenABoxIsLeft) {
     Leave(1044);
     EXPECT_EQ(Text(1043), "0.3937");
     EXPECT_EQ(Text(1044), "10"); // the box left keeps what was typed
+    // Passing through the converted box changes nothing.
     Box(1043)->setFocus(Qt::TabFocusReason);
     Leave(1043);
-    EXPECT_EQ(Text(1044), "10.0000");
+    EXPECT_EQ(Text(1044), "10");
 
     // No zeroing and no test: negative converts to negative, empty to 0.
     Type(1046, "-5");
@@ -329,6 +323,14 @@ TEST_F(SlitterWindow, WidthPairsConvertDirectlyWhenABoxIsLeft) {
     Leave(1045);
     EXPECT_EQ(Text(1046), "0.0000");
     EXPECT_EQ(Model()->rowCount(), 0);
+
+    // Millimetre slits reach the list as the exact inches behind the shown 0.0394, so the two
+    // distance columns stay in step.
+    Type(1040, "99");
+    Type(1044, "1");
+    Click(1050);
+    EXPECT_EQ(Shown().back(),
+              (std::vector<std::string>{"100", "0.0394", "1.0000", "3.8976", "99.0000"}));
 }
 
 TEST_F(SlitterWindow, EnterInABoxKeepsTheWindowAndItsList) {

@@ -664,7 +664,7 @@ TEST_F(PrintE2E, RollLengthWindowPrintsItsFourFigures) {
                         {"2.  Core Diameter............................................",
                          "3.000000 inches / 76.200000 millimeters"},
                         {"3.  Roll Length.................................................",
-                         "595.5940 feet / 181.5370 meters"},
+                         "595.5936 feet / 181.5369 meters"},
                         {"4.  Material Thickness......................................",
                          "0.0100 inches / 0.2540 millimeters"},
                     });
