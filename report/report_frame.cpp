@@ -123,7 +123,8 @@ PrintOutcome CReportFrame::Open(const PrintSurfaceSource& printer, std::string_v
     width_ = surface_->PrintableWidth();
     lineHeight_ = metrics.height + metrics.externalLeading;
     aveCharWidth_ = metrics.aveCharWidth;
-    return outcome_;
+    // A refusal so far does not end the run here; Close tells it.
+    return PrintOutcome::Printed;
 }
 
 void CReportFrame::Note(bool accepted) {

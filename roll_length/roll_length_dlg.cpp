@@ -10,7 +10,7 @@
 #include "controls/number_text.h"
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
-#include "platform/printer.h"
+#include "platform/print_report.h"
 #include "report/roll_length_report.h"
 #include "res/resources.h"
 #include "res/templates.h"
@@ -156,7 +156,8 @@ void CRollLengthDlg::OnClearAll() {
 }
 
 void CRollLengthDlg::OnPrint() {
-    PrintRollLengthReport(*this, DefaultPrinter());
+    PrintReport(this, kRollReportDocument,
+                [this](const PrintSurfaceSource& p) { return PrintRollLengthReport(*this, p); });
 }
 
 void CRollLengthDlg::OnSysCommand(unsigned command) {
