@@ -9,6 +9,7 @@ add_library(rollcalc_ui STATIC
     platform/message_box.cpp
     platform/shell_open.cpp
     platform/qt_print_surface.cpp
+    platform/print_report.cpp
     controls/num_edit.cpp
     controls/styled_static.cpp
     controls/link_static.cpp
@@ -30,6 +31,12 @@ add_library(rollcalc_ui STATIC
 )
 target_include_directories(rollcalc_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(rollcalc_ui PUBLIC rollcalc_core Qt6::Widgets Qt6::PrintSupport)
+# Qt prints through CUPS here but drops its answer to a print job; the printer asks CUPS itself.
+if(UNIX AND NOT APPLE)
+    find_package(Cups REQUIRED)
+    target_link_libraries(rollcalc_ui PRIVATE Cups::Cups)
+    target_compile_definitions(rollcalc_ui PRIVATE ROLLCALC_CUPS)
+endif()
 
 # Each calculator adds its window's sources; a narrower list builds fewer of them.
 set(ROLLCALC_AREAS "roll_length;roll_weight;slitter;report" CACHE STRING "Window areas to build")

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "platform/dialog.h"
+#include "platform/message_box.h"
 #include "platform/shell_open.h"
 #include "res/resources.h"
 
@@ -66,13 +67,17 @@ void CLinkStatic::paintEvent(QPaintEvent*) {
 }
 
 void CLinkStatic::mousePressEvent(QMouseEvent* event) {
-    // Acts on the press, not the release; what the desktop makes of it is not looked at.
-    if (event->button() == Qt::LeftButton && IsLink()) {
-        if (linkKind_ != 0) {
-            ShellOpen("open", target_);
-        } else {
-            ShellOpen("", "mailto:" + target_);
-        }
-    }
+    // Acts on the press, not the release.
+    const bool pressed = event->button() == Qt::LeftButton && IsLink();
+    const bool opened = pressed && (linkKind_ != 0 ? ShellOpen("open", target_)
+                                                   : ShellOpen("", "mailto:" + target_));
     QWidget::mousePressEvent(event);
+    if (pressed && !opened) {
+        // The address is shown as it stands, so that it can be copied into a program by hand.
+        ShowMessageBox(window(),
+                       (linkKind_ != 0 ? "No program is set up to open this web address:\n\n"
+                                       : "No program is set up to send mail to this address:\n\n") +
+                           target_,
+                       MessageIcon::Warning);
+    }
 }

@@ -1,5 +1,6 @@
 // CLinkStatic: a label that acts as a hyperlink once SetLinkStyle has been called: blue,
-// underlined, a pointing hand over it, and a press hands its target to the desktop.
+// underlined, a pointing hand over it, and a press hands its target to the desktop, or says that
+// no program is set up to take it.
 #pragma once
 
 #include <QColor>

@@ -1,4 +1,5 @@
-// Message boxes: one short sentence, an icon, an OK button, captioned with the application title.
+// Message boxes: one short text, an icon, an OK button (or Yes and No for a question), captioned
+// with the application title.
 #pragma once
 
 #include <functional>
@@ -6,21 +7,32 @@
 
 class QWidget;
 
-enum class MessageIcon { Stop, Information };
+enum class MessageIcon { Stop, Information, Warning };
+
+enum class MessageButtons { Ok, YesNo };
+
+enum class MessageAnswer { Ok, Yes, No };
 
 struct MessageRecord {
     std::string caption;
     std::string text;
     MessageIcon icon;
+    MessageButtons buttons = MessageButtons::Ok;
 };
 
 using MessageSink = std::function<void(const MessageRecord&)>;
+// A sink that answers a question as the user would.
+using AnsweringMessageSink = std::function<MessageAnswer(const MessageRecord&)>;
 
-// Replaces the modal box with a sink (tests); an empty sink restores the real box.
+// Replaces the modal box with a sink (tests); an empty sink restores the real box. A plain sink
+// answers a question as Esc does, with No.
 void SetMessageSink(MessageSink sink);
+void SetAnsweringMessageSink(AnsweringMessageSink sink);
 
-// Shows the message modally over the owner and returns when it is dismissed.
-void ShowMessageBox(QWidget* owner, const std::string& text, MessageIcon icon);
+// Shows the message modally over the owner and returns the button that dismissed it. Its text can
+// be selected and copied.
+MessageAnswer ShowMessageBox(QWidget* owner, const std::string& text, MessageIcon icon,
+                             MessageButtons buttons = MessageButtons::Ok);
 
 // The program file's name without its extension.
 std::string ApplicationTitle();

@@ -3,6 +3,7 @@
 // code; the Qt printer implements it, tests record what is drawn.
 #pragma once
 
+#include <concepts>
 #include <functional>
 #include <memory>
 #include <string>
@@ -48,5 +49,26 @@ public:
     virtual void LineTo(int x, int y) = 0;
 };
 
-// Opens the default printer, or gives nullptr when there is none or it cannot be opened.
-using PrintSurfaceSource = std::function<std::unique_ptr<PrintSurface>()>;
+// How a print run ended: handed to the printer, or why not.
+enum class PrintOutcome {
+    Printed,
+    NoPrinter,          // no default printer is set
+    PrinterUnavailable, // there is a default printer but it cannot be opened
+    JobRefused,         // the printer or its queue did not take the document
+};
+
+// What opening a printer gave: a surface to print on, or why there is none.
+struct OpenedPrinter {
+    OpenedPrinter() = default;
+    // Implicit, so that a source may simply give its surface, or nullptr for no printer.
+    template <class Surface>
+    requires std::derived_from<Surface, PrintSurface> OpenedPrinter(std::unique_ptr<Surface> opened)
+        : surface(std::move(opened)) {}
+    OpenedPrinter(PrintOutcome why) : refusal(why) {}
+
+    std::unique_ptr<PrintSurface> surface;
+    PrintOutcome refusal = PrintOutcome::NoPrinter; // when there is no surface
+};
+
+// Opens the default printer, or says why it cannot.
+using PrintSurfaceSource = std::function<OpenedPrinter()>;

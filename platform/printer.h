@@ -7,6 +7,6 @@
 void SetPrinterSource(PrintSurfaceSource source);
 
 // The source the reports print through: the replacement if one is set, else the desktop's
-// default printer (the CUPS default on Linux), opened without a dialog. It gives nullptr when
-// there is no default printer or it cannot be opened.
+// default printer (the CUPS default on Linux), opened without a dialog. Without a surface it says
+// whether there is no default printer or it cannot be opened.
 PrintSurfaceSource DefaultPrinter();

@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
+#if defined(ROLLCALC_CUPS)
+#include <cups/cups.h>
+#endif
+
 #include "platform/printer.h"
 
 namespace {
@@ -61,17 +65,19 @@ QtPrintSurface::~QtPrintSurface() {
     }
 }
 
-std::unique_ptr<PrintSurface> QtPrintSurface::OpenDefault() {
+OpenedPrinter QtPrintSurface::OpenDefault() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        return nullptr;
+        // A default the spooler names but cannot describe is set up, only out of reach.
+        return QPrinterInfo::defaultPrinterName().isEmpty() ? PrintOutcome::NoPrinter
+                                                            : PrintOutcome::PrinterUnavailable;
     }
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     if (!printer->isValid()) {
-        return nullptr;
+        return PrintOutcome::PrinterUnavailable;
     }
     printer->setFullPage(false);
-    return std::make_unique<QtPrintSurface>(std::move(printer));
+    return OpenedPrinter(std::make_unique<QtPrintSurface>(std::move(printer)));
 }
 
 int QtPrintSurface::PixelsPerInchY() const {
@@ -151,7 +157,16 @@ bool QtPrintSurface::EndDoc() {
         return false;
     }
     docOpen_ = false;
-    return painter_.end();
+    const bool ended = painter_.end();
+#if defined(ROLLCALC_CUPS)
+    // Qt hands the finished document to CUPS as the painter ends and drops CUPS's answer; the
+    // answer is still this thread's last CUPS status. A file written by Qt itself asks no spooler.
+    if (ended && printer_->outputFormat() == QPrinter::NativeFormat &&
+        printer_->outputFileName().isEmpty()) {
+        return cupsLastError() < IPP_STATUS_ERROR_BAD_REQUEST;
+    }
+#endif
+    return ended;
 }
 
 void QtPrintSurface::TextOut(int x, int y, std::string_view text) {

@@ -16,8 +16,8 @@ public:
     explicit QtPrintSurface(std::unique_ptr<QPrinter> printer);
     ~QtPrintSurface() override;
 
-    // The desktop's default printer, or nullptr when there is none or it cannot be opened.
-    static std::unique_ptr<PrintSurface> OpenDefault();
+    // The desktop's default printer, or whether there is none or it cannot be opened.
+    static OpenedPrinter OpenDefault();
 
     int PixelsPerInchY() const override;
     int PrintableWidth() const override;
@@ -28,6 +28,7 @@ public:
     bool StartDoc(std::string_view documentName) override;
     bool StartPage() override;
     bool EndPage() override;
+    // False also when the spooler refused the finished document.
     bool EndDoc() override;
     void TextOut(int x, int y, std::string_view text) override;
     void MoveTo(int x, int y) override;

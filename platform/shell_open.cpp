@@ -16,21 +16,18 @@ void SetShellSink(ShellSink sink) {
     Sink() = std::move(sink);
 }
 
-void ShellOpen(const std::string& verb, const std::string& target) {
+bool ShellOpen(const std::string& verb, const std::string& target) {
     if (Sink()) {
-        Sink()(verb, target);
-        return;
+        return Sink()(verb, target);
     }
     QString text = QString::fromStdString(target).trimmed();
     if (text.isEmpty()) {
-        return;
+        return false;
     }
     // A bare host name ("www.example") has no scheme; the desktop needs one to open it as a page.
     QUrl url(text, QUrl::TolerantMode);
     if (url.scheme().isEmpty() || (url.scheme() != "mailto" && !text.contains("://"))) {
         url = QUrl::fromUserInput(text);
     }
-    if (url.isValid()) {
-        QDesktopServices::openUrl(url);
-    }
+    return url.isValid() && QDesktopServices::openUrl(url);
 }

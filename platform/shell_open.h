@@ -4,11 +4,11 @@
 #include <functional>
 #include <string>
 
-// verb is "open" or empty (the default verb).
-using ShellSink = std::function<void(const std::string& verb, const std::string& target)>;
+// verb is "open" or empty (the default verb). Gives whether a program took the address.
+using ShellSink = std::function<bool(const std::string& verb, const std::string& target)>;
 
 // Replaces the desktop opener (tests); an empty sink restores it.
 void SetShellSink(ShellSink sink);
 
-// Never reports failure: an address that cannot be opened is ignored.
-void ShellOpen(const std::string& verb, const std::string& target);
+// False when no program is set up to open the address, or it is not an address at all.
+bool ShellOpen(const std::string& verb, const std::string& target);

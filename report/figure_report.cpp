@@ -10,11 +10,13 @@ constexpr int kMeasurementColumn = 60;
 
 } // namespace
 
-void PrintFigureReport(const BoxReader& window, const PrintSurfaceSource& printer,
-                       const ReportClock& clock, std::span<const FigureRow> rows) {
+PrintOutcome PrintFigureReport(const BoxReader& window, const PrintSurfaceSource& printer,
+                               const ReportClock& clock, std::span<const FigureRow> rows) {
     CReportFrame frame(clock);
-    if (!frame.Open(printer, "Velmarch Products Roll Calculation Report", "Roll Calculations")) {
-        return;
+    const PrintOutcome opened =
+        frame.Open(printer, "Velmarch Products Roll Calculation Report", kRollReportDocument);
+    if (opened != PrintOutcome::Printed) {
+        return opened;
     }
     frame.PageHeader({{"Figure", 5}, {"Measurement", kMeasurementColumn}});
     const int h = frame.LineHeight();
@@ -33,5 +35,5 @@ void PrintFigureReport(const BoxReader& window, const PrintSurfaceSource& printe
         frame.Text(kMeasurementColumn * frame.AveCharWidth(), line * h, text);
         line += kRowPitch;
     }
-    frame.Close();
+    return frame.Close();
 }

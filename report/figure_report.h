@@ -10,6 +10,9 @@
 
 inline constexpr int kNoSecondBox = 0;
 
+// The spooler's name for both roll reports, and the name a saved copy is offered under.
+inline constexpr const char* kRollReportDocument = "Roll Calculations";
+
 struct FigureRow {
     const char* label;  // printed as it stands, dot run included
     const char* format; // printf-style, one conversion per box
@@ -17,6 +20,6 @@ struct FigureRow {
     int secondBox; // kNoSecondBox when the row prints one number
 };
 
-// Prints what the boxes hold now; without a printer it does nothing, silently.
-void PrintFigureReport(const BoxReader& window, const PrintSurfaceSource& printer,
-                       const ReportClock& clock, std::span<const FigureRow> rows);
+// Prints what the boxes hold now; without a printer it prints nothing and says why.
+PrintOutcome PrintFigureReport(const BoxReader& window, const PrintSurfaceSource& printer,
+                               const ReportClock& clock, std::span<const FigureRow> rows);

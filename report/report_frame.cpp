@@ -73,41 +73,64 @@ int ReportFontHeight(int pixelsPerInchY) {
     return -MulDiv(kFontPoints, pixelsPerInchY, kPointsPerInch);
 }
 
+std::string PrintOutcomeMessage(PrintOutcome outcome) {
+    switch (outcome) {
+    case PrintOutcome::Printed:
+        return {};
+    case PrintOutcome::NoPrinter:
+        return "The report was not printed: no default printer is set up.";
+    case PrintOutcome::PrinterUnavailable:
+        return "The report was not printed: the default printer cannot be reached.";
+    case PrintOutcome::JobRefused:
+        return "The report was not printed: the printer refused the job.";
+    }
+    return {};
+}
+
 CReportFrame::CReportFrame(ReportClock clock) : clock_(std::move(clock)) {}
 
 CReportFrame::~CReportFrame() {
     Close();
 }
 
-bool CReportFrame::Open(const PrintSurfaceSource& printer, std::string_view title,
-                        std::string_view documentName) {
+PrintOutcome CReportFrame::Open(const PrintSurfaceSource& printer, std::string_view title,
+                                std::string_view documentName) {
     Close();
     // Once per run, so that every page carries the same date and time.
     const std::tm now = clock_ ? clock_() : LocalTime();
     dateText_ = ReportDateText(now);
     timeText_ = ReportTimeText(now);
 
-    std::unique_ptr<PrintSurface> surface = printer ? printer() : nullptr;
-    if (!surface) {
-        return false;
+    OpenedPrinter opened = printer ? printer() : OpenedPrinter{};
+    if (!opened.surface) {
+        outcome_ = opened.refusal;
+        return outcome_;
     }
-    surface_ = std::move(surface);
+    outcome_ = PrintOutcome::Printed;
+    surface_ = std::move(opened.surface);
     title_ = std::string(title);
 
     const int height = ReportFontHeight(surface_->PixelsPerInchY());
     boldFont_ = surface_->CreateFont(PrintFontSpec{"Arial", height, kBoldWeight});
     normalFont_ = surface_->CreateFont(PrintFontSpec{"Arial", height, kNormalWeight});
 
-    // Refusals by the spooler do not stop a run.
-    surface_->StartDoc(documentName);
-    surface_->StartPage();
+    // A refusal by the spooler does not stop the run; it is told at the end.
+    Note(surface_->StartDoc(documentName));
+    Note(surface_->StartPage());
     keptFont_ = surface_->SelectFont(normalFont_);
 
     const PrintTextMetrics metrics = surface_->GetTextMetrics();
     width_ = surface_->PrintableWidth();
     lineHeight_ = metrics.height + metrics.externalLeading;
     aveCharWidth_ = metrics.aveCharWidth;
-    return true;
+    // A refusal so far does not end the run here; Close tells it.
+    return PrintOutcome::Printed;
+}
+
+void CReportFrame::Note(bool accepted) {
+    if (!accepted) {
+        outcome_ = PrintOutcome::JobRefused;
+    }
 }
 
 void CReportFrame::PageHeader(std::vector<ReportHeading> headings) {
@@ -160,24 +183,25 @@ void CReportFrame::NextPage() {
     if (!surface_) {
         return;
     }
-    surface_->EndPage();
-    surface_->StartPage();
+    Note(surface_->EndPage());
+    Note(surface_->StartPage());
     surface_->SelectFont(normalFont_);
     DrawHeader();
 }
 
-void CReportFrame::Close() {
+PrintOutcome CReportFrame::Close() {
     if (!surface_) {
-        return;
+        return outcome_;
     }
     surface_->SelectFont(keptFont_);
-    surface_->EndPage();
-    surface_->EndDoc();
+    Note(surface_->EndPage());
+    Note(surface_->EndDoc());
     // The fonts belong to the surface here, so they go before it does.
     surface_->DeleteFont(boldFont_);
     surface_->DeleteFont(normalFont_);
     surface_.reset();
     headings_.clear();
+    return outcome_;
 }
 
 void CReportFrame::Text(int x, int y, std::string_view text) {

@@ -26,6 +26,9 @@ std::string ReportTimeText(const std::tm& time);
 // takes it as a character height.
 int ReportFontHeight(int pixelsPerInchY);
 
+// Why a report did not reach the printer, in plain words; empty when it did.
+std::string PrintOutcomeMessage(PrintOutcome outcome);
+
 struct ReportHeading {
     std::string text;
     int column = 0; // x in average character widths
@@ -39,14 +42,17 @@ public:
     CReportFrame& operator=(const CReportFrame&) = delete;
 
     // Opens the printer, starts the document and its first page with the normal font selected.
-    // False when there is no printer; nothing has been created then.
-    bool Open(const PrintSurfaceSource& printer, std::string_view title,
-              std::string_view documentName);
+    // Printed when the run is open; otherwise why there is no printer, and nothing has been
+    // created.
+    PrintOutcome Open(const PrintSurfaceSource& printer, std::string_view title,
+                      std::string_view documentName);
     // Draws the header and keeps the headings for the following pages; rows may start at 20h.
     void PageHeader(std::vector<ReportHeading> headings);
     void PageFooter(long long page, long long pageCount);
     void NextPage();
-    void Close();
+    // Ends the run: Printed when the printer took every document and page call, JobRefused when
+    // it refused one; after a failed open, why it failed.
+    PrintOutcome Close();
 
     bool IsOpen() const { return surface_ != nullptr; }
 
@@ -62,9 +68,11 @@ public:
 private:
     void DrawHeader();
     int CentredX(std::string_view text) const;
+    void Note(bool accepted);
 
     ReportClock clock_;
     std::unique_ptr<PrintSurface> surface_;
+    PrintOutcome outcome_ = PrintOutcome::Printed;
     std::string title_;
     std::string dateText_;
     std::string timeText_;

@@ -18,7 +18,7 @@ constexpr FigureRow kRows[] = {
 
 } // namespace
 
-void PrintRollLengthReport(const BoxReader& window, const PrintSurfaceSource& printer,
-                           const ReportClock& clock) {
-    PrintFigureReport(window, printer, clock, kRows);
+PrintOutcome PrintRollLengthReport(const BoxReader& window, const PrintSurfaceSource& printer,
+                                   const ReportClock& clock) {
+    return PrintFigureReport(window, printer, clock, kRows);
 }

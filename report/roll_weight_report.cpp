@@ -32,7 +32,7 @@ constexpr FigureRow kRows[] = {
 
 } // namespace
 
-void PrintRollWeightReport(const BoxReader& window, const PrintSurfaceSource& printer,
-                           const ReportClock& clock) {
-    PrintFigureReport(window, printer, clock, kRows);
+PrintOutcome PrintRollWeightReport(const BoxReader& window, const PrintSurfaceSource& printer,
+                                   const ReportClock& clock) {
+    return PrintFigureReport(window, printer, clock, kRows);
 }

@@ -3,8 +3,9 @@
 
 #include "platform/print_surface.h"
 #include "report/box_reader.h"
+#include "report/figure_report.h"
 #include "report/report_frame.h"
 
-// Prints what the window's boxes hold now; without a printer it does nothing, silently.
-void PrintRollWeightReport(const BoxReader& window, const PrintSurfaceSource& printer,
-                           const ReportClock& clock = LocalTime);
+// Prints what the window's boxes hold now; without a printer it prints nothing and says why.
+PrintOutcome PrintRollWeightReport(const BoxReader& window, const PrintSurfaceSource& printer,
+                                   const ReportClock& clock = LocalTime);

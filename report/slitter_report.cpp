@@ -29,12 +29,14 @@ private:
 
 } // namespace
 
-void PrintSlitterReport(SlitterReportWindow& window, const PrintSurfaceSource& printer,
-                        const ReportClock& clock) {
+PrintOutcome PrintSlitterReport(SlitterReportWindow& window, const PrintSurfaceSource& printer,
+                                const ReportClock& clock) {
     const DisabledWindow disabled(window);
     CReportFrame frame(clock);
-    if (!frame.Open(printer, "Velmarch Products Slitter Position Report", "Slitter Calculations")) {
-        return;
+    const PrintOutcome opened =
+        frame.Open(printer, "Velmarch Products Slitter Position Report", kSlitterReportDocument);
+    if (opened != PrintOutcome::Printed) {
+        return opened;
     }
     frame.PageHeader(
         {{"Position", 5}, {"Slit Width ", kWidthColumn}, {"Distance ", kDistanceColumn}});
@@ -71,5 +73,5 @@ void PrintSlitterReport(SlitterReportWindow& window, const PrintSurfaceSource& p
         ++k;
     }
     frame.PageFooter(page, pageCount);
-    frame.Close();
+    return frame.Close();
 }

@@ -5,6 +5,9 @@
 #include "report/report_frame.h"
 #include "slitter/slit_list.h"
 
+// The spooler's name for the report, and the name a saved copy is offered under.
+inline constexpr const char* kSlitterReportDocument = "Slitter Calculations";
+
 // What the report needs of the Slitter Position window.
 class SlitterReportWindow {
 public:
@@ -14,5 +17,6 @@ public:
 };
 
 // The window takes no input while this runs and is usable again afterwards, printer or not.
-void PrintSlitterReport(SlitterReportWindow& window, const PrintSurfaceSource& printer,
-                        const ReportClock& clock = LocalTime);
+// Without a printer it prints nothing and says why.
+PrintOutcome PrintSlitterReport(SlitterReportWindow& window, const PrintSurfaceSource& printer,
+                                const ReportClock& clock = LocalTime);

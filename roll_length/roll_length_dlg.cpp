@@ -9,7 +9,7 @@
 #include "controls/number_text.h"
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
-#include "platform/printer.h"
+#include "platform/print_report.h"
 #include "report/roll_length_report.h"
 #include "res/resources.h"
 #include "res/templates.h"
@@ -149,7 +149,8 @@ void CRollLengthDlg::OnClearAll() {
 }
 
 void CRollLengthDlg::OnPrint() {
-    PrintRollLengthReport(*this, DefaultPrinter());
+    PrintReport(this, kRollReportDocument,
+                [this](const PrintSurfaceSource& p) { return PrintRollLengthReport(*this, p); });
 }
 
 void CRollLengthDlg::OnSysCommand(unsigned command) {

@@ -8,7 +8,7 @@
 #include "controls/number_text.h"
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
-#include "platform/printer.h"
+#include "platform/print_report.h"
 #include "report/roll_weight_report.h"
 #include "res/resources.h"
 #include "res/templates.h"
@@ -182,5 +182,6 @@ void CRollWeightDlg::OnClearAll() {
 }
 
 void CRollWeightDlg::OnPrint() {
-    PrintRollWeightReport(*this, DefaultPrinter());
+    PrintReport(this, kRollReportDocument,
+                [this](const PrintSurfaceSource& p) { return PrintRollWeightReport(*this, p); });
 }

@@ -11,7 +11,7 @@
 #include "controls/num_edit.h"
 #include "controls/number_text.h"
 #include "platform/message_box.h"
-#include "platform/printer.h"
+#include "platform/print_report.h"
 #include "res/resources.h"
 #include "res/templates.h"
 #include "slitter/slit_list_model.h"
@@ -144,5 +144,6 @@ void CSlitterDlg::EnableWindow(bool enable) {
 }
 
 void CSlitterDlg::OnPrint() {
-    PrintSlitterReport(*this, DefaultPrinter());
+    PrintReport(this, kSlitterReportDocument,
+                [this](const PrintSurfaceSource& p) { return PrintSlitterReport(*this, p); });
 }

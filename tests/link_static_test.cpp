@@ -9,19 +9,23 @@
 #include <gtest/gtest.h>
 
 #include "controls/link_static.h"
+#include "platform/message_box.h"
 #include "platform/shell_open.h"
 
 namespace {
 
 using Request = std::pair<std::string, std::string>;
 
-// A window holding one label, pressed through the window as a real mouse would be.
+// A window holding one label, pressed through the window as a real mouse would be. The desktop
+// takes every address unless a test says there is no program for it.
 class LinkLabel : public ::testing::Test {
 protected:
     void SetUp() override {
         SetShellSink([this](const std::string& verb, const std::string& target) {
             requests.emplace_back(verb, target);
+            return desktopOpens;
         });
+        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r); });
         window = std::make_unique<QWidget>();
         window->resize(300, 60);
         link = new CLinkStatic(window.get());
@@ -30,7 +34,10 @@ protected:
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
-    void TearDown() override { SetShellSink({}); }
+    void TearDown() override {
+        SetShellSink({});
+        SetMessageSink({});
+    }
 
     QPoint Centre() const { return link->geometry().center(); }
     bool ShowsBlue() const {
@@ -48,6 +55,8 @@ protected:
     std::unique_ptr<QWidget> window;
     CLinkStatic* link = nullptr;
     std::vector<Request> requests;
+    bool desktopOpens = true;
+    std::vector<MessageRecord> messages;
 };
 
 TEST_F(LinkLabel, PlainUntilMadeALink) {
@@ -72,6 +81,7 @@ TEST_F(LinkLabel, MailLinkActsOnThePressEveryTime) {
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
     EXPECT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests.back(), Request("", "mailto:x"));
+    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(link->LinkColor(), QColor(0, 0, 255));
     EXPECT_TRUE(link->LinkFont().underline());
     EXPECT_TRUE(ShowsBlue());
@@ -94,5 +104,30 @@ TEST_F(LinkLabel, EmptyMailTargetStillAsks) {
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
     EXPECT_EQ(requests, std::vector<Request>({{"", "mailto:"}}));
 }
+
+// With no browser or mail program set up, each press says so and shows the address to copy.
+class LinkWithoutProgram : public LinkLabel, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LinkWithoutProgram, SaysSoWithTheAddress) {
+    desktopOpens = false;
+    link->SetLinkStyle(GetParam());
+    link->SetTarget("sales@velmarch.example", "Contact The Velmarch Sales Team");
+    for (int press = 1; press <= 2; ++press) {
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
+        ASSERT_EQ(messages.size(), static_cast<std::size_t>(press));
+        EXPECT_EQ(messages.back().icon, MessageIcon::Warning);
+        EXPECT_EQ(messages.back().text,
+                  std::string(GetParam() != 0 ? "No program is set up to open this web address:"
+                                              : "No program is set up to send mail to this "
+                                                "address:") +
+                      "\n\nsales@velmarch.example");
+    }
+    EXPECT_EQ(requests.size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(WebAndMail, LinkWithoutProgram, ::testing::Values(1, 0),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(info.param != 0 ? "Web" : "Mail");
+                         });
 
 } // namespace

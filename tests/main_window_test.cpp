@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
@@ -146,6 +147,29 @@ TEST(MessageBox, IsCaptionedWithTheProgramName) {
     EXPECT_EQ(seen[0].caption, "gui_tests");
     EXPECT_EQ(seen[0].text, "Only one field can be zero!");
     EXPECT_EQ(seen[0].icon, MessageIcon::Stop);
+}
+
+// The real box for a question: a warning with Yes (the default) and No (Esc), its text copyable.
+TEST(MessageBox, QuestionIsAWarningWithYesAndNo) {
+    for (const auto& [key, answer] : {std::pair{Qt::Key_Return, MessageAnswer::Yes},
+                                      std::pair{Qt::Key_Escape, MessageAnswer::No}}) {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        Qt::TextInteractionFlags flags;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            icon = box->icon();
+            buttons = box->standardButtons();
+            flags = box->textInteractionFlags();
+        });
+        PressWhenModal(key);
+        EXPECT_EQ(ShowMessageBox(nullptr, "Save?", MessageIcon::Warning, MessageButtons::YesNo),
+                  answer);
+        EXPECT_EQ(icon, QMessageBox::Warning);
+        EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_TRUE(flags.testFlag(Qt::TextSelectableByMouse));
+    }
 }
 
 TEST(DialogUnits, GeometryFollowsTheFont) {

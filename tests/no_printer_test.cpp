@@ -1,6 +1,7 @@
 // The real default-printer path on a desktop with no default printer: the spooler's address points
 // at a socket where nothing listens, and no user or system settings name a printer. Opening the
-// default printer must give none at once, and Print must then show nothing and change nothing.
+// default printer must give none at once and say so, and Print must then say why and change
+// nothing.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPrinterInfo>
@@ -19,6 +20,7 @@
 #include "platform/message_box.h"
 #include "platform/printer.h"
 #include "platform/qt_print_surface.h"
+#include "report/report_frame.h"
 
 namespace {
 
@@ -30,28 +32,30 @@ TEST(NoDefaultPrinter, OpeningTheDefaultGivesNoneQuickly) {
     Watchdog watchdog(kBound);
     QElapsedTimer timer;
     timer.start();
-    EXPECT_EQ(QtPrintSurface::OpenDefault(), nullptr);
+    const OpenedPrinter opened = QtPrintSurface::OpenDefault();
     EXPECT_LT(timer.elapsed(), kQuickMs);
+    EXPECT_EQ(opened.surface, nullptr);
+    EXPECT_EQ(opened.refusal, PrintOutcome::NoPrinter);
     EXPECT_TRUE(QPrinterInfo::defaultPrinter().isNull());
     SetPrinterSource({});
     timer.restart();
-    EXPECT_EQ(DefaultPrinter()(), nullptr);
+    EXPECT_EQ(DefaultPrinter()().refusal, PrintOutcome::NoPrinter);
     EXPECT_LT(timer.elapsed(), kQuickMs);
 }
 
 class NoPrinterPrint : public ::testing::TestWithParam<Calculator> {
 protected:
     void SetUp() override {
-        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r.text); });
+        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r); });
         SetPrinterSource({});
     }
     void TearDown() override { SetMessageSink({}); }
 
     Watchdog watchdog{kBound};
-    std::vector<std::string> messages;
+    std::vector<MessageRecord> messages;
 };
 
-TEST_P(NoPrinterPrint, PrintShowsNothingAndChangesNothing) {
+TEST_P(NoPrinterPrint, PrintSaysSoAndChangesNothing) {
     CalculatorWindow w(GetParam());
     ASSERT_TRUE(w.Ready());
     w.MakePrintable();
@@ -79,7 +83,10 @@ TEST_P(NoPrinterPrint, PrintShowsNothingAndChangesNothing) {
     timer.start();
     w.Click(kPrintButton);
     EXPECT_LT(timer.elapsed(), kQuickMs);
-    EXPECT_TRUE(messages.empty());
+    // The plain sink declines the PDF offer, as Esc would.
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(messages[0].text.rfind(PrintOutcomeMessage(PrintOutcome::NoPrinter), 0), 0u);
     EXPECT_EQ(VisibleTopLevels(), shown);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(w.Dialog().isEnabled());

@@ -1,13 +1,19 @@
-// Print faults through the three windows' Print buttons: no default printer, a queue that rejects
-// the job, pages that fail, and a real Qt printer that cannot start its document. Every run must
-// end, release every font and the surface, show nothing, and leave the window enabled with its
-// values as they were.
+// Print faults through the three windows' Print buttons: no default printer, one out of reach, a
+// queue that rejects the job, pages that fail, and a real Qt printer that cannot start its
+// document. Every run must end, release every font and the surface, say why in one warning that
+// offers a PDF file instead, and leave the window enabled with its values as they were. Then the
+// PDF file itself: saved through the report code and read back, cancelled, or not writable.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -20,20 +26,24 @@
 
 #include "calculator_window.h"
 #include "platform/message_box.h"
+#include "platform/print_report.h"
 #include "platform/printer.h"
 #include "platform/qt_print_surface.h"
 #include "recording_print_surface.h"
+#include "report/report_frame.h"
 
 namespace {
 
 constexpr auto kBound = std::chrono::seconds(60);
 
-enum class Fault { NoPrinter, QueueRejectsJobs, PagesFail };
+enum class Fault { NoPrinter, DefaultUnreachable, QueueRejectsJobs, PagesFail };
 
 const char* NameOf(Fault fault) {
     switch (fault) {
     case Fault::NoPrinter:
         return "NoPrinter";
+    case Fault::DefaultUnreachable:
+        return "DefaultUnreachable";
     case Fault::QueueRejectsJobs:
         return "QueueRejectsJobs";
     case Fault::PagesFail:
@@ -45,6 +55,54 @@ const char* NameOf(Fault fault) {
 void PrintTo(Fault fault, std::ostream* os) {
     *os << NameOf(fault);
 }
+
+PrintOutcome OutcomeOf(Fault fault) {
+    switch (fault) {
+    case Fault::NoPrinter:
+        return PrintOutcome::NoPrinter;
+    case Fault::DefaultUnreachable:
+        return PrintOutcome::PrinterUnavailable;
+    case Fault::QueueRejectsJobs:
+    case Fault::PagesFail:
+        return PrintOutcome::JobRefused;
+    }
+    return PrintOutcome::Printed;
+}
+
+// The one warning a failed print shows: why, how to set a default printer, and the PDF offer.
+void ExpectSaysWhy(const MessageRecord& m, PrintOutcome outcome) {
+    EXPECT_EQ(m.icon, MessageIcon::Warning);
+    EXPECT_EQ(m.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(m.text.rfind(PrintOutcomeMessage(outcome), 0), 0u) << m.text;
+    EXPECT_NE(m.text.find("lpoptions -d NAME"), std::string::npos) << m.text;
+    EXPECT_NE(m.text.find("Save the report as a PDF file instead?"), std::string::npos) << m.text;
+}
+
+// Message boxes answered as the user would, and the save dialog's answers, both written down.
+class PrintTest {
+protected:
+    PrintTest() {
+        SetAnsweringMessageSink([this](const MessageRecord& r) {
+            messages.push_back(r);
+            return answer;
+        });
+        SetSaveFileAnswer([this](const std::string& suggested) {
+            suggestions.push_back(suggested);
+            return savePath;
+        });
+    }
+    ~PrintTest() {
+        SetPrinterSource({});
+        SetMessageSink({});
+        SetSaveFileAnswer({});
+    }
+
+    Watchdog watchdog{kBound};
+    std::vector<MessageRecord> messages;
+    MessageAnswer answer = MessageAnswer::No;
+    std::vector<std::string> suggestions;
+    std::optional<std::string> savePath;
+};
 
 // A recording surface whose document or page calls fail as a spooler's can. It notes whether the
 // window takes input at the moment the document starts.
@@ -137,21 +195,10 @@ void ExpectEverythingReleased(const PrintLog& log) {
     EXPECT_EQ(created, deleted);
 }
 
-class PrintFault : public ::testing::TestWithParam<std::tuple<Calculator, Fault>> {
-protected:
-    void SetUp() override {
-        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r.text); });
-    }
-    void TearDown() override {
-        SetPrinterSource({});
-        SetMessageSink({});
-    }
+class PrintFault : public PrintTest,
+                   public ::testing::TestWithParam<std::tuple<Calculator, Fault>> {};
 
-    Watchdog watchdog{kBound};
-    std::vector<std::string> messages;
-};
-
-TEST_P(PrintFault, RunEndsCleanlyShowsNothingAndLeavesTheWindowAsItWas) {
+TEST_P(PrintFault, RunEndsCleanlySaysWhyAndLeavesTheWindowAsItWas) {
     const auto [kind, fault] = GetParam();
     CalculatorWindow w(kind);
     ASSERT_TRUE(w.Ready());
@@ -163,11 +210,11 @@ TEST_P(PrintFault, RunEndsCleanlyShowsNothingAndLeavesTheWindowAsItWas) {
     int lookups = 0;
     std::vector<bool> enabledDuringRun;
     const auto noteEnabled = [&] { enabledDuringRun.push_back(w.Dialog().isEnabled()); };
-    SetPrinterSource([&, fault = fault]() -> std::unique_ptr<PrintSurface> {
+    SetPrinterSource([&, fault = fault]() -> OpenedPrinter {
         ++lookups;
-        if (fault == Fault::NoPrinter) {
+        if (fault == Fault::NoPrinter || fault == Fault::DefaultUnreachable) {
             noteEnabled();
-            return nullptr;
+            return OutcomeOf(fault);
         }
         return std::make_unique<FaultySurface>(log, fault, noteEnabled);
     });
@@ -183,14 +230,17 @@ TEST_P(PrintFault, RunEndsCleanlyShowsNothingAndLeavesTheWindowAsItWas) {
         ASSERT_EQ(enabledDuringRun.size(), static_cast<std::size_t>(press));
         // Only the slitter report keeps the window from taking input while it runs.
         EXPECT_EQ(enabledDuringRun.back(), kind != Calculator::Slitter);
-        if (fault == Fault::NoPrinter) {
+        if (fault == Fault::NoPrinter || fault == Fault::DefaultUnreachable) {
             EXPECT_TRUE(log->calls.empty());
         } else {
             ExpectEverythingReleased(*log);
             // The run went on to the end although the spooler refused.
             EXPECT_EQ(log->Count(PrintCall::StartPage), kind == Calculator::Slitter ? 2u : 1u);
         }
-        EXPECT_TRUE(messages.empty());
+        ASSERT_EQ(messages.size(), static_cast<std::size_t>(press));
+        ExpectSaysWhy(messages.back(), OutcomeOf(fault));
+        // Declined: no file is asked for.
+        EXPECT_TRUE(suggestions.empty());
         EXPECT_EQ(VisibleTopLevels(), shown);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_TRUE(w.Dialog().isEnabled());
@@ -201,9 +251,10 @@ TEST_P(PrintFault, RunEndsCleanlyShowsNothingAndLeavesTheWindowAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachWindow, PrintFault,
-    ::testing::Combine(
-        ::testing::Values(Calculator::RollLength, Calculator::RollWeight, Calculator::Slitter),
-        ::testing::Values(Fault::NoPrinter, Fault::QueueRejectsJobs, Fault::PagesFail)),
+    ::testing::Combine(::testing::Values(Calculator::RollLength, Calculator::RollWeight,
+                                         Calculator::Slitter),
+                       ::testing::Values(Fault::NoPrinter, Fault::DefaultUnreachable,
+                                         Fault::QueueRejectsJobs, Fault::PagesFail)),
     [](const ::testing::TestParamInfo<PrintFault::ParamType>& info) {
         return std::string(NameOf(std::get<0>(info.param))) + "_" + NameOf(std::get<1>(info.param));
     });
@@ -226,19 +277,7 @@ private:
     int& destroyed_;
 };
 
-class QtPrinterFault : public ::testing::TestWithParam<Calculator> {
-protected:
-    void SetUp() override {
-        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r.text); });
-    }
-    void TearDown() override {
-        SetPrinterSource({});
-        SetMessageSink({});
-    }
-
-    Watchdog watchdog{kBound};
-    std::vector<std::string> messages;
-};
+class QtPrinterFault : public PrintTest, public ::testing::TestWithParam<Calculator> {};
 
 TEST_P(QtPrinterFault, DocumentThatCannotStartEndsCleanly) {
     CalculatorWindow w(GetParam());
@@ -262,7 +301,8 @@ TEST_P(QtPrinterFault, DocumentThatCannotStartEndsCleanly) {
     w.Click(kPrintButton);
     EXPECT_EQ(started, std::vector<bool>{false});
     EXPECT_EQ(destroyed, 1);
-    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(messages.size(), 1u);
+    ExpectSaysWhy(messages[0], PrintOutcome::JobRefused);
     EXPECT_EQ(VisibleTopLevels(), shown);
     EXPECT_TRUE(w.Dialog().isEnabled());
     EXPECT_TRUE(w.Enabled(kPrintButton));
@@ -275,5 +315,109 @@ INSTANTIATE_TEST_SUITE_P(EachWindow, QtPrinterFault,
                          [](const ::testing::TestParamInfo<Calculator>& info) {
                              return std::string(NameOf(info.param));
                          });
+
+// The PDF file offered when there is no printer.
+enum class Save { Saved, Cancelled, CannotWrite };
+
+const char* NameOf(Save save) {
+    switch (save) {
+    case Save::Saved:
+        return "Saved";
+    case Save::Cancelled:
+        return "Cancelled";
+    case Save::CannotWrite:
+        return "CannotWrite";
+    }
+    return "?";
+}
+
+void PrintTo(Save save, std::ostream* os) {
+    *os << NameOf(save);
+}
+
+// The text of a PDF as pdftotext reads it; pdftotext comes with scripts/install-deps.
+std::string PdfText(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext failed (scripts/install-deps installs it): "
+                      << process.readAllStandardError().toStdString();
+        return {};
+    }
+    return process.readAllStandardOutput().toStdString();
+}
+
+class PdfFallback : public PrintTest,
+                    public ::testing::TestWithParam<std::tuple<Calculator, Save>> {};
+
+TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
+    const auto [kind, save] = GetParam();
+    CalculatorWindow w(kind);
+    ASSERT_TRUE(w.Ready());
+    FillIn(w);
+    SetPrinterSource([] { return OpenedPrinter(PrintOutcome::NoPrinter); });
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string path =
+        folder.filePath(save == Save::CannotWrite ? "missing/report.pdf" : "report.pdf")
+            .toStdString();
+    answer = MessageAnswer::Yes;
+    if (save != Save::Cancelled) {
+        savePath = path;
+    }
+
+    w.FocusButton(kPrintButton);
+    const WindowValues before = w.Values();
+    w.Click(kPrintButton);
+
+    const char* document =
+        kind == Calculator::Slitter ? "Slitter Calculations.pdf" : "Roll Calculations.pdf";
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(suggestions,
+              std::vector<std::string>{QDir(documents).filePath(document).toStdString()});
+    ASSERT_FALSE(messages.empty());
+    ExpectSaysWhy(messages[0], PrintOutcome::NoPrinter);
+    switch (save) {
+    case Save::Saved: {
+        EXPECT_EQ(messages.size(), 1u);
+        const std::string text = PdfText(QString::fromStdString(path));
+        // What the report drew: its title, a worked figure and, for the knife list, page two.
+        const std::vector<std::string> expected =
+            kind == Calculator::RollLength
+                ? std::vector<std::string>{"Velmarch Products Roll Calculation Report",
+                                           "595.5936 feet / 181.5369 meters"}
+            : kind == Calculator::RollWeight
+                ? std::vector<std::string>{"Velmarch Products Roll Calculation Report",
+                                           "2487.88 pounds"}
+                : std::vector<std::string>{"Velmarch Products Slitter Position Report",
+                                           "20.5000 inches / 520.7000 mm", "Page 2 of 2"};
+        for (const std::string& e : expected) {
+            EXPECT_NE(text.find(e), std::string::npos) << e << " not in:\n" << text;
+        }
+        break;
+    }
+    case Save::Cancelled:
+        EXPECT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(QDir(folder.path()).isEmpty());
+        break;
+    case Save::CannotWrite:
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages[1].text, "The report could not be saved as " + path + ".");
+        EXPECT_EQ(messages[1].icon, MessageIcon::Warning);
+        EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path)));
+        break;
+    }
+    EXPECT_TRUE(w.Dialog().isEnabled());
+    EXPECT_EQ(w.Values(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachWindow, PdfFallback,
+    ::testing::Combine(::testing::Values(Calculator::RollLength, Calculator::RollWeight,
+                                         Calculator::Slitter),
+                       ::testing::Values(Save::Saved, Save::Cancelled, Save::CannotWrite)),
+    [](const ::testing::TestParamInfo<PdfFallback::ParamType>& info) {
+        return std::string(NameOf(std::get<0>(info.param))) + "_" + NameOf(std::get<1>(info.param));
+    });
 
 } // namespace

@@ -127,7 +127,8 @@ TEST(ReportFrame, WorkedExampleToThePixel) {
     RecordingPrinter printer; // W = 4800, a = 36, h = 96; the bold font measures otherwise
     {
         CReportFrame frame(FixedClock());
-        ASSERT_TRUE(frame.Open(printer.Source(), kRollTitle, "Roll Calculations"));
+        ASSERT_EQ(frame.Open(printer.Source(), kRollTitle, "Roll Calculations"),
+                  PrintOutcome::Printed);
         EXPECT_EQ(frame.Width(), 4800);
         EXPECT_EQ(frame.LineHeight(), 96);
         EXPECT_EQ(frame.AveCharWidth(), 36);
@@ -176,7 +177,7 @@ TEST(ReportFrame, OpensFontsDocumentAndPageInOrder) {
         printer.setup.pixelsPerInchY = ppi;
         printer.setup.ownFont = 77;
         CReportFrame frame(FixedClock());
-        ASSERT_TRUE(frame.Open(printer.Source(), "T", "Slitter Calculations"));
+        ASSERT_EQ(frame.Open(printer.Source(), "T", "Slitter Calculations"), PrintOutcome::Printed);
 
         const std::vector<PrintCall>& calls = printer.log->calls;
         std::vector<PrintCall::Kind> kinds;
@@ -208,18 +209,24 @@ TEST(ReportFrame, NoPrinterCreatesNothing) {
         ++clockCalls;
         return At(2001, 3, 26, 14, 5);
     });
-    EXPECT_FALSE(frame.Open(NoPrinter(), kRollTitle, "Roll Calculations"));
+    EXPECT_EQ(frame.Open(NoPrinter(), kRollTitle, "Roll Calculations"), PrintOutcome::NoPrinter);
     EXPECT_FALSE(frame.IsOpen());
     // Calls after a failed open are harmless.
     frame.PageHeader({{"Figure", 5}});
     frame.Text(0, 0, "x");
     frame.PageFooter(1, 1);
     frame.NextPage();
-    frame.Close();
+    EXPECT_EQ(frame.Close(), PrintOutcome::NoPrinter);
     EXPECT_EQ(clockCalls, 1);
 
     CReportFrame unset(FixedClock());
-    EXPECT_FALSE(unset.Open(PrintSurfaceSource{}, kRollTitle, "Roll Calculations"));
+    EXPECT_EQ(unset.Open(PrintSurfaceSource{}, kRollTitle, "Roll Calculations"),
+              PrintOutcome::NoPrinter);
+    // The source's reason is passed on as it stands.
+    CReportFrame unreachable(FixedClock());
+    EXPECT_EQ(unreachable.Open([] { return OpenedPrinter(PrintOutcome::PrinterUnavailable); },
+                               kRollTitle, "Roll Calculations"),
+              PrintOutcome::PrinterUnavailable);
 }
 
 TEST(ReportFrame, EndingWithoutCloseStillReleasesEverything) {
@@ -227,7 +234,8 @@ TEST(ReportFrame, EndingWithoutCloseStillReleasesEverything) {
     printer.setup.ownFont = 77;
     {
         CReportFrame frame(FixedClock());
-        ASSERT_TRUE(frame.Open(printer.Source(), kRollTitle, "Roll Calculations"));
+        ASSERT_EQ(frame.Open(printer.Source(), kRollTitle, "Roll Calculations"),
+                  PrintOutcome::Printed);
         frame.PageHeader({});
         EXPECT_TRUE(frame.IsOpen());
     }
@@ -238,7 +246,7 @@ TEST(ReportFrame, NextPageRepeatsTheHeaderWithTheSameTexts) {
     RecordingPrinter printer;
     auto clockCalls = std::make_shared<int>(0);
     CReportFrame frame(TickingClock(clockCalls));
-    ASSERT_TRUE(frame.Open(printer.Source(), kRollTitle, "Roll Calculations"));
+    ASSERT_EQ(frame.Open(printer.Source(), kRollTitle, "Roll Calculations"), PrintOutcome::Printed);
     frame.PageHeader({{"Position", 5}, {"Distance ", 75}});
     frame.PageFooter(1, 2);
     const std::size_t footerAt = printer.log->calls.size();
@@ -326,7 +334,7 @@ TEST(RollLengthReport, FourRowsFromTheirOwnBoxes) {
                             {1002, 457.2},
                             {1007, 0.03125},
                             {1008, 0.8}});
-    PrintRollLengthReport(window, printer.Source(), FixedClock());
+    EXPECT_EQ(PrintRollLengthReport(window, printer.Source(), FixedClock()), PrintOutcome::Printed);
 
     EXPECT_EQ(printer.log->Of(PrintCall::StartDoc).at(0).text, "Roll Calculations");
     EXPECT_EQ(printer.log->Count(PrintCall::StartPage), 1u);
@@ -358,13 +366,14 @@ TEST(RollLengthReport, BoxesWithoutNumbersPrintZeroAndNothingIsChecked) {
 TEST(RollLengthReport, NoPrinterPrintsNothing) {
     const FakeBoxes window(std::map<int, double>{{1005, 40}});
     int asked = 0;
-    PrintRollLengthReport(
+    const PrintOutcome outcome = PrintRollLengthReport(
         window,
         [&asked]() -> std::unique_ptr<PrintSurface> {
             ++asked;
             return nullptr;
         },
         FixedClock());
+    EXPECT_EQ(outcome, PrintOutcome::NoPrinter);
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(window.Read().empty());
 }
@@ -431,7 +440,7 @@ TEST(RollWeightReport, BoxesAreNotReconciled) {
 
 TEST(RollWeightReport, NoPrinterPrintsNothing) {
     const FakeBoxes window(std::map<int, double>{{1013, 40}});
-    PrintRollWeightReport(window, NoPrinter(), FixedClock());
+    EXPECT_EQ(PrintRollWeightReport(window, NoPrinter(), FixedClock()), PrintOutcome::NoPrinter);
     EXPECT_TRUE(window.Read().empty());
 }
 
@@ -575,7 +584,9 @@ TEST(SlitterReport, NoPrinterStillReenablesTheWindow) {
     FakeSlitterWindow window;
     window.list = ListOf(5);
     std::vector<bool> enabledWhenAsked;
-    PrintSlitterReport(window, Watching(window, NoPrinter(), enabledWhenAsked), FixedClock());
+    EXPECT_EQ(
+        PrintSlitterReport(window, Watching(window, NoPrinter(), enabledWhenAsked), FixedClock()),
+        PrintOutcome::NoPrinter);
     EXPECT_EQ(enabledWhenAsked, std::vector<bool>{false});
     EXPECT_EQ(window.changes, (std::vector<bool>{false, true}));
     EXPECT_TRUE(window.enabled);

@@ -238,6 +238,7 @@ TEST_F(RollLengthWindow, LinksOpenTheMakersAddresses) {
     std::vector<std::pair<std::string, std::string>> opened;
     SetShellSink([&](const std::string& verb, const std::string& target) {
         opened.emplace_back(verb, target);
+        return true;
     });
     for (int id : {1011, 1012, 1014, 1013, 1013}) {
         QWidget* link = dlg->GetDlgItem(id);

@@ -269,7 +269,7 @@ struct PageGeometry {
 
 PageGeometry MeasureDefaultPrinter() {
     PageGeometry g;
-    std::unique_ptr<PrintSurface> surface = QtPrintSurface::OpenDefault();
+    std::unique_ptr<PrintSurface> surface = QtPrintSurface::OpenDefault().surface;
     auto* qt = dynamic_cast<QtPrintSurface*>(surface.get());
     if (qt == nullptr) {
         ADD_FAILURE() << "the default printer could not be opened";
@@ -776,6 +776,28 @@ TEST_F(PrintE2E, SlitterWindowPrintsFortyOneKnivesOnTwoPages) {
         CheckRule(printed->job.pdf, page, g);
     }
     CheckFonts(printed->job.pdf);
+}
+
+// A queue that refuses jobs (cupsreject): Print says so instead of ending as if it had printed.
+TEST_F(PrintE2E, RefusedJobIsReported) {
+    const QString queue = QString::fromUtf8(std::getenv("ROLLCALC_E2E_QUEUE"));
+    RunTool("cupsreject", {queue});
+    struct Accept {
+        QString queue;
+        ~Accept() { RunTool("cupsaccept", {queue}); }
+    } acceptAgain{queue};
+
+    OpenWindow<CRollLengthDlg> length;
+    ASSERT_TRUE(length.ready);
+    length.Type(1005, "10");
+    length.Type(1003, "3");
+    length.Type(1007, "0.01");
+    length.Click(1); // Calculate
+    ASSERT_EQ(length.messages, std::vector<std::string>{});
+    length.Click(1000);
+    ASSERT_EQ(length.messages.size(), 1u);
+    EXPECT_EQ(length.messages[0].rfind(PrintOutcomeMessage(PrintOutcome::JobRefused), 0), 0u)
+        << length.messages[0];
 }
 
 } // namespace
