@@ -8,6 +8,7 @@ add_library(rollcalc_ui STATIC
     platform/dialog.cpp
     platform/message_box.cpp
     platform/shell_open.cpp
+    platform/printer.cpp
     platform/qt_print_surface.cpp
     platform/print_report.cpp
     controls/num_edit.cpp
@@ -16,7 +17,14 @@ add_library(rollcalc_ui STATIC
     controls/measurement_pair.cpp
     res/resources.cpp
     res/main_templates.cpp
+    res/roll_length_template.cpp
+    res/roll_weight_template.cpp
+    res/slitter_template.cpp
     res/rollcalc.qrc
+    roll_length/roll_length_dlg.cpp
+    roll_weight/roll_weight_dlg.cpp
+    slitter/slitter_dlg.cpp
+    slitter/slit_list_model.cpp
     app/roll_calc_dlg.cpp
     app/about_dlg.cpp
     app/roll_calc_app.cpp
@@ -26,6 +34,10 @@ add_library(rollcalc_ui STATIC
     controls/styled_static.h
     controls/link_static.h
     controls/measurement_pair.h
+    roll_length/roll_length_dlg.h
+    roll_weight/roll_weight_dlg.h
+    slitter/slitter_dlg.h
+    slitter/slit_list_model.h
     app/roll_calc_dlg.h
     app/about_dlg.h
 )
@@ -37,12 +49,6 @@ if(UNIX AND NOT APPLE)
     target_link_libraries(rollcalc_ui PRIVATE Cups::Cups)
     target_compile_definitions(rollcalc_ui PRIVATE ROLLCALC_CUPS)
 endif()
-
-# Each calculator adds its window's sources; a narrower list builds fewer of them.
-set(ROLLCALC_AREAS "roll_length;roll_weight;slitter;report" CACHE STRING "Window areas to build")
-foreach(area IN LISTS ROLLCALC_AREAS)
-    include(${CMAKE_CURRENT_SOURCE_DIR}/${area}/ui.cmake OPTIONAL)
-endforeach()
 
 add_executable(rollcalc app/main.cpp)
 target_link_libraries(rollcalc PRIVATE rollcalc_ui)

@@ -121,11 +121,10 @@ void AppendFixed(std::string& out, double value, int decimals) {
     }
 }
 
+// One conversion as this system writes them: an optional zero flag and width, a precision for
+// %f, and the conversion itself (%f, %d or %s).
 struct ConversionSpec {
-    bool leftAlign = false;
     bool zeroPad = false;
-    bool plus = false;
-    bool space = false;
     int width = 0;
     int precision = -1;
     char conversion = 0;
@@ -177,21 +176,17 @@ long long AsInteger(const FormatArg* arg) {
     return static_cast<long long>(d);
 }
 
+// Pads on the left to the width: with zeros after the sign for a zero-padded number, else blanks.
 void AppendPadded(std::string& out, const ConversionSpec& conv, std::string_view body,
                   bool numeric) {
-    std::size_t len = body.size();
-    std::size_t width = static_cast<std::size_t>(conv.width);
-    if (len >= width) {
+    const std::size_t width = static_cast<std::size_t>(conv.width);
+    if (body.size() >= width) {
         out.append(body);
         return;
     }
-    std::size_t pad = width - len;
-    if (conv.leftAlign) {
-        out.append(body);
-        out.append(pad, ' ');
-    } else if (conv.zeroPad && numeric) {
-        std::size_t signLen =
-            (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' '));
+    const std::size_t pad = width - body.size();
+    if (conv.zeroPad && numeric) {
+        const std::size_t signLen = !body.empty() && body[0] == '-' ? 1 : 0;
         out.append(body.substr(0, signLen));
         out.append(pad, '0');
         out.append(body.substr(signLen));
@@ -204,8 +199,7 @@ void AppendPadded(std::string& out, const ConversionSpec& conv, std::string_view
 void AppendConversion(std::string& out, const ConversionSpec& conv, const FormatArg* arg) {
     std::string body;
     switch (conv.conversion) {
-    case 'f':
-    case 'F': {
+    case 'f': {
         const double v = AsDouble(arg);
         if (std::isnan(v)) {
             out.append("nan");
@@ -215,28 +209,20 @@ void AppendConversion(std::string& out, const ConversionSpec& conv, const Format
             out.append(v < 0 ? "-inf" : "inf");
             return;
         }
-        if (!std::signbit(v) && (conv.plus || conv.space)) {
-            body.push_back(conv.plus ? '+' : ' ');
-        }
         AppendFixed(body, v, conv.precision < 0 ? 6 : conv.precision);
         AppendPadded(out, conv, body, true);
         return;
     }
-    case 'd':
-    case 'i': {
-        const long long n = AsInteger(arg);
+    case 'd': {
         char buf[24];
-        auto res = std::to_chars(buf, buf + sizeof buf, n);
-        if (n >= 0 && (conv.plus || conv.space)) {
-            body.push_back(conv.plus ? '+' : ' ');
-        }
-        body.append(buf, res.ptr);
-        AppendPadded(out, conv, body, true);
+        auto res = std::to_chars(buf, buf + sizeof buf, AsInteger(arg));
+        AppendPadded(out, conv, std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)),
+                     true);
         return;
     }
     case 's': {
-        std::string_view text;
         std::string numberText;
+        std::string_view text;
         if (arg != nullptr) {
             if (const auto* s = std::get_if<std::string_view>(arg)) {
                 text = *s;
@@ -244,9 +230,6 @@ void AppendConversion(std::string& out, const ConversionSpec& conv, const Format
                 numberText = FormatNumber("%f", AsDouble(arg));
                 text = numberText;
             }
-        }
-        if (conv.precision >= 0 && text.size() > static_cast<std::size_t>(conv.precision)) {
-            text = text.substr(0, static_cast<std::size_t>(conv.precision));
         }
         AppendPadded(out, conv, text, false);
         return;
@@ -341,27 +324,14 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
             continue;
         }
         ConversionSpec conv;
-        for (; i < format.size(); ++i) {
-            const char flag = format[i];
-            if (flag == '-') {
-                conv.leftAlign = true;
-            } else if (flag == '0') {
-                conv.zeroPad = true;
-            } else if (flag == '+') {
-                conv.plus = true;
-            } else if (flag == ' ') {
-                conv.space = true;
-            } else if (flag != '#') {
-                break;
-            }
+        if (i < format.size() && format[i] == '0') {
+            conv.zeroPad = true;
+            ++i;
         }
         conv.width = ReadSmallInt(format, i);
         if (i < format.size() && format[i] == '.') {
             ++i;
             conv.precision = ReadSmallInt(format, i);
-        }
-        while (i < format.size() && (format[i] == 'l' || format[i] == 'h' || format[i] == 'L')) {
-            ++i;
         }
         if (i >= format.size()) {
             out.append(format.substr(specStart));
@@ -370,9 +340,7 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
         conv.conversion = format[i++];
         switch (conv.conversion) {
         case 'f':
-        case 'F':
         case 'd':
-        case 'i':
         case 's':
             AppendConversion(out, conv, take());
             break;
@@ -395,14 +363,8 @@ double RoundTo(double value, int decimals) {
     if (!std::isfinite(value)) {
         return value;
     }
-    decimals = std::clamp(decimals, 0, kMaxWidth);
-    char format[16];
-    char* p = format;
-    *p++ = '%';
-    *p++ = '4';
-    *p++ = '.';
-    p = std::to_chars(p, format + sizeof format - 2, decimals).ptr;
-    *p++ = 'f';
-    return ReadNumber(
-        FormatNumber(std::string_view(format, static_cast<std::size_t>(p - format)), value));
+    // The value as "%4.<N>f" shows it, read back: the width adds only blanks, which reading skips.
+    std::string shown;
+    AppendFixed(shown, value, std::clamp(decimals, 0, kMaxWidth));
+    return ReadNumber(shown);
 }

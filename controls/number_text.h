@@ -41,10 +41,11 @@ std::string FormatNumber(std::string_view format, double value);
 // One argument of FormatText: a number for %f and %d, a text for %s.
 using FormatArg = std::variant<double, long long, std::string_view>;
 
-// printf-style text with several conversions (%f, %d, %s, %%), on the same rules as FormatNumber.
-// A missing argument formats as 0 or the empty text.
+// printf-style text with the conversions this system writes (%f, %d, %s, %%, each with an optional
+// zero flag and width, and a precision for %f), on the same rules as FormatNumber. Any other
+// conversion stays in the text as it stands; a missing argument formats as 0 or the empty text.
 std::string FormatText(std::string_view format, std::initializer_list<FormatArg> args);
 
-// Rounds to the given number of decimals by showing the value with "%4.<N>f" and reading it back.
+// Rounds to the given number of decimals as "%4.<N>f" would show the value, read back.
 // Non-finite values come back unchanged.
 double RoundTo(double value, int decimals);

@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const char* openingKnife = "1";
         int slits = 0;
         if (op == 0) {
-            message = list.AddEqualSlits(count, w, m);
+            message = SlitListMessage(list.AddEqualSlits(count, w, m));
             if (count <= 0) {
                 Check(message == kKnivesMessage, "equal slits: count refusal",
                       [&] { return Quote(message); });
@@ -123,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 opening = before == 0 ? 1 : 0;
             }
         } else {
-            message = op == 1 ? list.AddSlit(w, m) : list.AddIncrement(w, m);
+            message = SlitListMessage(op == 1 ? list.AddSlit(w, m) : list.AddIncrement(w, m));
             if (!widthGiven) {
                 Check(message == kWidthMessage, "slit or increment: width refusal",
                       [&] { return Quote(message); });

@@ -10,14 +10,7 @@
 #include <cups/cups.h>
 #endif
 
-#include "platform/printer.h"
-
 namespace {
-
-PrintSurfaceSource& Replacement() {
-    static PrintSurfaceSource source;
-    return source;
-}
 
 // The average character width by the rule Arial's own figure was made with: the lower-case
 // letters and the blank, weighted by how often they occur in English. Metric twins such as
@@ -45,17 +38,6 @@ int WeightedAverageCharWidth(const QFont& font, const QPaintDevice* device) {
 }
 
 } // namespace
-
-void SetPrinterSource(PrintSurfaceSource source) {
-    Replacement() = std::move(source);
-}
-
-PrintSurfaceSource DefaultPrinter() {
-    if (Replacement()) {
-        return Replacement();
-    }
-    return [] { return QtPrintSurface::OpenDefault(); };
-}
 
 QtPrintSurface::QtPrintSurface(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
 

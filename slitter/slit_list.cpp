@@ -30,6 +30,18 @@ long long ReadKnifeNumber(std::string_view cell) {
 
 } // namespace
 
+const char* SlitListMessage(SlitListOutcome outcome) {
+    switch (outcome) {
+    case SlitListOutcome::NumberOfKnivesMissing:
+        return "You must enter the number of knives.";
+    case SlitListOutcome::SlitWidthMissing:
+        return "You must enter a slit width.";
+    case SlitListOutcome::Added:
+        break;
+    }
+    return "";
+}
+
 void CSlitList::ReadRunningDistance(double& inches, double& mm) const {
     inches = 0.0;
     mm = 0.0;
@@ -57,13 +69,13 @@ void CSlitList::AppendRow(double widthInches, double widthMm, double distanceInc
                   FormatNumber(kCellFormat, distanceMm)}});
 }
 
-std::string CSlitList::AddEqualSlits(int count, double widthInches, double widthMm) {
+SlitListOutcome CSlitList::AddEqualSlits(int count, double widthInches, double widthMm) {
     // Checked before anything is appended: a refusal leaves the list as it was.
     if (count <= 0) {
-        return kNumberOfKnivesMessage;
+        return SlitListOutcome::NumberOfKnivesMissing;
     }
     if (!(widthInches > 0.0)) {
-        return kSlitWidthMessage;
+        return SlitListOutcome::SlitWidthMissing;
     }
     double distanceInches = 0.0;
     double distanceMm = 0.0;
@@ -80,12 +92,12 @@ std::string CSlitList::AddEqualSlits(int count, double widthInches, double width
         sumMm = sumMm + widthMm;
         sumInches = sumInches + widthInches;
     }
-    return {};
+    return SlitListOutcome::Added;
 }
 
-std::string CSlitList::AddSlit(double widthInches, double widthMm) {
+SlitListOutcome CSlitList::AddSlit(double widthInches, double widthMm) {
     if (!(widthInches > 0.0)) {
-        return kSlitWidthMessage;
+        return SlitListOutcome::SlitWidthMissing;
     }
     double distanceInches = 0.0;
     double distanceMm = 0.0;
@@ -94,12 +106,12 @@ std::string CSlitList::AddSlit(double widthInches, double widthMm) {
         AppendOpeningRow(1);
     }
     AppendRow(widthInches, widthMm, distanceInches + widthInches, distanceMm + widthMm);
-    return {};
+    return SlitListOutcome::Added;
 }
 
-std::string CSlitList::AddIncrement(double widthInches, double widthMm) {
+SlitListOutcome CSlitList::AddIncrement(double widthInches, double widthMm) {
     if (!(widthInches > 0.0)) {
-        return kSlitWidthMessage;
+        return SlitListOutcome::SlitWidthMissing;
     }
     double distanceInches = 0.0;
     double distanceMm = 0.0;
@@ -107,7 +119,7 @@ std::string CSlitList::AddIncrement(double widthInches, double widthMm) {
     // The reference row "0": the increment's own row becomes knife 1.
     AppendOpeningRow(0);
     AppendRow(widthInches, widthMm, distanceInches + widthInches, distanceMm + widthMm);
-    return {};
+    return SlitListOutcome::Added;
 }
 
 void CSlitList::Clear() {

@@ -13,15 +13,17 @@ struct KnifeRow {
     std::array<std::string, 5> cells;
 };
 
-inline constexpr const char* kNumberOfKnivesMessage = "You must enter the number of knives.";
-inline constexpr const char* kSlitWidthMessage = "You must enter a slit width.";
+enum class SlitListOutcome { Added, NumberOfKnivesMissing, SlitWidthMissing };
+
+// The message a refusal shows; empty for Added.
+const char* SlitListMessage(SlitListOutcome outcome);
 
 class CSlitList {
 public:
-    // Each operation returns an empty text on success, otherwise the refusal message.
-    std::string AddEqualSlits(int count, double widthInches, double widthMm);
-    std::string AddSlit(double widthInches, double widthMm);
-    std::string AddIncrement(double widthInches, double widthMm);
+    // A refused operation leaves the list as it was.
+    SlitListOutcome AddEqualSlits(int count, double widthInches, double widthMm);
+    SlitListOutcome AddSlit(double widthInches, double widthMm);
+    SlitListOutcome AddIncrement(double widthInches, double widthMm);
     void Clear();
 
     std::size_t RowCount() const { return rows_.size(); }

@@ -109,11 +109,11 @@ void CSlitterDlg::OnAddSlit() {
                                       : knives_.AddSlit(inches, mm));
 }
 
-void CSlitterDlg::Finish(const std::string& refusal) {
+void CSlitterDlg::Finish(SlitListOutcome outcome) {
     model_->ListChanged();
-    if (!refusal.empty()) {
+    if (outcome != SlitListOutcome::Added) {
         // A refusal has left the list and every control as they were.
-        ShowMessageBox(this, refusal, MessageIcon::Stop);
+        ShowMessageBox(this, SlitListMessage(outcome), MessageIcon::Stop);
         return;
     }
     printButton_->setEnabled(true);

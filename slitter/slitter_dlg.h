@@ -39,7 +39,7 @@ protected:
 
 private:
     // Shows the list's new rows and, on a refusal, its message.
-    void Finish(const std::string& refusal);
+    void Finish(SlitListOutcome outcome);
 
     CSlitList knives_;
     // Declared after the list so that it goes first.

@@ -9,6 +9,10 @@ namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 
+std::string Said(SlitListOutcome outcome) {
+    return SlitListMessage(outcome);
+}
+
 Rows Cells(const CSlitList& list) {
     Rows rows;
     for (std::size_t i = 0; i < list.RowCount(); ++i) {
@@ -20,8 +24,8 @@ Rows Cells(const CSlitList& list) {
 
 TEST(SlitList, EqualSlitsThenOneSlit) {
     CSlitList list;
-    EXPECT_EQ(list.AddEqualSlits(3, 2.5, 63.5), "");
-    EXPECT_EQ(list.AddSlit(1, 25.4), "");
+    EXPECT_EQ(Said(list.AddEqualSlits(3, 2.5, 63.5)), "");
+    EXPECT_EQ(Said(list.AddSlit(1, 25.4)), "");
     EXPECT_EQ(Cells(list), (Rows{{"1", "0.0000", "0.0000", "0.0000", "0.0000"},
                                  {"2", "2.5000", "63.5000", "2.5000", "63.5000"},
                                  {"3", "2.5000", "63.5000", "5.0000", "127.0000"},
@@ -31,8 +35,8 @@ TEST(SlitList, EqualSlitsThenOneSlit) {
 
 TEST(SlitList, IncrementThenEqualSlits) {
     CSlitList list;
-    EXPECT_EQ(list.AddIncrement(0.75, 19.05), "");
-    EXPECT_EQ(list.AddEqualSlits(2, 3, 76.2), "");
+    EXPECT_EQ(Said(list.AddIncrement(0.75, 19.05)), "");
+    EXPECT_EQ(Said(list.AddEqualSlits(2, 3, 76.2)), "");
     EXPECT_EQ(Cells(list), (Rows{{"0", "0.0000", "0.0000", "0.0000", "0.0000"},
                                  {"1", "0.7500", "19.0500", "0.7500", "19.0500"},
                                  {"2", "3.0000", "76.2000", "3.7500", "95.2500"},
@@ -56,33 +60,33 @@ TEST(SlitList, ContinuesFromTheShownDistance) {
 
 TEST(SlitList, RefusalsOnAnEmptyList) {
     CSlitList list;
-    EXPECT_EQ(list.AddEqualSlits(0, 0, 0), "You must enter the number of knives.");
-    EXPECT_EQ(list.AddEqualSlits(-1, -2, 0), "You must enter the number of knives.");
-    EXPECT_EQ(list.AddEqualSlits(3, 0, 10), "You must enter a slit width.");
-    EXPECT_EQ(list.AddSlit(0, 10), "You must enter a slit width.");
-    EXPECT_EQ(list.AddSlit(-1, 10), "You must enter a slit width.");
-    EXPECT_EQ(list.AddIncrement(0, 10), "You must enter a slit width.");
+    EXPECT_EQ(Said(list.AddEqualSlits(0, 0, 0)), "You must enter the number of knives.");
+    EXPECT_EQ(Said(list.AddEqualSlits(-1, -2, 0)), "You must enter the number of knives.");
+    EXPECT_EQ(Said(list.AddEqualSlits(3, 0, 10)), "You must enter a slit width.");
+    EXPECT_EQ(Said(list.AddSlit(0, 10)), "You must enter a slit width.");
+    EXPECT_EQ(Said(list.AddSlit(-1, 10)), "You must enter a slit width.");
+    EXPECT_EQ(Said(list.AddIncrement(0, 10)), "You must enter a slit width.");
     // A width with no count adds nothing either, so a following increment opens the list.
-    EXPECT_EQ(list.AddEqualSlits(0, 2, 50.8), "You must enter the number of knives.");
+    EXPECT_EQ(Said(list.AddEqualSlits(0, 2, 50.8)), "You must enter the number of knives.");
     EXPECT_EQ(list.RowCount(), 0u);
-    EXPECT_EQ(list.AddIncrement(0.5, 12.7), "");
+    EXPECT_EQ(Said(list.AddIncrement(0.5, 12.7)), "");
     EXPECT_EQ(Cells(list), (Rows{{"0", "0.0000", "0.0000", "0.0000", "0.0000"},
                                  {"1", "0.5000", "12.7000", "0.5000", "12.7000"}}));
 }
 
 TEST(SlitList, SlitAndIncrementRowCounts) {
     CSlitList list;
-    EXPECT_EQ(list.AddSlit(1e-9, -5), "");
+    EXPECT_EQ(Said(list.AddSlit(1e-9, -5)), "");
     EXPECT_EQ(list.RowCount(), 2u);
     EXPECT_EQ(list.Row(1).cells[2], "-5.0000");
-    EXPECT_EQ(list.AddSlit(1, 0), "");
+    EXPECT_EQ(Said(list.AddSlit(1, 0)), "");
     EXPECT_EQ(list.RowCount(), 3u);
-    EXPECT_EQ(list.AddEqualSlits(4, 1, 25.4), "");
+    EXPECT_EQ(Said(list.AddEqualSlits(4, 1, 25.4)), "");
     EXPECT_EQ(list.RowCount(), 7u);
     EXPECT_EQ(list.Row(6).cells[0], "7");
     list.Clear();
     EXPECT_EQ(list.RowCount(), 0u);
-    EXPECT_EQ(list.AddEqualSlits(5, 1, 25.4), "");
+    EXPECT_EQ(Said(list.AddEqualSlits(5, 1, 25.4)), "");
     EXPECT_EQ(list.RowCount(), 6u);
 }
 
