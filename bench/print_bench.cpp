@@ -23,8 +23,8 @@
 
 #include "platform/qt_print_surface.h"
 #include "report/report_frame.h"
-#include "report/slitter_report.h"
 #include "slitter/slit_list.h"
+#include "slitter/slitter_report.h"
 
 namespace {
 
@@ -50,19 +50,15 @@ std::unique_ptr<QPrinter> PdfPrinter(const QString& file) {
     return printer;
 }
 
-class KnifeWindow : public SlitterReportWindow {
-public:
-    KnifeWindow() { list_.AddEqualSlits(kRows - 1, 0.125, 3.175); }
-    const CSlitList& KnifeList() const override { return list_; }
-    void EnableWindow(bool) override {}
+CSlitList KnifeList() {
+    CSlitList list;
+    list.AddEqualSlits(kRows - 1, 0.125, 3.175);
+    return list;
+}
 
-private:
-    CSlitList list_;
-};
-
-void PrintThroughReport(KnifeWindow& window, const QString& file) {
+void PrintThroughReport(const CSlitList& list, const QString& file) {
     PrintSlitterReport(
-        window, [&file] { return std::make_unique<QtPrintSurface>(PdfPrinter(file)); }, FixedTime);
+        list, [&file] { return std::make_unique<QtPrintSurface>(PdfPrinter(file)); }, FixedTime);
 }
 
 // The page measures the report takes from its surface, taken here once, outside the timing.
@@ -86,7 +82,7 @@ Layout MeasureLayout(const QString& file) {
 }
 
 // The same texts at the same places, in the same order and fonts, drawn straight with QPainter.
-void PrintBare(const KnifeWindow& window, const Layout& m, const QString& file) {
+void PrintBare(const CSlitList& list, const Layout& m, const QString& file) {
     const std::unique_ptr<QPrinter> printer = PdfPrinter(file);
     printer->setDocName("Slitter Calculations");
     QFont normalFont("Arial");
@@ -108,7 +104,6 @@ void PrintBare(const KnifeWindow& window, const Layout& m, const QString& file) 
 
     QPainter painter(printer.get());
     painter.setPen(QPen(Qt::black, 0));
-    const CSlitList& list = window.KnifeList();
     const int pages = (kRows + kRowsPerPage - 1) / kRowsPerPage;
     for (int page = 0; page < pages; ++page) {
         if (page > 0) {
@@ -170,7 +165,7 @@ double Median(std::vector<double> v) {
 }
 
 void PrintKnifeList10000(benchmark::State& state) {
-    KnifeWindow window;
+    const CSlitList list = KnifeList();
     const QString reportFile = QDir::temp().filePath("rollcalc-print-bench-report.pdf");
     const QString bareFile = QDir::temp().filePath("rollcalc-print-bench-bare.pdf");
     const Layout layout = MeasureLayout(reportFile);
@@ -184,9 +179,9 @@ void PrintKnifeList10000(benchmark::State& state) {
             const double wall = WallSeconds();
             const double cpu = CpuSeconds();
             if (doReport) {
-                PrintThroughReport(window, reportFile);
+                PrintThroughReport(list, reportFile);
             } else {
-                PrintBare(window, layout, bareFile);
+                PrintBare(list, layout, bareFile);
             }
             Side& timed = doReport ? report : bare;
             timed.cpu.push_back(CpuSeconds() - cpu);

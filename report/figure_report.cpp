@@ -10,8 +10,8 @@ constexpr int kMeasurementColumn = 60;
 
 } // namespace
 
-PrintOutcome PrintFigureReport(const BoxReader& window, const PrintSurfaceSource& printer,
-                               const ReportClock& clock, std::span<const FigureRow> rows) {
+PrintOutcome PrintFigureReport(std::span<const FigureRow> rows, const PrintSurfaceSource& printer,
+                               const ReportClock& clock) {
     CReportFrame frame(clock);
     const PrintOutcome opened =
         frame.Open(printer, "Velmarch Products Roll Calculation Report", kRollReportDocument);
@@ -28,10 +28,8 @@ PrintOutcome PrintFigureReport(const BoxReader& window, const PrintSurfaceSource
     line = kFirstRowLine;
     for (const FigureRow& row : rows) {
         const std::string text =
-            row.secondBox == kNoSecondBox
-                ? FormatNumber(row.format, window.GetValue(row.firstBox))
-                : FormatText(row.format, {FormatArg{window.GetValue(row.firstBox)},
-                                          FormatArg{window.GetValue(row.secondBox)}});
+            row.second ? FormatText(row.format, {FormatArg{row.first}, FormatArg{*row.second}})
+                       : FormatNumber(row.format, row.first);
         frame.Text(kMeasurementColumn * frame.AveCharWidth(), line * h, text);
         line += kRowPitch;
     }

@@ -10,7 +10,6 @@
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
 #include "platform/print_report.h"
-#include "report/roll_length_report.h"
 #include "res/resources.h"
 #include "res/templates.h"
 #include "roll_length/roll_length_solver.h"
@@ -53,11 +52,10 @@ CNumEdit* CRollLengthDlg::Box(int id) const {
     return boxes_[static_cast<std::size_t>(id - kFirstBox)];
 }
 
-double CRollLengthDlg::GetValue(int id) const {
-    if (id < kFirstBox || id >= kFirstBox + static_cast<int>(boxes_.size()) || Box(id) == nullptr) {
-        return 0.0;
-    }
-    return Box(id)->GetValue();
+RollLengthFigures CRollLengthDlg::Figures() const {
+    return {Box(1001)->GetValue(), Box(1002)->GetValue(), Box(1003)->GetValue(),
+            Box(1004)->GetValue(), Box(1005)->GetValue(), Box(1006)->GetValue(),
+            Box(1007)->GetValue(), Box(1008)->GetValue()};
 }
 
 bool CRollLengthDlg::OnInitDialog() {
@@ -149,8 +147,9 @@ void CRollLengthDlg::OnClearAll() {
 }
 
 void CRollLengthDlg::OnPrint() {
-    PrintReport(this, kRollReportDocument,
-                [this](const PrintSurfaceSource& p) { return PrintRollLengthReport(*this, p); });
+    PrintReport(this, kRollReportDocument, [figures = Figures()](const PrintSurfaceSource& p) {
+        return PrintRollLengthReport(figures, p);
+    });
 }
 
 void CRollLengthDlg::OnSysCommand(unsigned command) {

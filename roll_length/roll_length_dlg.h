@@ -7,7 +7,7 @@
 #include <array>
 
 #include "platform/dialog.h"
-#include "report/box_reader.h"
+#include "roll_length/roll_length_report.h"
 
 class CLinkStatic;
 class CMeasurementPair;
@@ -16,14 +16,14 @@ class CStyledStatic;
 
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
 
-class CRollLengthDlg : public CDialog, public BoxReader {
+class CRollLengthDlg : public CDialog {
     Q_OBJECT
 
 public:
     explicit CRollLengthDlg(QWidget* owner = nullptr);
 
-    // The number in box 1001 to 1008 as its text reads now; 0 for any other id.
-    double GetValue(int id) const override;
+    // What the report prints: the boxes' numbers now.
+    RollLengthFigures Figures() const;
 
     void OnPrint();
     void OnClearAll();

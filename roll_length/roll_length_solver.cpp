@@ -39,9 +39,9 @@ RollLengthResult SolveRollLength(double lengthFeet, double coreInches, double ro
 const char* RollLengthMessage(RollLengthOutcome outcome) {
     switch (outcome) {
     case RollLengthOutcome::NoUnknown:
-        return kNoUnknownMessage;
+        return "One field must remain zero!";
     case RollLengthOutcome::NotSolvable:
-        return kNotSolvableMessage;
+        return "Only one field can be zero!";
     default:
         return nullptr;
     }

@@ -15,8 +15,6 @@ struct RollLengthResult {
     double value; // feet for LengthSolved, inches otherwise; 0 for the two refusals
 };
 
-inline constexpr const char* kNoUnknownMessage = "One field must remain zero!";
-inline constexpr const char* kNotSolvableMessage = "Only one field can be zero!";
 
 // Pi as this solver has always taken it: rounded to nine decimals, with its own reciprocal.
 inline constexpr double kRollLengthPi = 3.141592654;

@@ -9,7 +9,6 @@
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
 #include "platform/print_report.h"
-#include "report/roll_weight_report.h"
 #include "res/resources.h"
 #include "res/templates.h"
 #include "roll_weight/roll_weight_solver.h"
@@ -51,9 +50,14 @@ constexpr int kSemiBold = 600;
 
 CRollWeightDlg::CRollWeightDlg(QWidget* owner) : CDialog(RollWeightTemplate(), owner) {}
 
-double CRollWeightDlg::GetValue(int id) const {
-    const auto* box = Item<CNumEdit>(id);
-    return box != nullptr ? box->GetValue() : 0.0;
+RollWeightFigures CRollWeightDlg::Figures() const {
+    return {rollDiameterInch_->GetValue(),    rollDiameterMm_->GetValue(),
+            coreDiameterInch_->GetValue(),    coreDiameterMm_->GetValue(),
+            webWidthInch_->GetValue(),        webWidthMm_->GetValue(),
+            weightPounds_->GetValue(),        weightKg_->GetValue(),
+            specificGravityCopy_->GetValue(), lbsPerCubicFoot_->GetValue(),
+            lbsPerCubicInch_->GetValue(),     kgPerCubicMeter_->GetValue(),
+            gPerCubicCm_->GetValue()};
 }
 
 void CRollWeightDlg::BindControls() {
@@ -182,6 +186,7 @@ void CRollWeightDlg::OnClearAll() {
 }
 
 void CRollWeightDlg::OnPrint() {
-    PrintReport(this, kRollReportDocument,
-                [this](const PrintSurfaceSource& p) { return PrintRollWeightReport(*this, p); });
+    PrintReport(this, kRollReportDocument, [figures = Figures()](const PrintSurfaceSource& p) {
+        return PrintRollWeightReport(figures, p);
+    });
 }

@@ -3,21 +3,22 @@
 #pragma once
 
 #include "platform/dialog.h"
-#include "report/box_reader.h"
+#include "roll_weight/roll_weight_report.h"
 
 class CMeasurementPair;
 class CNumEdit;
 class CStyledStatic;
 class QLabel;
 
-class CRollWeightDlg : public CDialog, public BoxReader {
+class CRollWeightDlg : public CDialog {
     Q_OBJECT
 
 public:
     explicit CRollWeightDlg(QWidget* owner = nullptr);
 
-    // The number a box shows, read as Calculate and the report read it.
-    double GetValue(int id) const override;
+    // What the report prints: the boxes' numbers now. The specific gravity is the unlabelled
+    // twin's, which the window keeps equal to the other.
+    RollWeightFigures Figures() const;
 
     void OnPrint();
     void OnClearAll();

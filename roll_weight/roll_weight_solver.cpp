@@ -16,11 +16,11 @@ double RingArea(double roll, double core) {
 const char* RollWeightMessage(RollWeightOutcome outcome) {
     switch (outcome) {
     case RollWeightOutcome::CoreDiameterMissing:
-        return kCoreDiameterMissingMessage;
+        return "Core Diameter is a required field";
     case RollWeightOutcome::FieldsMissing:
-        return kFieldsMissingMessage;
+        return "All required fields are not entered!";
     case RollWeightOutcome::NoUnknown:
-        return kNoUnknownMessage;
+        return "One field must remain zero!";
     case RollWeightOutcome::Solved:
         break;
     }

@@ -13,6 +13,8 @@ struct RollWeightInput {
     double lbsPerCubicInch; // I
 };
 
+// NoUnknown: roll diameter, web width, weight and a density all given. Nothing is left to work
+// out, and the entered weight would otherwise stand beside densities that contradict it.
 enum class RollWeightOutcome { Solved, CoreDiameterMissing, FieldsMissing, NoUnknown };
 enum class RollWeightCase { Density, Weight, WebWidth, RollDiameter };
 
@@ -24,11 +26,6 @@ struct RollWeightResult {
     bool specificGravityDerived;
 };
 
-inline constexpr const char* kCoreDiameterMissingMessage = "Core Diameter is a required field";
-inline constexpr const char* kFieldsMissingMessage = "All required fields are not entered!";
-// Roll diameter, web width, weight and a density all given: nothing is left to work out, and the
-// entered weight would otherwise stand beside densities that contradict it.
-inline constexpr const char* kNoUnknownMessage = "One field must remain zero!";
 
 // The message a refusal shows; empty for Solved.
 const char* RollWeightMessage(RollWeightOutcome outcome);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <climits>
@@ -133,17 +134,17 @@ void CSlitterDlg::OnClearAll() {
     incrementBox_->setEnabled(true);
 }
 
-void CSlitterDlg::EnableWindow(bool enable) {
-    if (!enable) {
-        focusBeforePrint_ = focusWidget();
-    }
-    setEnabled(enable);
-    if (enable && focusBeforePrint_ != nullptr) {
-        focusBeforePrint_->setFocus(Qt::OtherFocusReason);
-    }
-}
-
 void CSlitterDlg::OnPrint() {
-    PrintReport(this, kSlitterReportDocument,
-                [this](const PrintSurfaceSource& p) { return PrintSlitterReport(*this, p); });
+    PrintReport(this, kSlitterReportDocument, [this](const PrintSurfaceSource& p) {
+        // The window takes no input while the run goes on, and the focus comes back
+        // to where it was.
+        const QPointer<QWidget> focused = focusWidget();
+        setEnabled(false);
+        const PrintOutcome outcome = PrintSlitterReport(knives_, p);
+        setEnabled(true);
+        if (focused != nullptr) {
+            focused->setFocus(Qt::OtherFocusReason);
+        }
+        return outcome;
+    });
 }

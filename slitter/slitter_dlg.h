@@ -2,12 +2,11 @@
 // slit or a setup increment; the knife positions come out in a five-column list.
 #pragma once
 
-#include <QPointer>
 #include <memory>
 
 #include "platform/dialog.h"
-#include "report/slitter_report.h"
 #include "slitter/slit_list.h"
+#include "slitter/slitter_report.h"
 
 class CNumEdit;
 class CSlitListModel;
@@ -15,17 +14,14 @@ class QCheckBox;
 class QPushButton;
 class QTableView;
 
-class CSlitterDlg : public CDialog, public SlitterReportWindow {
+class CSlitterDlg : public CDialog {
     Q_OBJECT
 
 public:
     explicit CSlitterDlg(QWidget* owner = nullptr);
     ~CSlitterDlg() override;
 
-    // The rows as the list shows them, for the report.
-    const CSlitList& KnifeList() const override { return knives_; }
-    // Printing takes no input from the window while it runs; the focus comes back afterwards.
-    void EnableWindow(bool enable) override;
+    const CSlitList& KnifeList() const { return knives_; }
 
     void OnAddSlits();
     void OnAddSlit();
@@ -53,5 +49,4 @@ private:
     QCheckBox* incrementBox_ = nullptr;  // 1056
     QPushButton* printButton_ = nullptr; // 1000
     QTableView* knifeView_ = nullptr;    // 1039
-    QPointer<QWidget> focusBeforePrint_;
 };

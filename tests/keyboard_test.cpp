@@ -107,13 +107,21 @@ TEST_P(Keyboard, MnemonicLeavesTheBoxThenActs) {
     EXPECT_EQ(QApplication::focusWidget(), w.Dialog().GetDlgItem(button));
 }
 
-// A print run, and for the Roll Diameter - Length window its About box, give the focus back.
+// A print run, and for the Roll Diameter - Length window its About box, give the focus back. The
+// slitter window alone takes no input while its report runs.
 TEST_P(Keyboard, FocusComesBackAfterAPrintRunAndTheAboutBox) {
     CalculatorWindow w(GetParam());
     ASSERT_TRUE(w.Ready());
     w.MakePrintable();
+    bool enabledWhenAsked = true;
+    SetPrinterSource([&] {
+        enabledWhenAsked = w.Dialog().isEnabled();
+        return printer.Source()();
+    });
     w.Click(kPrintButton);
     EXPECT_EQ(printer.log->Count(PrintCall::Destroyed), 1u);
+    EXPECT_EQ(enabledWhenAsked, GetParam() != Calculator::Slitter);
+    EXPECT_TRUE(w.Dialog().isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), w.Dialog().GetDlgItem(kPrintButton));
     if (GetParam() == Calculator::RollLength) {
         w.Type(1003, "3");

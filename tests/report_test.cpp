@@ -10,11 +10,10 @@
 #include <gtest/gtest.h>
 
 #include "recording_print_surface.h"
-#include "report/box_reader.h"
 #include "report/report_frame.h"
-#include "report/roll_length_report.h"
-#include "report/roll_weight_report.h"
-#include "report/slitter_report.h"
+#include "roll_length/roll_length_report.h"
+#include "roll_weight/roll_weight_report.h"
+#include "slitter/slitter_report.h"
 
 namespace {
 
@@ -287,21 +286,6 @@ TEST(ReportFrame, NextPageRepeatsTheHeaderWithTheSameTexts) {
 // ----------------------------------------------------------------------------------------------
 // Roll diameter - length report
 
-class FakeBoxes : public BoxReader {
-public:
-    explicit FakeBoxes(std::map<int, double> values) : values_(std::move(values)) {}
-    double GetValue(int id) const override {
-        read_.insert(id);
-        const auto it = values_.find(id);
-        return it == values_.end() ? 0.0 : it->second;
-    }
-    const std::set<int>& Read() const { return read_; }
-
-private:
-    std::map<int, double> values_;
-    mutable std::set<int> read_;
-};
-
 const std::vector<std::string> kRollLengthLabels = {
     Dots("1.  Roll Diameter", 46),
     Dots("2.  Core Diameter", 44),
@@ -325,16 +309,10 @@ std::vector<DrawnText> RowTexts(const std::vector<std::string>& labels,
 TEST(RollLengthReport, FourRowsFromTheirOwnBoxes) {
     RecordingPrinter printer;
     printer.setup.ownFont = 77;
-    // Each box a different value, so that a swapped box shows.
-    const FakeBoxes window({{1005, 40},
-                            {1006, 1016},
-                            {1003, 3},
-                            {1004, 76.2},
-                            {1001, 1500},
-                            {1002, 457.2},
-                            {1007, 0.03125},
-                            {1008, 0.8}});
-    EXPECT_EQ(PrintRollLengthReport(window, printer.Source(), FixedClock()), PrintOutcome::Printed);
+    // Each figure a different value, so that a swapped one shows.
+    const RollLengthFigures figures{1500, 457.2, 3, 76.2, 40, 1016, 0.03125, 0.8};
+    EXPECT_EQ(PrintRollLengthReport(figures, printer.Source(), FixedClock()),
+              PrintOutcome::Printed);
 
     EXPECT_EQ(printer.log->Of(PrintCall::StartDoc).at(0).text, "Roll Calculations");
     EXPECT_EQ(printer.log->Count(PrintCall::StartPage), 1u);
@@ -353,9 +331,11 @@ TEST(RollLengthReport, FourRowsFromTheirOwnBoxes) {
     ExpectCleanRelease(*printer.log, 77);
 }
 
-TEST(RollLengthReport, BoxesWithoutNumbersPrintZeroAndNothingIsChecked) {
+TEST(RollLengthReport, NothingIsChecked) {
     RecordingPrinter printer;
-    PrintRollLengthReport(FakeBoxes({{1001, -2.5}}), printer.Source(), FixedClock());
+    RollLengthFigures figures;
+    figures.lengthFeet = -2.5;
+    PrintRollLengthReport(figures, printer.Source(), FixedClock());
     EXPECT_EQ(
         BodyTexts(*printer.log, 1),
         RowTexts(kRollLengthLabels,
@@ -364,10 +344,9 @@ TEST(RollLengthReport, BoxesWithoutNumbersPrintZeroAndNothingIsChecked) {
 }
 
 TEST(RollLengthReport, NoPrinterPrintsNothing) {
-    const FakeBoxes window(std::map<int, double>{{1005, 40}});
     int asked = 0;
     const PrintOutcome outcome = PrintRollLengthReport(
-        window,
+        RollLengthFigures{},
         [&asked]() -> std::unique_ptr<PrintSurface> {
             ++asked;
             return nullptr;
@@ -375,7 +354,6 @@ TEST(RollLengthReport, NoPrinterPrintsNothing) {
         FixedClock());
     EXPECT_EQ(outcome, PrintOutcome::NoPrinter);
     EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(window.Read().empty());
 }
 
 // ----------------------------------------------------------------------------------------------
@@ -397,21 +375,9 @@ const std::vector<std::string> kRollWeightLabels = {
 TEST(RollWeightReport, TenRowsFromTheirOwnBoxes) {
     RecordingPrinter printer;
     printer.setup.ownFont = 77;
-    const FakeBoxes window({{1013, 40},
-                            {1014, 1016},
-                            {1015, 3},
-                            {1016, 76.2},
-                            {1017, 60},
-                            {1018, 1524.0004},
-                            {1019, 1250},
-                            {1020, 567},
-                            {1021, 9.5}, // the labelled twin: not what is printed
-                            {1022, 1},
-                            {1023, 62.3808},
-                            {1024, 999.2},
-                            {1025, 0.0361},
-                            {1026, 0.9992}});
-    PrintRollWeightReport(window, printer.Source(), FixedClock());
+    const RollWeightFigures figures{40,  1016, 3,       76.2,   60,    1524.0004, 1250,
+                                    567, 1,    62.3808, 0.0361, 999.2, 0.9992};
+    PrintRollWeightReport(figures, printer.Source(), FixedClock());
 
     EXPECT_EQ(printer.log->Of(PrintCall::StartDoc).at(0).text, "Roll Calculations");
     EXPECT_EQ(printer.log->Texts().at(7), (DrawnText{1680, 0, kRollTitle, 700, 1}));
@@ -423,14 +389,16 @@ TEST(RollWeightReport, TenRowsFromTheirOwnBoxes) {
                        {"40.000 inches / 1016.000 millimeters", "3.000 inches / 76.200 millimeters",
                         "60.000 inches / 1524.000 millimeters", "1250.00 pounds",
                         "567.00 kilograms", "1.0000 ", "62.3808", "0.0361", "999.2000", "0.9992"}));
-    EXPECT_EQ(window.Read().count(1021), 0u);
     ExpectCleanRelease(*printer.log, 77);
 }
 
-TEST(RollWeightReport, BoxesAreNotReconciled) {
+TEST(RollWeightReport, FiguresAreNotReconciled) {
     RecordingPrinter printer;
-    PrintRollWeightReport(FakeBoxes({{1019, 1000}, {1020, 453.6}, {1023, -1}}), printer.Source(),
-                          FixedClock());
+    RollWeightFigures figures;
+    figures.pounds = 1000;
+    figures.kilograms = 453.6;
+    figures.lbsPerCubicFoot = -1;
+    PrintRollWeightReport(figures, printer.Source(), FixedClock());
     EXPECT_EQ(BodyTexts(*printer.log, 1),
               RowTexts(kRollWeightLabels,
                        {"0.000 inches / 0.000 millimeters", "0.000 inches / 0.000 millimeters",
@@ -439,46 +407,20 @@ TEST(RollWeightReport, BoxesAreNotReconciled) {
 }
 
 TEST(RollWeightReport, NoPrinterPrintsNothing) {
-    const FakeBoxes window(std::map<int, double>{{1013, 40}});
-    EXPECT_EQ(PrintRollWeightReport(window, NoPrinter(), FixedClock()), PrintOutcome::NoPrinter);
-    EXPECT_TRUE(window.Read().empty());
+    EXPECT_EQ(PrintRollWeightReport(RollWeightFigures{}, NoPrinter(), FixedClock()),
+              PrintOutcome::NoPrinter);
 }
 
 // ----------------------------------------------------------------------------------------------
 // Slitter position report
 
-class FakeSlitterWindow : public SlitterReportWindow {
-public:
-    const CSlitList& KnifeList() const override { return list; }
-    void EnableWindow(bool enable) override {
-        enabled = enable;
-        changes.push_back(enable);
-        logSizeAtChange.push_back(log ? log->calls.size() : 0);
-    }
-
-    CSlitList list;
-    bool enabled = true;
-    std::vector<bool> changes;
-    std::vector<std::size_t> logSizeAtChange;
-    std::shared_ptr<PrintLog> log;
-};
-
-// The printer source sees whether the window was already disabled when the printer was looked up.
-PrintSurfaceSource Watching(const FakeSlitterWindow& window, const PrintSurfaceSource& inner,
-                            std::vector<bool>& enabledWhenAsked) {
-    return [&window, inner, &enabledWhenAsked]() {
-        enabledWhenAsked.push_back(window.enabled);
-        return inner();
-    };
-}
-
 TEST(SlitterReport, HeaderAndRowTexts) {
     RecordingPrinter printer;
     printer.setup.ownFont = 77;
-    FakeSlitterWindow window;
-    window.list.AddIncrement(0.75, 19.05);
-    window.list.AddEqualSlits(2, 2.5, 63.5);
-    PrintSlitterReport(window, printer.Source(), FixedClock());
+    CSlitList list;
+    list.AddIncrement(0.75, 19.05);
+    list.AddEqualSlits(2, 2.5, 63.5);
+    PrintSlitterReport(list, printer.Source(), FixedClock());
 
     EXPECT_EQ(printer.log->Of(PrintCall::StartDoc).at(0).text, "Slitter Calculations");
     EXPECT_EQ(printer.log->Texts().at(7),
@@ -504,7 +446,6 @@ TEST(SlitterReport, HeaderAndRowTexts) {
                                               {2220, 5952, "Page 1 of 1", 400, 1},
                                           }));
     ExpectCleanRelease(*printer.log, 77);
-    EXPECT_EQ(window.changes, (std::vector<bool>{false, true}));
 }
 
 // Builds a list of exactly n rows: the first-knife row and n - 1 slits of one inch.
@@ -522,14 +463,10 @@ TEST_P(SlitterPaging, FortyRowsAPageWithNumberedFooters) {
     const auto [rows, pages] = GetParam();
     RecordingPrinter printer;
     printer.setup.ownFont = 77;
-    FakeSlitterWindow window;
-    window.list = ListOf(rows);
-    ASSERT_EQ(window.list.RowCount(), static_cast<std::size_t>(rows));
-    window.log = printer.log;
+    const CSlitList list = ListOf(rows);
+    ASSERT_EQ(list.RowCount(), static_cast<std::size_t>(rows));
     auto clockCalls = std::make_shared<int>(0);
-    std::vector<bool> enabledWhenAsked;
-    PrintSlitterReport(window, Watching(window, printer.Source(), enabledWhenAsked),
-                       TickingClock(clockCalls));
+    PrintSlitterReport(list, printer.Source(), TickingClock(clockCalls));
 
     const PrintLog& log = *printer.log;
     EXPECT_EQ(*clockCalls, 1);
@@ -555,7 +492,7 @@ TEST_P(SlitterPaging, FortyRowsAPageWithNumberedFooters) {
         const int onPage = static_cast<int>(body.size() - 1) / 3;
         EXPECT_EQ(onPage, std::min(40, rows - 40 * (page - 1)));
         for (int k = 0; k < onPage; ++k, ++row) {
-            const KnifeRow& cells = window.list.Row(static_cast<std::size_t>(row));
+            const KnifeRow& cells = list.Row(static_cast<std::size_t>(row));
             const int y = (20 + k) * 96;
             EXPECT_EQ(body[3 * k], (DrawnText{180, y, cells.cells[0], 400, page}));
             EXPECT_EQ(body[3 * k + 1],
@@ -568,11 +505,6 @@ TEST_P(SlitterPaging, FortyRowsAPageWithNumberedFooters) {
     }
     EXPECT_EQ(row, rows);
     EXPECT_EQ(log.Lines().size(), static_cast<std::size_t>(3 * pages));
-
-    // Disabled before the printer is looked up, enabled again once everything is released.
-    EXPECT_EQ(enabledWhenAsked, std::vector<bool>{false});
-    EXPECT_EQ(window.changes, (std::vector<bool>{false, true}));
-    EXPECT_EQ(window.logSizeAtChange.back(), log.calls.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(RowCounts, SlitterPaging,
@@ -580,17 +512,8 @@ INSTANTIATE_TEST_SUITE_P(RowCounts, SlitterPaging,
                                            std::pair{41, 2}, std::pair{80, 2}, std::pair{81, 3},
                                            std::pair{120, 3}));
 
-TEST(SlitterReport, NoPrinterStillReenablesTheWindow) {
-    FakeSlitterWindow window;
-    window.list = ListOf(5);
-    std::vector<bool> enabledWhenAsked;
-    EXPECT_EQ(
-        PrintSlitterReport(window, Watching(window, NoPrinter(), enabledWhenAsked), FixedClock()),
-        PrintOutcome::NoPrinter);
-    EXPECT_EQ(enabledWhenAsked, std::vector<bool>{false});
-    EXPECT_EQ(window.changes, (std::vector<bool>{false, true}));
-    EXPECT_TRUE(window.enabled);
-    EXPECT_EQ(window.list.RowCount(), 5u);
+TEST(SlitterReport, NoPrinterPrintsNothing) {
+    EXPECT_EQ(PrintSlitterReport(ListOf(5), NoPrinter(), FixedClock()), PrintOutcome::NoPrinter);
 }
 
 } // namespace

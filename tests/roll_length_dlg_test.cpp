@@ -106,7 +106,7 @@ TEST_F(RollLengthWindow, SolvesLengthAndPrintStaysEnabled) {
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(Button(1000)->isEnabled());
     EXPECT_TRUE(dlg->isVisible()); // Calculate never closes the window
-    EXPECT_DOUBLE_EQ(dlg->GetValue(1002), 595.5936073208331 * 0.3048);
+    EXPECT_DOUBLE_EQ(Box(1002)->GetValue(), 595.5936073208331 * 0.3048);
 
     Click(1052);
     EXPECT_EQ(Texts(), kStartTexts);

@@ -207,7 +207,7 @@ TEST_F(RollWeightWindow, DensityBoxesConvertOnlyWithinTheirPairs) {
     EXPECT_EQ(Text(1022), "0.9200");
     EXPECT_EQ(Text(1023), "0.0000");
     EXPECT_EQ(Text(1025), "0.0000");
-    EXPECT_DOUBLE_EQ(dlg->GetValue(1022), 0.92);
+    EXPECT_DOUBLE_EQ(Box(1022)->GetValue(), 0.92);
     Enter(1022, "1.5");
     EXPECT_EQ(Text(1021), "1.5000");
 
@@ -422,7 +422,7 @@ TEST_F(RollWeightWindow, ZeroAreaShowsInfinityAndTheWindowCarriesOn) {
     QTest::keyClick(Box(1023), Qt::Key_Tab);
     EXPECT_EQ(Text(1023), "inf");
     EXPECT_EQ(Text(1024), "inf");
-    EXPECT_EQ(dlg->GetValue(1023), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(Box(1023)->GetValue(), std::numeric_limits<double>::infinity());
 
     QTest::mouseClick(Button(kClearAll), Qt::LeftButton);
     Enter(1013, "40");

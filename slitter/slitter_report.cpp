@@ -1,4 +1,4 @@
-#include "report/slitter_report.h"
+#include "slitter/slitter_report.h"
 
 #include <cstddef>
 #include <string>
@@ -13,25 +13,10 @@ constexpr int kWidthColumn = 30;
 constexpr int kDistanceColumn = 75;
 constexpr const char* kPairFormat = "%s inches / %s mm";
 
-// Re-enables the window on every way out, the early one without a printer included.
-class DisabledWindow {
-public:
-    explicit DisabledWindow(SlitterReportWindow& window) : window_(window) {
-        window_.EnableWindow(false);
-    }
-    ~DisabledWindow() { window_.EnableWindow(true); }
-    DisabledWindow(const DisabledWindow&) = delete;
-    DisabledWindow& operator=(const DisabledWindow&) = delete;
-
-private:
-    SlitterReportWindow& window_;
-};
-
 } // namespace
 
-PrintOutcome PrintSlitterReport(SlitterReportWindow& window, const PrintSurfaceSource& printer,
+PrintOutcome PrintSlitterReport(const CSlitList& list, const PrintSurfaceSource& printer,
                                 const ReportClock& clock) {
-    const DisabledWindow disabled(window);
     CReportFrame frame(clock);
     const PrintOutcome opened =
         frame.Open(printer, "Velmarch Products Slitter Position Report", kSlitterReportDocument);
@@ -41,7 +26,6 @@ PrintOutcome PrintSlitterReport(SlitterReportWindow& window, const PrintSurfaceS
     frame.PageHeader(
         {{"Position", 5}, {"Slit Width ", kWidthColumn}, {"Distance ", kDistanceColumn}});
 
-    const CSlitList& list = window.KnifeList();
     const std::size_t n = list.RowCount();
     // A page break only when another row follows: 40 rows are one page, not one and an empty one.
     long long pageCount = static_cast<long long>(n / kRowsPerPage + (n % kRowsPerPage != 0));
