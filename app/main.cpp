@@ -13,10 +13,9 @@ int main(int argc, char* argv[]) {
     // X11 is handed the program's icon when a window is created, before its own replaces it;
     // giving the program's icon once the main window's loop runs spares that round.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(LoadAppIcon(IDR_MAINFRAME)); });
+    // The main window's own modal loop is the program's only loop: when it closes, the program
+    // ends.
     CRollCalcApp app;
-    // Start-up runs the main window itself and reports failure, so no further loop runs.
-    if (app.InitInstance()) {
-        return QApplication::exec();
-    }
+    app.Run();
     return 0;
 }

@@ -3,10 +3,9 @@
 #include "app/roll_calc_dlg.h"
 #include "platform/dialog.h"
 
-bool CRollCalcApp::InitInstance() {
+void CRollCalcApp::Run() {
     CRollCalcDlg dlg;
     CDialog::SetMainWindow(&dlg);
     dlg.DoModal();
     CDialog::SetMainWindow(nullptr);
-    return false;
 }

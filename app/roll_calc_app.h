@@ -1,8 +1,9 @@
-// CRollCalcApp: runs the main window; when it closes, the program ends.
+// CRollCalcApp: the program's start-up. It runs the main window, and when that closes the program
+// ends; every other window runs inside the main window's loop.
 #pragma once
 
 class CRollCalcApp {
 public:
-    // Runs the main window modally and reports failure, so that no further loop runs.
-    bool InitInstance();
+    // Runs the main window modally and returns when it closes.
+    void Run();
 };

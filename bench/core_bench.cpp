@@ -14,7 +14,7 @@
 #include <malloc.h>
 #endif
 
-#include "controls/number_text.h"
+#include "numbers/number_text.h"
 #include "slitter/slit_list.h"
 
 namespace {

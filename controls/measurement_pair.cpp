@@ -1,7 +1,7 @@
 #include "controls/measurement_pair.h"
 
 #include "controls/num_edit.h"
-#include "controls/number_text.h"
+#include "numbers/unit_factors.h"
 
 void SyncInchMm(CNumEdit& inch, CNumEdit& mm) {
     const double inches = inch.GetValue();

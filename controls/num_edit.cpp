@@ -12,8 +12,8 @@
 #include <QMouseEvent>
 #include <QValidator>
 
-#include "controls/number_filter.h"
-#include "controls/number_text.h"
+#include "numbers/number_filter.h"
+#include "numbers/number_text.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "controls/number_filter.h"
 #include "fuzz/fuzz_input.h"
+#include "numbers/number_filter.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "controls/number_text.h"
 #include "fuzz/fuzz_input.h"
+#include "numbers/number_text.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "controls/number_text.h"
 #include "fuzz/fuzz_input.h"
+#include "numbers/number_text.h"
 #include "slitter/slit_list.h"
 
 namespace {

@@ -6,8 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "controls/number_text.h"
 #include "fuzz/fuzz_input.h"
+#include "numbers/number_text.h"
+#include "numbers/unit_factors.h"
 #include "roll_length/roll_length_solver.h"
 #include "roll_weight/roll_weight_solver.h"
 

@@ -1,6 +1,6 @@
 #include "report/figure_report.h"
 
-#include "controls/number_text.h"
+#include "numbers/number_text.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "controls/number_text.h"
+#include "numbers/number_text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "controls/number_text.h"
+#include "numbers/unit_factors.h"
 
 RollLengthResult SolveRollLength(double lengthFeet, double coreInches, double rollInches,
                                  double thicknessInches) {

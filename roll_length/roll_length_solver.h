@@ -15,7 +15,6 @@ struct RollLengthResult {
     double value; // feet for LengthSolved, inches otherwise; 0 for the two refusals
 };
 
-
 // Pi as this solver has always taken it: rounded to nine decimals, with its own reciprocal.
 inline constexpr double kRollLengthPi = 3.141592654;
 inline constexpr double kRollLengthInversePi =

@@ -5,8 +5,8 @@
 
 #include "controls/measurement_pair.h"
 #include "controls/num_edit.h"
-#include "controls/number_text.h"
 #include "controls/styled_static.h"
+#include "numbers/unit_factors.h"
 #include "platform/message_box.h"
 #include "platform/print_report.h"
 #include "res/resources.h"

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "controls/number_text.h"
+#include "numbers/number_text.h"
+#include "numbers/unit_factors.h"
 
 namespace {
 

@@ -26,7 +26,6 @@ struct RollWeightResult {
     bool specificGravityDerived;
 };
 
-
 // The message a refusal shows; empty for Solved.
 const char* RollWeightMessage(RollWeightOutcome outcome);
 

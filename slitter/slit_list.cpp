@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "controls/number_text.h"
+#include "numbers/number_text.h"
 
 namespace {
 

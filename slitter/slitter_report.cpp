@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "controls/number_text.h"
+#include "numbers/number_text.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "controls/measurement_pair.h"
 #include "controls/num_edit.h"
-#include "controls/number_text.h"
+#include "numbers/unit_factors.h"
 
 namespace {
 

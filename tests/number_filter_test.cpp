@@ -1,4 +1,4 @@
-#include "controls/number_filter.h"
+#include "numbers/number_filter.h"
 
 #include <string>
 

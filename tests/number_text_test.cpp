@@ -1,4 +1,5 @@
-#include "controls/number_text.h"
+#include "numbers/number_text.h"
+#include "numbers/unit_factors.h"
 
 #include <clocale>
 #include <cmath>

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/number_text.h"
+#include "numbers/number_text.h"
+#include "numbers/unit_factors.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "controls/number_text.h"
+#include "numbers/number_text.h"
 
 #include <algorithm>
 #include <charconv>
