@@ -3,7 +3,7 @@
 #include <QTimer>
 
 #include "app/roll_calc_app.h"
-#include "res/resources.h"
+#include "platform/resources.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -4,8 +4,9 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "app/about_dlg.h"
 #include "controls/styled_static.h"
-#include "res/resources.h"
+#include "platform/resources.h"
 #include "res/templates.h"
 #include "roll_length/roll_length_dlg.h"
 #include "roll_weight/roll_weight_dlg.h"
@@ -45,6 +46,10 @@ bool CRollCalcDlg::OnInitDialog() {
 // Each opening makes a fresh window, so a calculator never keeps values from an earlier one.
 void CRollCalcDlg::OnRollDiameter() {
     CRollLengthDlg dlg;
+    dlg.SetAboutAction([](QWidget* owner) {
+        CAboutDlg about(owner);
+        about.DoModal();
+    });
     dlg.DoModal();
 }
 

@@ -15,7 +15,7 @@ add_library(rollcalc_ui STATIC
     controls/styled_static.cpp
     controls/link_static.cpp
     controls/measurement_pair.cpp
-    res/resources.cpp
+    platform/resources.cpp
     res/main_templates.cpp
     res/roll_length_template.cpp
     res/roll_weight_template.cpp

@@ -6,8 +6,8 @@
 
 #include "platform/dialog.h"
 #include "platform/message_box.h"
+#include "platform/resources.h"
 #include "platform/shell_open.h"
-#include "res/resources.h"
 
 CLinkStatic::CLinkStatic(QWidget* parent)
     : QWidget(parent), textColour_(palette().color(QPalette::WindowText)),

@@ -24,7 +24,7 @@
 #include "controls/link_static.h"
 #include "controls/num_edit.h"
 #include "controls/styled_static.h"
-#include "res/resources.h"
+#include "platform/resources.h"
 
 namespace {
 

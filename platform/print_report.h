@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/print_surface.h"
+#include "report/print_surface.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
 // The default printer, as a source of print surfaces for the reports.
 #pragma once
 
-#include "platform/print_surface.h"
+#include "report/print_surface.h"
 
 // Replaces the default printer (tests); an empty source restores it.
 void SetPrinterSource(PrintSurfaceSource source);

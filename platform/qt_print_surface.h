@@ -8,7 +8,7 @@
 #include <map>
 #include <memory>
 
-#include "platform/print_surface.h"
+#include "report/print_surface.h"
 
 class QtPrintSurface : public PrintSurface {
 public:

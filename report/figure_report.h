@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-#include "platform/print_surface.h"
+#include "report/print_surface.h"
 #include "report/report_frame.h"
 
 // The spooler's name for the report, and the name a saved copy is offered under.

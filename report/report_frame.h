@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/print_surface.h"
+#include "report/print_surface.h"
 
 // Gives the local date and time; tests fix it.
 using ReportClock = std::function<std::tm()>;

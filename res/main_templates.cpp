@@ -1,4 +1,4 @@
-#include "res/resources.h"
+#include "platform/resources.h"
 #include "res/templates.h"
 
 namespace {

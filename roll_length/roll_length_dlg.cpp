@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 
-#include "app/about_dlg.h"
 #include "controls/link_static.h"
 #include "controls/measurement_pair.h"
 #include "controls/num_edit.h"
@@ -10,7 +9,7 @@
 #include "numbers/unit_factors.h"
 #include "platform/message_box.h"
 #include "platform/print_report.h"
-#include "res/resources.h"
+#include "platform/resources.h"
 #include "res/templates.h"
 #include "roll_length/roll_length_solver.h"
 
@@ -154,8 +153,9 @@ void CRollLengthDlg::OnPrint() {
 
 void CRollLengthDlg::OnSysCommand(unsigned command) {
     if ((command & 0xFFF0u) == IDM_ABOUTBOX) {
-        CAboutDlg about(this);
-        about.DoModal();
+        if (aboutAction_) {
+            aboutAction_(this);
+        }
         return;
     }
     CDialog::OnSysCommand(command);

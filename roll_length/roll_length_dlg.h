@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <array>
+#include <functional>
 
 #include "platform/dialog.h"
 #include "roll_length/roll_length_report.h"
@@ -28,6 +29,12 @@ public:
     void OnPrint();
     void OnClearAll();
 
+    // What the window menu's About entry opens, handed in by the program: the window itself knows
+    // nothing of the About box.
+    void SetAboutAction(std::function<void(QWidget* owner)> action) {
+        aboutAction_ = std::move(action);
+    }
+
 protected:
     bool OnInitDialog() override;
     // Calculate; the window stays open.
@@ -38,6 +45,7 @@ private:
     CNumEdit* Box(int id) const;
 
     QIcon icon_;
+    std::function<void(QWidget* owner)> aboutAction_;
     std::array<CNumEdit*, 8> boxes_{};      // 1001 to 1008
     CStyledStatic* requiredNote_ = nullptr; // 1009
     CStyledStatic* coreLabel_ = nullptr;    // 1010

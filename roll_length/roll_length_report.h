@@ -1,8 +1,8 @@
 // The Roll Diameter - Length window's four figures on one printed page.
 #pragma once
 
-#include "platform/print_surface.h"
 #include "report/figure_report.h"
+#include "report/print_surface.h"
 #include "report/report_frame.h"
 
 // The figures as the window's boxes hold them when Print is pressed.

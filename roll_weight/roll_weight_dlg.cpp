@@ -9,7 +9,7 @@
 #include "numbers/unit_factors.h"
 #include "platform/message_box.h"
 #include "platform/print_report.h"
-#include "res/resources.h"
+#include "platform/resources.h"
 #include "res/templates.h"
 #include "roll_weight/roll_weight_solver.h"
 

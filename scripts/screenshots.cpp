@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "app/roll_calc_dlg.h"
-#include "res/resources.h"
+#include "platform/resources.h"
 #include "roll_length/roll_length_dlg.h"
 #include "roll_weight/roll_weight_dlg.h"
 #include "slitter/slitter_dlg.h"

@@ -13,7 +13,7 @@
 #include "numbers/unit_factors.h"
 #include "platform/message_box.h"
 #include "platform/print_report.h"
-#include "res/resources.h"
+#include "platform/resources.h"
 #include "res/templates.h"
 #include "slitter/slit_list_model.h"
 

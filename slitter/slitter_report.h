@@ -1,7 +1,7 @@
 // The knife list on paper: forty knives a page, each page with the full header and a page footer.
 #pragma once
 
-#include "platform/print_surface.h"
+#include "report/print_surface.h"
 #include "report/report_frame.h"
 #include "slitter/slit_list.h"
 

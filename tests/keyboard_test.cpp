@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/about_dlg.h"
 #include "app/roll_calc_dlg.h"
 #include "calculator_window.h"
 #include "platform/message_box.h"
@@ -124,6 +125,10 @@ TEST_P(Keyboard, FocusComesBackAfterAPrintRunAndTheAboutBox) {
     EXPECT_TRUE(w.Dialog().isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), w.Dialog().GetDlgItem(kPrintButton));
     if (GetParam() == Calculator::RollLength) {
+        static_cast<CRollLengthDlg&>(w.Dialog()).SetAboutAction([](QWidget* owner) {
+            CAboutDlg about(owner);
+            about.DoModal();
+        });
         w.Type(1003, "3");
         CloseWhenModal();
         w.Dialog().SystemMenu()->actions().last()->trigger();

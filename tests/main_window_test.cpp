@@ -15,7 +15,7 @@
 #include "app/roll_calc_dlg.h"
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
-#include "res/resources.h"
+#include "platform/resources.h"
 #include "res/templates.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/print_surface.h"
+#include "report/print_surface.h"
 
 struct PrintCall {
     enum Kind {

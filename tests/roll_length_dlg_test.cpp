@@ -266,6 +266,10 @@ public:
 
 TEST(RollLengthSystemMenu, AboutEntryOpensTheAboutBoxModally) {
     SysCommandProbe dlg;
+    dlg.SetAboutAction([](QWidget* owner) {
+        CAboutDlg about(owner);
+        about.DoModal();
+    });
     dlg.Create();
     QApplication::setActiveWindow(&dlg);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));

@@ -1,4 +1,4 @@
-#include "res/resources.h"
+#include "platform/resources.h"
 
 #include <QBitmap>
 #include <QIconEngine>
