@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "platform/dialog.h"
+
 namespace {
 
 MessageSink& Sink() {
@@ -30,5 +32,7 @@ void ShowMessageBox(QWidget* owner, const std::string& text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information,
                     QString::fromStdString(record.caption), QString::fromStdString(text),
                     QMessageBox::Ok, owner);
+    // A message box is a window of its own and would not inherit its owner's dialog font.
+    box.setFont(owner != nullptr ? owner->window()->font() : CDialog::DialogFont(DialogTemplate{}));
     box.exec();
 }
