@@ -22,6 +22,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "controls/link_static.h"
@@ -459,6 +460,29 @@ void CDialog::ArrangeRows() {
     }
 }
 
+void CDialog::SnapToDevicePixels() {
+    // At a fractional scale factor a control's last row or column of pixels can fall between two
+    // device pixels, where the inside of a list or box paints over its border. Each control's
+    // first and last pixel go to whole device pixels, inwards, so none grows into another.
+    const qreal ratio = devicePixelRatioF();
+    int step = 1;
+    while (step < 8 && std::abs(step * ratio - std::round(step * ratio)) > 1e-6) {
+        ++step;
+    }
+    if (step == 1 || step == 8) {
+        return;
+    }
+    auto up = [step](int v) { return (v + step - 1) / step * step; };
+    auto down = [step](int v) { return v / step * step; };
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect g = w->geometry();
+        if (!w->isWindow() && g.left() >= 0 && g.top() >= 0) {
+            w->setGeometry(QRect(QPoint(up(g.left()), up(g.top())),
+                                 QPoint(down(g.right()), down(g.bottom()))));
+        }
+    }
+}
+
 void CDialog::FitCaption(QWidget* widget, Qt::Alignment alignment) {
     // The stand-in font sets some captions a little wider than the layout was drawn for; a
     // one-line caption that would wrap out of sight grows sideways instead, away from its anchor
@@ -475,9 +499,10 @@ void CDialog::FitCaption(QWidget* widget, Qt::Alignment alignment) {
                label != nullptr && label->pixmap().isNull()) {
         text = label->text();
     } else if (auto* box = qobject_cast<QCheckBox*>(widget); box != nullptr) {
-        needed = box->sizeHint().width();
-        // A check box as tall as its box and focus frame need, about the same middle.
-        const int grow = box->sizeHint().height() - rect.height();
+        // A check box as big as its box and focus frame need, about the same middle, with a
+        // pixel to spare for the rounding to whole device pixels.
+        needed = box->sizeHint().width() + 2;
+        const int grow = box->sizeHint().height() + 2 - rect.height();
         if (grow > 0) {
             rect.adjust(0, -grow / 2, 0, grow - grow / 2);
         }
@@ -591,6 +616,7 @@ void CDialog::Initialise() {
                           : label->alignment == 1 ? Qt::AlignHCenter
                                                   : Qt::AlignLeft);
     }
+    SnapToDevicePixels();
     if (focusFirst) {
         // The first tab stop that can take the focus gets it.
         for (const ControlTemplate& control : template_.controls) {

@@ -66,6 +66,7 @@ private:
     void PlaceWindow();
     QWidget* CreateControl(const ControlTemplate& control);
     void ArrangeRows();
+    void SnapToDevicePixels();
     void FitCaption(QWidget* widget, Qt::Alignment alignment);
 
     DialogTemplate template_;
