@@ -83,8 +83,8 @@ protected:
     }
 };
 
-// A scrolling control without a frame of its own (the disclaimer, the knife list) shows the focus
-// as a dotted rectangle round its visible area.
+// The style draws no focus on a scrolling control (the disclaimer, the knife list): it gets a
+// dotted rectangle round its visible area.
 template <class View> class FocusFramed : public View {
 public:
     using View::View;
@@ -252,10 +252,11 @@ void CDialog::Build() {
         }
     }
     ArrangeRows();
-    for (const ControlTemplate& control : template_.controls) {
+    // Captions are fitted once all their neighbours stand.
+    for (std::size_t i = 0; i < created.size(); ++i) {
+        const ControlTemplate& control = template_.controls[i];
         if (control.kind == ControlKind::Label || control.kind == ControlKind::CheckBox) {
-            FitCaption(created[&control - template_.controls.data()],
-                       HorizontalAlignment(control.style));
+            FitCaption(created[i], HorizontalAlignment(control.style));
         }
     }
     // Frames and pictures sit beneath the controls they surround.
@@ -447,12 +448,14 @@ void CDialog::ArrangeRows() {
                 caption = label;
             }
         }
+        QLabel* unit = nullptr;
         for (QLabel* label : labels) {
-            if (!caption && !taken.contains(label) && IsOneLine(label) && OnRowOf(label, box) &&
-                label->x() > box->geometry().right()) {
-                caption = label;
+            if (!taken.contains(label) && IsOneLine(label) && OnRowOf(label, box) &&
+                label->x() > box->geometry().right() && (!unit || label->x() < unit->x())) {
+                unit = label;
             }
         }
+        caption = caption != nullptr ? caption : unit;
         if (caption != nullptr) {
             caption->setBuddy(box);
             taken.insert(caption);
