@@ -36,6 +36,7 @@ bool CRollCalcDlg::OnInitDialog() {
     centred.setAlignment(Qt::AlignHCenter);
     cursor.mergeBlockFormat(centred);
     disclaimer->setAccessibleName("Disclaimer");
+    disclaimerLabel_->setBuddy(disclaimer);
 
     connect(Item<QPushButton>(1036), &QPushButton::clicked, this, &CRollCalcDlg::OnRollDiameter);
     connect(Item<QPushButton>(1028), &QPushButton::clicked, this, &CRollCalcDlg::OnRollWeight);

@@ -63,7 +63,7 @@ void CLinkStatic::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), background_);
     painter.setFont(font_);
     painter.setPen(textColour_);
-    painter.drawText(rect(), static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap), text_);
+    painter.drawText(rect(), PaintFlags(), text_);
 }
 
 void CLinkStatic::mousePressEvent(QMouseEvent* event) {

@@ -30,6 +30,9 @@ public:
     QColor LinkColor() const { return textColour_; }
     const QFont& LinkFont() const { return font_; }
     bool IsLink() const { return cursor_.has_value(); }
+    int PaintFlags() const {
+        return static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

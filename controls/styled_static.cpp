@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-CStyledStatic::CStyledStatic(QWidget* parent) : QWidget(parent) {
+CStyledStatic::CStyledStatic(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CStyledStatic::setText(const QString& text) {
-    text_ = text;
-    setAccessibleName(text);
+    QLabel::setText(text);
     repaint();
 }
 
@@ -18,17 +18,25 @@ QFont::Weight FontWeightFromScale(int weight) {
     return static_cast<QFont::Weight>(std::clamp(weight, 1, 1000));
 }
 
-void CStyledStatic::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    // The font is made anew from the window's font at each paint; nothing is cached.
+QFont CStyledStatic::PaintFont() const {
+    // The font is made anew from the window's font each time; nothing is cached.
     QFont font = this->font();
     font.setWeight(FontWeightFromScale(weight));
     font.setUnderline(underline != 0);
+    return font;
+}
+
+int CStyledStatic::PaintFlags() const {
+    const Qt::Alignment align = alignment == 1   ? Qt::AlignHCenter
+                                : alignment == 2 ? Qt::AlignRight
+                                                 : Qt::AlignLeft;
+    return static_cast<int>(align | verticalAlignment | Qt::TextWordWrap);
+}
+
+void CStyledStatic::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
-    painter.setFont(font);
+    painter.setFont(PaintFont());
     painter.setPen(colour);
-    Qt::Alignment align = alignment == 1   ? Qt::AlignHCenter
-                          : alignment == 2 ? Qt::AlignRight
-                                           : Qt::AlignLeft;
-    painter.drawText(rect(), static_cast<int>(align | Qt::AlignTop | Qt::TextWordWrap), text_);
+    painter.drawText(rect(), PaintFlags(), text());
 }

@@ -16,10 +16,15 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QShortcut>
 #include <QTableView>
 #include <QTextEdit>
 #include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "controls/link_static.h"
 #include "controls/num_edit.h"
@@ -54,6 +59,75 @@ protected:
         }
     }
 };
+
+// The classic dotted focus rectangle, drawn just inside a control's edge.
+void DrawFocusRect(QWidget* on, const QRect& rect) {
+    QPainter painter(on);
+    QPen pen(on->palette().color(QPalette::WindowText), 1, Qt::DotLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+}
+
+// A push button that shows the focus with a dotted rectangle inside it, so that a focused button
+// never looks like the default one (which the style marks with its outline).
+class FocusButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (hasFocus()) {
+            DrawFocusRect(this, rect().adjusted(4, 4, -4, -4));
+        }
+    }
+};
+
+// The style draws no focus on a scrolling control (the disclaimer, the knife list): it gets a
+// dotted rectangle round its visible area.
+template <class View> class FocusFramed : public View {
+public:
+    using View::View;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        View::paintEvent(event);
+        if (this->hasFocus()) {
+            DrawFocusRect(this->viewport(), this->viewport()->rect());
+        }
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        View::focusInEvent(event);
+        this->viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        View::focusOutEvent(event);
+        this->viewport()->update();
+    }
+    // Scrolling moves the drawn pixels, the rectangle with them; draw the whole area anew.
+    void scrollContentsBy(int dx, int dy) override {
+        View::scrollContentsBy(dx, dy);
+        this->viewport()->update();
+    }
+};
+
+// Static texts, frames and pictures are the window's background: a right-click there is a click
+// on the window.
+bool IsBackground(const QWidget* w) {
+    return qobject_cast<const QLabel*>(w) != nullptr ||
+           qobject_cast<const QGroupBox*>(w) != nullptr;
+}
+
+bool IsOneLine(const QLabel* label) {
+    return label->pixmap().isNull() && !label->text().contains('\n') &&
+           label->height() < 2 * QFontMetrics(label->font()).height();
+}
+
+bool OnRowOf(const QWidget* w, const QWidget* box) {
+    const int centre = w->geometry().center().y();
+    return centre >= box->y() && centre <= box->geometry().bottom();
+}
 
 QPointer<QWidget>& MainWindowRef() {
     static QPointer<QWidget> window;
@@ -149,10 +223,19 @@ void CDialog::Build() {
     auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
     connect(menuKey, &QShortcut::activated, this,
             [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    // Under a window manager Alt+Space opens the manager's own menu: the context-menu keys
+    // reach this one from anywhere in the window.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    }
 
     QWidget* previousTabStop = nullptr;
+    std::vector<QWidget*> created;
     for (const ControlTemplate& control : template_.controls) {
         QWidget* widget = CreateControl(control);
+        created.push_back(widget);
         if (widget == nullptr) {
             continue;
         }
@@ -167,6 +250,14 @@ void CDialog::Build() {
                 setTabOrder(previousTabStop, widget);
             }
             previousTabStop = widget;
+        }
+    }
+    ArrangeRows();
+    // Captions are fitted once all their neighbours stand.
+    for (std::size_t i = 0; i < created.size(); ++i) {
+        const ControlTemplate& control = template_.controls[i];
+        if (control.kind == ControlKind::Label || control.kind == ControlKind::CheckBox) {
+            FitCaption(created[i], HorizontalAlignment(control.style));
         }
     }
     // Frames and pictures sit beneath the controls they surround.
@@ -185,7 +276,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
     switch (c.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefPushButton: {
-        auto* button = new QPushButton(caption, this);
+        auto* button = new FocusButton(caption, this);
         button->setAutoDefault(false);
         button->setDefault(c.kind == ControlKind::DefPushButton);
         button->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -243,7 +334,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
     }
     case ControlKind::Edit:
         if (c.style & kMultiline) {
-            auto* edit = new QTextEdit(this);
+            auto* edit = new FocusFramed<QTextEdit>(this);
             edit->setReadOnly((c.style & kReadOnly) != 0);
             edit->setAcceptRichText(false);
             // A classic multi-line edit box keeps only a hair of space around its text.
@@ -251,7 +342,8 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
             edit->setTabChangesFocus(true);
             edit->setFrameShape((c.style & kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            // A scroll bar when the text does not fit, so that all of it can be reached.
+            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
             edit->setProperty("alignment", static_cast<int>(HorizontalAlignment(c.style)));
             edit->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
             edit->setAutoFillBackground(false);
@@ -298,7 +390,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
         // A table rather than a tree: a tree view lays every row out again whenever rows are
         // inserted, a table with one fixed row height takes on just the new ones, so a long list
         // stays quick to grow.
-        auto* view = new QTableView(this);
+        auto* view = new FocusFramed<QTableView>(this);
         view->setShowGrid(false);
         view->setWordWrap(false);
         view->setCornerButtonEnabled(false);
@@ -323,28 +415,103 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
     }
     if (widget != nullptr) {
         widget->setGeometry(rect);
-        if (c.kind == ControlKind::Label || c.kind == ControlKind::CheckBox) {
-            FitCaption(widget, HorizontalAlignment(c.style));
-        }
     }
     return widget;
 }
 
+void CDialog::ArrangeRows() {
+    // As a classic dialog sets them: each one-line text on a box's row is centred on the box.
+    const QList<QLabel*> labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    QList<QLineEdit*> boxes = findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+    for (QLabel* label : labels) {
+        for (QLineEdit* box : boxes) {
+            if (!IsOneLine(label) || !OnRowOf(label, box)) {
+                continue;
+            }
+            label->setGeometry(label->x(), box->y(), label->width(), box->height());
+            if (auto* styled = qobject_cast<CStyledStatic*>(label)) {
+                styled->verticalAlignment = Qt::AlignVCenter;
+            } else {
+                label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) |
+                                    Qt::AlignVCenter);
+            }
+            break;
+        }
+    }
+    // A box's caption, for assistive technology, is the nearest text ending in a colon to its
+    // left; a label captions one box only, so the second box of a row takes its unit word.
+    std::sort(boxes.begin(), boxes.end(),
+              [](QLineEdit* a, QLineEdit* b) { return a->x() < b->x(); });
+    QSet<QLabel*> taken;
+    for (QLineEdit* box : boxes) {
+        QLabel* caption = nullptr;
+        for (QLabel* label : labels) {
+            if (!taken.contains(label) && OnRowOf(label, box) && label->text().endsWith(':') &&
+                label->geometry().right() < box->x() && (!caption || label->x() > caption->x())) {
+                caption = label;
+            }
+        }
+        QLabel* unit = nullptr;
+        for (QLabel* label : labels) {
+            if (!taken.contains(label) && IsOneLine(label) && OnRowOf(label, box) &&
+                label->x() > box->geometry().right() && (!unit || label->x() < unit->x())) {
+                unit = label;
+            }
+        }
+        caption = caption != nullptr ? caption : unit;
+        if (caption != nullptr) {
+            caption->setBuddy(box);
+            taken.insert(caption);
+        }
+    }
+}
+
+void CDialog::SnapToDevicePixels() {
+    // At a fractional scale factor a control's last row or column of pixels can fall between two
+    // device pixels, where the inside of a list or box paints over its border. Each control's
+    // first and last pixel go to whole device pixels, inwards, so none grows into another.
+    const qreal ratio = devicePixelRatioF();
+    int step = 1;
+    while (step < 8 && std::abs(step * ratio - std::round(step * ratio)) > 1e-6) {
+        ++step;
+    }
+    if (step == 1 || step == 8) {
+        return;
+    }
+    auto up = [step](int v) { return (v + step - 1) / step * step; };
+    auto down = [step](int v) { return v / step * step; };
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect g = w->geometry();
+        if (!w->isWindow() && g.left() >= 0 && g.top() >= 0) {
+            w->setGeometry(QRect(QPoint(up(g.left()), up(g.top())),
+                                 QPoint(down(g.right()), down(g.bottom()))));
+        }
+    }
+}
+
 void CDialog::FitCaption(QWidget* widget, Qt::Alignment alignment) {
     // The stand-in font sets some captions a little wider than the layout was drawn for; a
-    // one-line caption that would wrap out of sight grows sideways instead, away from its anchor.
-    const QRect rect = widget->geometry();
+    // one-line caption that would wrap out of sight grows sideways instead, away from its anchor
+    // as far as its neighbours and its group frame leave room, then towards it. What still does
+    // not fit is set a little condensed.
+    QRect rect = widget->geometry();
     int needed = 0;
-    QFont font = this->font();
+    QFont font = widget->font();
     QString text;
-    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->pixmap().isNull()) {
-        text = label->text();
-    } else if (auto* styled = qobject_cast<CStyledStatic*>(widget); styled != nullptr) {
+    if (auto* styled = qobject_cast<CStyledStatic*>(widget); styled != nullptr) {
         text = styled->text();
-        font.setWeight(FontWeightFromScale(styled->weight));
-        font.setUnderline(styled->underline != 0);
+        font = styled->PaintFont();
+    } else if (auto* label = qobject_cast<QLabel*>(widget);
+               label != nullptr && label->pixmap().isNull()) {
+        text = label->text();
     } else if (auto* box = qobject_cast<QCheckBox*>(widget); box != nullptr) {
-        needed = box->sizeHint().width();
+        // A check box as big as its box and focus frame need, about the same middle, with a
+        // pixel to spare for the rounding to whole device pixels.
+        needed = box->sizeHint().width() + 2;
+        const int grow = box->sizeHint().height() + 2 - rect.height();
+        if (grow > 0) {
+            rect.adjust(0, -grow / 2, 0, grow - grow / 2);
+        }
     } else {
         return;
     }
@@ -355,16 +522,48 @@ void CDialog::FitCaption(QWidget* widget, Qt::Alignment alignment) {
     if (!text.isEmpty()) {
         needed = metrics.horizontalAdvance(text) + 2;
     }
-    const int extra = needed - rect.width();
-    if (extra <= 0) {
-        return;
+    constexpr int kFrame = 2; // the etched frame's two lines
+    int leftLimit = 0;
+    int rightLimit = width();
+    for (QWidget* other : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect g = other->geometry();
+        if (other == widget || other->isWindow() || g.top() > rect.bottom() ||
+            g.bottom() < rect.top()) {
+            continue;
+        }
+        if (qobject_cast<QGroupBox*>(other) != nullptr && g.contains(rect)) {
+            leftLimit = std::max(leftLimit, g.left() + kFrame);
+            rightLimit = std::min(rightLimit, g.right() + 1 - kFrame);
+        } else if (g.right() < rect.left()) {
+            leftLimit = std::max(leftLimit, g.right() + 2);
+        } else if (g.left() > rect.right()) {
+            rightLimit = std::min(rightLimit, g.left() - 1);
+        }
     }
-    if (alignment & Qt::AlignRight) {
-        widget->setGeometry(rect.adjusted(-extra, 0, 0, 0));
-    } else if (alignment & Qt::AlignHCenter) {
-        widget->setGeometry(rect.adjusted(-extra / 2, 0, extra - extra / 2, 0));
-    } else {
-        widget->setGeometry(rect.adjusted(0, 0, extra, 0));
+    const int extra = needed - rect.width();
+    const int roomLeft = std::max(0, rect.left() - leftLimit);
+    const int roomRight = std::max(0, rightLimit - rect.right() - 1);
+    int left = 0;
+    int right = 0;
+    if (extra > 0) {
+        if (alignment & Qt::AlignRight) {
+            left = std::min(extra, roomLeft);
+            right = std::min(extra - left, roomRight);
+        } else if (alignment & Qt::AlignHCenter) {
+            left = std::min(extra / 2, roomLeft);
+            right = std::min(extra - left, roomRight);
+            left = std::min(extra - right, roomLeft);
+        } else {
+            right = std::min(extra, roomRight);
+            left = std::min(extra - right, roomLeft);
+        }
+    }
+    rect.adjust(-left, 0, right, 0);
+    widget->setGeometry(rect);
+    if (extra > left + right) {
+        QFont condensed = widget->font();
+        condensed.setStretch(100 * (rect.width() - 1) / needed);
+        widget->setFont(condensed);
     }
 }
 
@@ -423,6 +622,7 @@ void CDialog::Initialise() {
                           : label->alignment == 1 ? Qt::AlignHCenter
                                                   : Qt::AlignLeft);
     }
+    SnapToDevicePixels();
     if (focusFirst) {
         // The first tab stop that can take the focus gets it.
         for (const ControlTemplate& control : template_.controls) {
@@ -566,5 +766,14 @@ void CDialog::closeEvent(QCloseEvent* event) {
 }
 
 void CDialog::contextMenuEvent(QContextMenuEvent* event) {
+    // A click that a list or a button left unhandled is not a click on the window.
+    QWidget* under = childAt(event->pos());
+    while (under != nullptr && under->parentWidget() != this) {
+        under = under->parentWidget();
+    }
+    if (event->reason() == QContextMenuEvent::Mouse && under != nullptr && !IsBackground(under)) {
+        event->ignore();
+        return;
+    }
     OpenSystemMenu(event->globalPos());
 }

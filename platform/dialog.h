@@ -36,7 +36,8 @@ public:
     int BaseUnitY() const { return baseY_; }
     QRect MapDialogRect(int x, int y, int cx, int cy) const;
 
-    // The stand-in for the window's system menu: right-click on the background or Alt+Space.
+    // The stand-in for the window's system menu: right-click on the background, Alt+Space,
+    // Shift+F10 or the Menu key.
     QMenu* SystemMenu() const { return systemMenu_; }
     void AppendSystemMenuSeparator();
     void AppendSystemMenuItem(unsigned command, const QString& text);
@@ -66,6 +67,8 @@ private:
     void Initialise();
     void PlaceWindow();
     QWidget* CreateControl(const ControlTemplate& control);
+    void ArrangeRows();
+    void SnapToDevicePixels();
     void FitCaption(QWidget* widget, Qt::Alignment alignment);
 
     DialogTemplate template_;

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include "platform/dialog.h"
+
 namespace {
 
 AnsweringMessageSink& Sink() {
@@ -57,6 +59,8 @@ MessageAnswer ShowMessageBox(QWidget* owner, const std::string& text, MessageIco
     QMessageBox box(IconOf(icon), QString::fromStdString(record.caption),
                     QString::fromStdString(text),
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    // A message box is a window of its own and would not inherit its owner's dialog font.
+    box.setFont(owner != nullptr ? owner->window()->font() : CDialog::DialogFont(DialogTemplate{}));
     // An address or a reason in the text can be copied from the box.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (question) {

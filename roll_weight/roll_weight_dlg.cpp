@@ -88,6 +88,8 @@ void CRollWeightDlg::BindControls() {
     for (const BoxLook& look : kBoxes) {
         Item<CNumEdit>(look.id)->setAccessibleName(look.name);
     }
+    specificGravityCopy_->setAccessibleDescription(
+        "Mirrors the Specific Gravity box to its left; either one sets both");
 
     CMeasurementPair::Clearing(rollDiameterInch_, rollDiameterMm_);
     CMeasurementPair::Clearing(coreDiameterInch_, coreDiameterMm_);

@@ -12,10 +12,18 @@ add_executable(gui_tests
     hostile_input_test.cpp
     keyboard_test.cpp
     print_fault_test.cpp
+    window_access_test.cpp
 )
 target_link_libraries(gui_tests PRIVATE rollcalc_ui Qt6::Test GTest::gtest)
 gtest_discover_tests(gui_tests DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+# Every window's accessibility, keyboard and layout; the layout also at the scale factors of
+# high-density screens, where text is measured and drawn anew.
+foreach(scale IN ITEMS 1.5 2)
+    gtest_discover_tests(gui_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "EveryWindow*"
+        TEST_SUFFIX ".x${scale}"
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale}")
+endforeach()
 
 # Its own process: the spooler's address is set before Qt's print support first looks for it.
 add_executable(no_printer_tests no_printer_test.cpp)

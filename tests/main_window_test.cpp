@@ -172,6 +172,20 @@ TEST(MessageBox, QuestionIsAWarningWithYesAndNo) {
     }
 }
 
+TEST(MessageBox, UsesItsWindowsDialogFont) {
+    CAboutDlg owner;
+    owner.Create();
+    QFont shown;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        shown = box->font();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    ShowMessageBox(&owner, "Only one field can be zero!", MessageIcon::Stop);
+    EXPECT_EQ(shown, owner.font());
+}
+
 TEST(DialogUnits, GeometryFollowsTheFont) {
     DialogTemplate small = MainWindowTemplate();
     DialogTemplate large = small;

@@ -1,0 +1,328 @@
+// Every window as a screen reader, a keyboard user and the eye meet it: static texts read as
+// labels and caption their boxes, the window menu opens from the keyboard and only on the
+// background, focus shows, and no control overlaps another or clips its text. CTest runs this
+// family again at scale factors 1.5 and 2.
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTextEdit>
+#include <QtTest/QTest>
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/about_dlg.h"
+#include "app/roll_calc_dlg.h"
+#include "controls/link_static.h"
+#include "controls/styled_static.h"
+#include "roll_length/roll_length_dlg.h"
+#include "roll_weight/roll_weight_dlg.h"
+#include "slitter/slitter_dlg.h"
+
+namespace {
+
+enum class Window { Main, About, RollLength, RollWeight, Slitter };
+
+void PrintTo(Window w, std::ostream* os) {
+    constexpr const char* kNames[] = {"Main", "About", "RollLength", "RollWeight", "Slitter"};
+    *os << kNames[static_cast<int>(w)];
+}
+
+std::unique_ptr<CDialog> Make(Window w) {
+    switch (w) {
+    case Window::Main:
+        return std::make_unique<CRollCalcDlg>();
+    case Window::About:
+        return std::make_unique<CAboutDlg>();
+    case Window::RollLength:
+        return std::make_unique<CRollLengthDlg>();
+    case Window::RollWeight:
+        return std::make_unique<CRollWeightDlg>();
+    case Window::Slitter:
+        return std::make_unique<CSlitterDlg>();
+    }
+    return nullptr;
+}
+
+std::string Name(const QWidget* w) {
+    const QString text = w->accessibleName();
+    return (w->metaObject()->className() + (" '" + text + "'")).toStdString();
+}
+
+bool IsPicture(const QWidget* w) {
+    return w->property("picture").toBool();
+}
+
+bool IsStaticText(const QWidget* w) {
+    return (qobject_cast<const QLabel*>(w) != nullptr && !IsPicture(w)) ||
+           qobject_cast<const CStyledStatic*>(w) != nullptr;
+}
+
+// A mark a user can see: a dotted line across a small button is some fifty pixels.
+constexpr int kVisibleMark = 24;
+
+// How many pixels of two pictures of a control clearly differ in lightness: a tint is not enough
+// to tell a state by.
+int ClearlyDifferent(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            count += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 64;
+        }
+    }
+    return count;
+}
+
+class EveryWindow : public ::testing::TestWithParam<Window> {
+protected:
+    void SetUp() override {
+        dlg_ = Make(GetParam());
+        dlg_->Create();
+        QApplication::setActiveWindow(dlg_.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg_.get()));
+    }
+    void TearDown() override { dlg_->SystemMenu()->hide(); }
+
+    QList<QWidget*> Controls() const {
+        QList<QWidget*> out;
+        for (QWidget* w : dlg_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isWindow() && w->isVisible()) {
+                out << w;
+            }
+        }
+        return out;
+    }
+
+    std::unique_ptr<CDialog> dlg_;
+};
+
+TEST_P(EveryWindow, StaticTextsAreLabelsAndEveryBoxHasItsCaption) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(dlg_.get());
+    ASSERT_NE(window, nullptr);
+    int boxes = 0;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* child = window->child(i);
+        auto* w = qobject_cast<QWidget*>(child->object());
+        ASSERT_NE(w, nullptr);
+        if (IsStaticText(w)) {
+            EXPECT_EQ(child->role(), QAccessible::StaticText) << Name(w);
+            EXPECT_FALSE(child->text(QAccessible::Name).trimmed().isEmpty()) << Name(w);
+        }
+        if (child->role() != QAccessible::EditableText) {
+            continue;
+        }
+        ++boxes;
+        EXPECT_FALSE(child->text(QAccessible::Name).isEmpty()) << Name(w);
+        const auto captions = child->relations(QAccessible::Label);
+        if (captions.isEmpty()) {
+            // Only a box that repeats another may lack a caption of its own, and it says so.
+            EXPECT_FALSE(child->text(QAccessible::Description).isEmpty())
+                << Name(w) << " has no caption label";
+            continue;
+        }
+        ASSERT_EQ(captions.size(), 1) << Name(w);
+        QAccessibleInterface* caption = captions.front().first;
+        EXPECT_EQ(caption->role(), QAccessible::StaticText) << Name(w);
+        // The caption says what the box holds: it shares a word with the box's own name.
+        const QString said = caption->text(QAccessible::Name);
+        bool shares = false;
+        for (const QString& word : said.split(QRegularExpression("[^A-Za-z]+"))) {
+            shares |= word.size() > 1 && w->accessibleName().contains(word, Qt::CaseInsensitive);
+        }
+        EXPECT_TRUE(shares) << Name(w) << " captioned " << said.toStdString();
+        // And the label names the box back.
+        bool namesBack = false;
+        for (const auto& [target, kind] : caption->relations(QAccessible::Labelled)) {
+            namesBack |= target->object() == w;
+        }
+        EXPECT_TRUE(namesBack) << Name(w);
+    }
+    EXPECT_GT(boxes + (GetParam() == Window::About), 0);
+    if (GetParam() == Window::RollWeight) {
+        // The second specific gravity box only mirrors the first; a listener must hear so.
+        QAccessibleInterface* mirror =
+            QAccessible::queryAccessibleInterface(dlg_->GetDlgItem(1022));
+        EXPECT_TRUE(
+            mirror->text(QAccessible::Description).contains("mirrors", Qt::CaseInsensitive));
+    }
+}
+
+TEST_P(EveryWindow, WindowMenuOpensFromTheKeyboardAnywhereAndOnTheBackgroundOnly) {
+    QMenu* menu = dlg_->SystemMenu();
+    for (QWidget* w : Controls()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isEnabled()) {
+            continue;
+        }
+        w->setFocus(Qt::TabFocusReason);
+        for (const QKeyCombination key : {QKeyCombination(Qt::ShiftModifier, Qt::Key_F10),
+                                          QKeyCombination(Qt::NoModifier, Qt::Key_Menu)}) {
+            QTest::keyClick(w, key.key(), key.keyboardModifiers());
+            EXPECT_TRUE(menu->isVisible()) << Name(w) << " " << key.toCombined();
+            menu->hide();
+        }
+    }
+    // A right-click over a control that has no menu of its own (a button, the knife list, a link)
+    // is not a click on the background.
+    auto rightClick = [&](QWidget* target, QPoint pos) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
+        QApplication::sendEvent(target, &event);
+        const bool opened = menu->isVisible();
+        menu->hide();
+        return opened;
+    };
+    for (QWidget* w : Controls()) {
+        const bool background = IsStaticText(w) || IsPicture(w);
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QTextEdit*>(w) ||
+            qobject_cast<QGroupBox*>(w)) {
+            continue; // boxes open their own edit menu; a frame lets clicks through
+        }
+        QWidget* target = w;
+        if (auto* view = qobject_cast<QTableView*>(w)) {
+            target = view->viewport();
+        }
+        EXPECT_EQ(rightClick(target, target->rect().center()), background) << Name(w);
+    }
+    for (int y = 0; y < dlg_->height(); y += 2) {
+        if (dlg_->childAt(dlg_->width() / 2, y) == nullptr) {
+            EXPECT_TRUE(rightClick(dlg_.get(), QPoint(dlg_->width() / 2, y)));
+            break;
+        }
+    }
+}
+
+TEST_P(EveryWindow, FocusShowsAndAFocusedButtonDiffersFromTheDefaultOne) {
+    // As after a Tab press, which is when a style shows the focus.
+    dlg_->setAttribute(Qt::WA_KeyboardFocusChange);
+    for (QWidget* w : Controls()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isEnabled()) {
+            continue;
+        }
+        QWidget* parking = nullptr; // holds the focus while w is drawn without it
+        for (QWidget* other : Controls()) {
+            if (other != w && other->focusPolicy() != Qt::NoFocus && other->isEnabled()) {
+                parking = other;
+            }
+        }
+        auto* button = qobject_cast<QPushButton*>(w);
+        const bool wasDefault = button != nullptr && button->isDefault();
+        if (button != nullptr) {
+            button->setDefault(false);
+        }
+        w->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        const QImage focused = w->grab().toImage();
+        if (parking != nullptr) {
+            parking->setFocus(Qt::TabFocusReason);
+        } else {
+            w->clearFocus();
+        }
+        QApplication::processEvents();
+        EXPECT_GT(ClearlyDifferent(focused, w->grab().toImage()), kVisibleMark)
+            << Name(w) << " does not show its focus";
+        if (button != nullptr) {
+            button->setDefault(true);
+            EXPECT_GT(ClearlyDifferent(focused, w->grab().toImage()), kVisibleMark)
+                << Name(w) << " focused looks default";
+            button->setDefault(wasDefault);
+        }
+    }
+}
+
+// Where the ink of a text drawn with these flags falls, relative to its rectangle, at the
+// window's device pixel ratio: drawn well inside a larger canvas, at a whole device pixel, so
+// that nothing is cut.
+QRect InkRect(const QWidget* w, const QFont& font, int flags, const QString& text) {
+    const qreal ratio = w->devicePixelRatioF();
+    const QSize size = w->size();
+    QImage canvas(size * 6 * ratio, QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::white);
+    const QPoint origin(size.width() * 4, size.height() * 4);
+    {
+        QPainter painter(&canvas);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(origin, size), flags, text);
+    }
+    QRect ink;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (qGray(line[x]) < 250) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    // Back to the widget's own device pixels.
+    return ink.translated(-qRound(origin.x() * ratio), -qRound(origin.y() * ratio));
+}
+
+TEST_P(EveryWindow, NoControlOverlapsAnotherAndNoTextIsClipped) {
+    const QList<QWidget*> controls = Controls();
+    for (QWidget* a : controls) {
+        EXPECT_TRUE(dlg_->rect().contains(a->geometry())) << Name(a) << " leaves the window";
+        for (QWidget* b : controls) {
+            if (a >= b || !a->geometry().intersects(b->geometry())) {
+                continue;
+            }
+            // A group box frames the controls inside it: inside its frame and below its caption is
+            // fine, across its edge is not.
+            auto* group = qobject_cast<QGroupBox*>(a)   ? a
+                          : qobject_cast<QGroupBox*>(b) ? b
+                                                        : nullptr;
+            QWidget* other = group == a ? b : a;
+            if (group != nullptr && qobject_cast<QGroupBox*>(other) == nullptr) {
+                const QRect inside =
+                    group->geometry().adjusted(2, QFontMetrics(group->font()).height(), -2, -2);
+                EXPECT_TRUE(inside.contains(other->geometry()))
+                    << Name(other) << " crosses the frame of " << Name(group);
+                continue;
+            }
+            ADD_FAILURE() << Name(a) << " overlaps " << Name(b);
+        }
+    }
+    for (QWidget* w : controls) {
+        const QRect own(QPoint(0, 0), w->size() * w->devicePixelRatioF());
+        QRect ink;
+        if (auto* styled = qobject_cast<CStyledStatic*>(w)) {
+            ink = InkRect(w, styled->PaintFont(), styled->PaintFlags(), styled->text());
+        } else if (auto* link = qobject_cast<CLinkStatic*>(w)) {
+            ink = InkRect(w, link->LinkFont(), link->PaintFlags(), link->text());
+        } else if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !IsPicture(w)) {
+            const int flags =
+                static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            ink = InkRect(w, label->font(), flags, label->text());
+        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            EXPECT_GE(box->width(), box->sizeHint().width()) << Name(w) << " is cut";
+            EXPECT_GE(box->height(), box->sizeHint().height()) << Name(w) << " is cut";
+        } else if (auto* edit = qobject_cast<QTextEdit*>(w)) {
+            const bool fits = edit->document()->size().height() <= edit->viewport()->height();
+            EXPECT_TRUE(fits || edit->verticalScrollBar()->isVisible())
+                << Name(w) << " hides text with no way to scroll to it";
+        }
+        EXPECT_TRUE(ink.isNull() || own.contains(ink))
+            << Name(w) << " cuts its text: ink " << ink.x() << "," << ink.y() << " " << ink.width()
+            << "x" << ink.height() << " in " << own.width() << "x" << own.height();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, EveryWindow,
+                         ::testing::Values(Window::Main, Window::About, Window::RollLength,
+                                           Window::RollWeight, Window::Slitter));
+
+} // namespace
