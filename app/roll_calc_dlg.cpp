@@ -21,10 +21,10 @@ bool CRollCalcDlg::OnInitDialog() {
     disclaimerLabel_ = Item<CStyledStatic>(1059);
 
     for (CStyledStatic* label : {versionLabel_, headingLabel_, disclaimerLabel_}) {
-        label->colour = QColor(0, 0, 0);
-        label->alignment = 1;
+        label->SetColour(QColor(0, 0, 0));
+        label->SetTextAlignment(Qt::AlignHCenter);
     }
-    disclaimerLabel_->underline = 1;
+    disclaimerLabel_->SetUnderline(true);
 
     setWindowIcon(QIcon(LoadAppIconImage(IDR_MAINFRAME, 16, devicePixelRatioF())));
 

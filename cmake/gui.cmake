@@ -16,6 +16,7 @@ add_library(rollcalc_ui STATIC
     controls/link_static.cpp
     controls/measurement_pair.cpp
     platform/resources.cpp
+    res/control_makers.cpp
     res/main_templates.cpp
     res/roll_length_template.cpp
     res/roll_weight_template.cpp

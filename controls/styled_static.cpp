@@ -2,11 +2,33 @@
 
 #include <QPainter>
 
-#include <algorithm>
-
 CStyledStatic::CStyledStatic(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CStyledStatic::SetColour(const QColor& colour) {
+    colour_ = colour;
+    update();
+}
+
+void CStyledStatic::SetTextAlignment(Qt::Alignment horizontal) {
+    setAlignment((alignment() & ~Qt::AlignHorizontal_Mask) |
+                 (horizontal & Qt::AlignHorizontal_Mask));
+}
+
+void CStyledStatic::SetWeight(QFont::Weight weight) {
+    QFont f = font();
+    f.setWeight(weight);
+    setFont(f);
+}
+
+void CStyledStatic::SetUnderline(bool underline) {
+    QFont f = font();
+    f.setUnderline(underline);
+    setFont(f);
 }
 
 void CStyledStatic::setText(const QString& text) {
@@ -14,29 +36,10 @@ void CStyledStatic::setText(const QString& text) {
     repaint();
 }
 
-QFont::Weight FontWeightFromScale(int weight) {
-    return static_cast<QFont::Weight>(std::clamp(weight, 1, 1000));
-}
-
-QFont CStyledStatic::PaintFont() const {
-    // The font is made anew from the window's font each time; nothing is cached.
-    QFont font = this->font();
-    font.setWeight(FontWeightFromScale(weight));
-    font.setUnderline(underline != 0);
-    return font;
-}
-
-int CStyledStatic::PaintFlags() const {
-    const Qt::Alignment align = alignment == 1   ? Qt::AlignHCenter
-                                : alignment == 2 ? Qt::AlignRight
-                                                 : Qt::AlignLeft;
-    return static_cast<int>(align | verticalAlignment | Qt::TextWordWrap);
-}
-
 void CStyledStatic::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
-    painter.setFont(PaintFont());
-    painter.setPen(colour);
-    painter.drawText(rect(), PaintFlags(), text());
+    painter.setFont(font());
+    painter.setPen(colour_);
+    painter.drawText(rect(), static_cast<int>(alignment() | Qt::TextWordWrap), text());
 }

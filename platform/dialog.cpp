@@ -26,9 +26,6 @@
 #include <cmath>
 #include <vector>
 
-#include "controls/link_static.h"
-#include "controls/num_edit.h"
-#include "controls/styled_static.h"
 #include "platform/resources.h"
 
 namespace {
@@ -183,6 +180,10 @@ QFont CDialog::DialogFont(const DialogTemplate& tmpl) {
     return font;
 }
 
+Qt::Alignment CDialog::TemplateAlignment(unsigned style) {
+    return HorizontalAlignment(style);
+}
+
 QRect CDialog::MapDialogRect(int x, int y, int cx, int cy) const {
     auto mulDiv = [](int value, int mul, int div) {
         const long long p = static_cast<long long>(value) * mul;
@@ -319,19 +320,17 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
         widget = label;
         break;
     }
-    case ControlKind::StyledLabel: {
-        auto* label = new CStyledStatic(this);
-        label->setText(caption);
-        widget = label;
+    case ControlKind::StyledLabel:
+    case ControlKind::LinkLabel:
+    case ControlKind::NumEdit:
+        if (c.make == nullptr) {
+            qFatal("control %d: its template names no maker", c.id);
+        }
+        widget = c.make(c, this);
+        if (tabStop) {
+            widget->setFocusPolicy(Qt::StrongFocus);
+        }
         break;
-    }
-    case ControlKind::LinkLabel: {
-        auto* link = new CLinkStatic(this);
-        link->SetTextAlignment(HorizontalAlignment(c.style));
-        link->setText(caption);
-        widget = link;
-        break;
-    }
     case ControlKind::Edit:
         if (c.style & kMultiline) {
             auto* edit = new FocusFramed<QTextEdit>(this);
@@ -357,13 +356,6 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
             widget = edit;
         }
         break;
-    case ControlKind::NumEdit: {
-        auto* edit = new CNumEdit(this);
-        edit->setFrame(true);
-        edit->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-        widget = edit;
-        break;
-    }
     case ControlKind::Picture: {
         auto* picture = new QLabel(this);
         picture->setProperty("picture", true);
@@ -429,12 +421,7 @@ void CDialog::ArrangeRows() {
                 continue;
             }
             label->setGeometry(label->x(), box->y(), label->width(), box->height());
-            if (auto* styled = qobject_cast<CStyledStatic*>(label)) {
-                styled->verticalAlignment = Qt::AlignVCenter;
-            } else {
-                label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) |
-                                    Qt::AlignVCenter);
-            }
+            label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
             break;
         }
     }
@@ -498,11 +485,7 @@ void CDialog::FitCaption(QWidget* widget, Qt::Alignment alignment) {
     int needed = 0;
     QFont font = widget->font();
     QString text;
-    if (auto* styled = qobject_cast<CStyledStatic*>(widget); styled != nullptr) {
-        text = styled->text();
-        font = styled->PaintFont();
-    } else if (auto* label = qobject_cast<QLabel*>(widget);
-               label != nullptr && label->pixmap().isNull()) {
+    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->pixmap().isNull()) {
         text = label->text();
     } else if (auto* box = qobject_cast<QCheckBox*>(widget); box != nullptr) {
         // A check box as big as its box and focus frame need, about the same middle, with a
@@ -617,10 +600,13 @@ void CDialog::Initialise() {
     initialised_ = true;
     const bool focusFirst = OnInitDialog();
     // Styled labels are measured once the window has given them their weight and alignment.
-    for (CStyledStatic* label : findChildren<CStyledStatic*>(Qt::FindDirectChildrenOnly)) {
-        FitCaption(label, label->alignment == 2   ? Qt::AlignRight
-                          : label->alignment == 1 ? Qt::AlignHCenter
-                                                  : Qt::AlignLeft);
+    for (const ControlTemplate& control : template_.controls) {
+        if (control.kind != ControlKind::StyledLabel) {
+            continue;
+        }
+        if (auto* label = qobject_cast<QLabel*>(GetDlgItem(control.id)); label != nullptr) {
+            FitCaption(label, label->alignment() & Qt::AlignHorizontal_Mask);
+        }
     }
     SnapToDevicePixels();
     if (focusFirst) {

@@ -48,6 +48,8 @@ public:
     static QWidget* MainWindow();
     // The font standing in for the templates' dialog font.
     static QFont DialogFont(const DialogTemplate& tmpl);
+    // The horizontal alignment a control's template style asks for.
+    static Qt::Alignment TemplateAlignment(unsigned style);
 
 protected:
     // Return true to let the dialog focus its first tab stop.

@@ -39,13 +39,21 @@ enum ControlStyle : unsigned {
     kIcon = 1u << 15, // a picture that shows an icon rather than a bitmap
 };
 
+class QWidget;
+struct ControlTemplate;
+
+// Makes a control of a kind this layer does not know itself (entry fields, styled and link
+// labels); the template hands it in, so the dialog builder needs none of those widgets.
+using ControlMaker = QWidget* (*)(const ControlTemplate& control, QWidget* parent);
+
 struct ControlTemplate {
     int id = -1; // -1: a control the code never addresses
     ControlKind kind = ControlKind::Label;
     std::string caption;
     int x = 0, y = 0, cx = 0, cy = 0; // dialog units
     unsigned style = 0;
-    int resource = 0; // picture resource id
+    int resource = 0;            // picture resource id
+    ControlMaker make = nullptr; // for StyledLabel, LinkLabel and NumEdit
 };
 
 enum DialogStyle : unsigned {

@@ -1,4 +1,5 @@
 #include "platform/resources.h"
+#include "res/control_makers.h"
 #include "res/templates.h"
 
 namespace {
@@ -46,11 +47,11 @@ DialogTemplate MakeAboutBox() {
 } // namespace
 
 const DialogTemplate& MainWindowTemplate() {
-    static const DialogTemplate t = MakeMainWindow();
+    static const DialogTemplate t = WithControlMakers(MakeMainWindow());
     return t;
 }
 
 const DialogTemplate& AboutBoxTemplate() {
-    static const DialogTemplate t = MakeAboutBox();
+    static const DialogTemplate t = WithControlMakers(MakeAboutBox());
     return t;
 }

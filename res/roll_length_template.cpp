@@ -1,4 +1,5 @@
 #include "platform/resources.h"
+#include "res/control_makers.h"
 #include "res/templates.h"
 
 namespace {
@@ -60,6 +61,6 @@ DialogTemplate MakeRollLength() {
 } // namespace
 
 const DialogTemplate& RollLengthTemplate() {
-    static const DialogTemplate t = MakeRollLength();
+    static const DialogTemplate t = WithControlMakers(MakeRollLength());
     return t;
 }

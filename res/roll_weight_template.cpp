@@ -1,4 +1,5 @@
 #include "platform/resources.h"
+#include "res/control_makers.h"
 #include "res/templates.h"
 
 namespace {
@@ -71,6 +72,6 @@ DialogTemplate MakeRollWeight() {
 } // namespace
 
 const DialogTemplate& RollWeightTemplate() {
-    static const DialogTemplate t = MakeRollWeight();
+    static const DialogTemplate t = WithControlMakers(MakeRollWeight());
     return t;
 }

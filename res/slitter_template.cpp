@@ -1,4 +1,5 @@
 #include "platform/resources.h"
+#include "res/control_makers.h"
 #include "res/templates.h"
 
 namespace {
@@ -51,6 +52,6 @@ DialogTemplate MakeSlitter() {
 } // namespace
 
 const DialogTemplate& SlitterTemplate() {
-    static const DialogTemplate t = MakeSlitter();
+    static const DialogTemplate t = WithControlMakers(MakeSlitter());
     return t;
 }

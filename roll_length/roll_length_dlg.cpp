@@ -82,11 +82,11 @@ bool CRollLengthDlg::OnInitDialog() {
 
     requiredNote_ = Item<CStyledStatic>(1009);
     coreLabel_ = Item<CStyledStatic>(1010);
-    requiredNote_->colour = QColor(128, 0, 0);
-    requiredNote_->weight = 700;
-    coreLabel_->colour = QColor(128, 0, 0);
-    coreLabel_->alignment = 2;
-    coreLabel_->weight = 700;
+    requiredNote_->SetColour(QColor(128, 0, 0));
+    requiredNote_->SetWeight(QFont::Bold);
+    coreLabel_->SetColour(QColor(128, 0, 0));
+    coreLabel_->SetTextAlignment(Qt::AlignRight);
+    coreLabel_->SetWeight(QFont::Bold);
 
     for (std::size_t i = 0; i < links_.size(); ++i) {
         links_[i] = Item<CLinkStatic>(kLinks[i].id);

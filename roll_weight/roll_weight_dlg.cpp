@@ -44,7 +44,6 @@ constexpr BoxLook kBoxes[] = {
 };
 
 const QColor kRequiredRed(128, 0, 0);
-constexpr int kSemiBold = 600;
 
 } // namespace
 
@@ -118,12 +117,12 @@ bool CRollWeightDlg::OnInitDialog() {
 
     OnClearAll();
 
-    coreDiameterLabel_->colour = kRequiredRed;
-    coreDiameterLabel_->alignment = 2;
-    coreDiameterLabel_->weight = kSemiBold;
-    requiredLabel_->colour = kRequiredRed;
-    requiredLabel_->alignment = 0;
-    requiredLabel_->weight = kSemiBold;
+    coreDiameterLabel_->SetColour(kRequiredRed);
+    coreDiameterLabel_->SetTextAlignment(Qt::AlignRight);
+    coreDiameterLabel_->SetWeight(QFont::DemiBold);
+    requiredLabel_->SetColour(kRequiredRed);
+    requiredLabel_->SetTextAlignment(Qt::AlignLeft);
+    requiredLabel_->SetWeight(QFont::DemiBold);
     return true;
 }
 

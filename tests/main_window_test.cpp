@@ -53,10 +53,10 @@ TEST(MainWindow, StyledHeadingsAreBlackAndCentred) {
     dlg.Create();
     for (int id : {1038, 1058, 1059}) {
         auto* label = dlg.Item<CStyledStatic>(id);
-        EXPECT_EQ(label->colour, QColor(0, 0, 0)) << id;
-        EXPECT_EQ(label->alignment, 1) << id;
-        EXPECT_EQ(label->weight, 400) << id;
-        EXPECT_EQ(label->underline, id == 1059 ? 1 : 0) << id;
+        EXPECT_EQ(label->Colour(), QColor(0, 0, 0)) << id;
+        EXPECT_EQ(label->TextAlignment(), Qt::AlignHCenter) << id;
+        EXPECT_EQ(label->Weight(), QFont::Normal) << id;
+        EXPECT_EQ(label->Underline(), id == 1059) << id;
     }
 }
 

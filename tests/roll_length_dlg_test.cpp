@@ -69,10 +69,10 @@ TEST_F(RollLengthWindow, OpensFresh) {
     EXPECT_FALSE(Button(1000)->isEnabled());
     EXPECT_TRUE(Button(1)->isDefault());
     // Red bold notes; the instruction lines keep the label defaults.
-    EXPECT_EQ(dlg->Item<CStyledStatic>(1009)->colour, QColor(128, 0, 0));
-    EXPECT_EQ(dlg->Item<CStyledStatic>(1010)->alignment, 2);
-    EXPECT_EQ(dlg->Item<CStyledStatic>(1010)->weight, 700);
-    EXPECT_EQ(dlg->Item<CStyledStatic>(1054)->colour, QColor(0, 0, 127));
+    EXPECT_EQ(dlg->Item<CStyledStatic>(1009)->Colour(), QColor(128, 0, 0));
+    EXPECT_EQ(dlg->Item<CStyledStatic>(1010)->TextAlignment(), Qt::AlignRight);
+    EXPECT_EQ(dlg->Item<CStyledStatic>(1010)->Weight(), QFont::Bold);
+    EXPECT_EQ(dlg->Item<CStyledStatic>(1054)->Colour(), QColor(0, 0, 127));
     // Top to bottom: Visit, Sales, Customer Service, Engineering.
     const char* captions[] = {"Visit Velmarch Online", "Contact The Velmarch Sales Team",
                               "Contact The Velmarch Customer Service Team",

@@ -123,17 +123,17 @@ TEST_F(RollWeightWindow, RedNotesAreSemiBoldAndTheDensityNoteIsLeftAligned) {
     EXPECT_EQ(core->text(), "* - Core Diameter:");
     EXPECT_EQ(required->text(), "* - Required Fields");
     for (CStyledStatic* label : {core, required}) {
-        EXPECT_EQ(label->colour, QColor(128, 0, 0));
-        EXPECT_EQ(label->weight, 600);
-        EXPECT_EQ(label->underline, 0);
+        EXPECT_EQ(label->Colour(), QColor(128, 0, 0));
+        EXPECT_EQ(label->Weight(), QFont::DemiBold);
+        EXPECT_FALSE(label->Underline());
     }
-    EXPECT_EQ(core->alignment, 2);
-    EXPECT_EQ(required->alignment, 0);
+    EXPECT_EQ(core->TextAlignment(), Qt::AlignRight);
+    EXPECT_EQ(required->TextAlignment(), Qt::AlignLeft);
     for (int id : {1057, 1058, 1060}) {
         auto* label = dlg->Item<CStyledStatic>(id);
-        EXPECT_EQ(label->colour, QColor(0, 0, 127)) << id;
-        EXPECT_EQ(label->alignment, 0) << id;
-        EXPECT_EQ(label->weight, 400) << id;
+        EXPECT_EQ(label->Colour(), QColor(0, 0, 127)) << id;
+        EXPECT_EQ(label->TextAlignment(), Qt::AlignLeft) << id;
+        EXPECT_EQ(label->Weight(), QFont::Normal) << id;
     }
     EXPECT_EQ(dlg->Item<CStyledStatic>(1060)->text(),
               "Only one 'Basic Weight Value' is required to calculate the remaining values.  ");

@@ -299,9 +299,7 @@ TEST_P(EveryWindow, NoControlOverlapsAnotherAndNoTextIsClipped) {
     for (QWidget* w : controls) {
         const QRect own(QPoint(0, 0), w->size() * w->devicePixelRatioF());
         QRect ink;
-        if (auto* styled = qobject_cast<CStyledStatic*>(w)) {
-            ink = InkRect(w, styled->PaintFont(), styled->PaintFlags(), styled->text());
-        } else if (auto* link = qobject_cast<CLinkStatic*>(w)) {
+        if (auto* link = qobject_cast<CLinkStatic*>(w)) {
             ink = InkRect(w, link->LinkFont(), link->PaintFlags(), link->text());
         } else if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !IsPicture(w)) {
             const int flags =
