@@ -16,19 +16,18 @@ CRollCalcDlg::CRollCalcDlg(QWidget* owner) : CDialog(MainWindowTemplate(), owner
 
 bool CRollCalcDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    versionLabel_ = Item<CStyledStatic>(1038);
-    headingLabel_ = Item<CStyledStatic>(1058);
-    disclaimerLabel_ = Item<CStyledStatic>(1059);
-
-    for (CStyledStatic* label : {versionLabel_, headingLabel_, disclaimerLabel_}) {
+    using Id = MainWindowId;
+    for (Id id : {Id::Version, Id::Heading, Id::DisclaimerHeading}) {
+        auto* label = Item<CStyledStatic>(id);
         label->SetColour(QColor(0, 0, 0));
         label->SetTextAlignment(Qt::AlignHCenter);
     }
-    disclaimerLabel_->SetUnderline(true);
+    auto* disclaimerHeading = Item<CStyledStatic>(Id::DisclaimerHeading);
+    disclaimerHeading->SetUnderline(true);
 
     setWindowIcon(QIcon(LoadAppIconImage(IDR_MAINFRAME, 16, devicePixelRatioF())));
 
-    auto* disclaimer = Item<QTextEdit>(1001);
+    auto* disclaimer = Item<QTextEdit>(Id::Disclaimer);
     disclaimer->setPlainText(DisclaimerText());
     QTextCursor cursor(disclaimer->document());
     cursor.select(QTextCursor::Document);
@@ -36,11 +35,14 @@ bool CRollCalcDlg::OnInitDialog() {
     centred.setAlignment(Qt::AlignHCenter);
     cursor.mergeBlockFormat(centred);
     disclaimer->setAccessibleName("Disclaimer");
-    disclaimerLabel_->setBuddy(disclaimer);
+    disclaimerHeading->setBuddy(disclaimer);
 
-    connect(Item<QPushButton>(1036), &QPushButton::clicked, this, &CRollCalcDlg::OnRollDiameter);
-    connect(Item<QPushButton>(1028), &QPushButton::clicked, this, &CRollCalcDlg::OnRollWeight);
-    connect(Item<QPushButton>(1037), &QPushButton::clicked, this, &CRollCalcDlg::OnKnifePositions);
+    connect(Item<QPushButton>(Id::RollDiameter), &QPushButton::clicked, this,
+            &CRollCalcDlg::OnRollDiameter);
+    connect(Item<QPushButton>(Id::RollWeight), &QPushButton::clicked, this,
+            &CRollCalcDlg::OnRollWeight);
+    connect(Item<QPushButton>(Id::KnifePositions), &QPushButton::clicked, this,
+            &CRollCalcDlg::OnKnifePositions);
     return true;
 }
 

@@ -3,8 +3,6 @@
 
 #include "platform/dialog.h"
 
-class CStyledStatic;
-
 class CRollCalcDlg : public CDialog {
     Q_OBJECT
 
@@ -18,9 +16,4 @@ public:
 
 protected:
     bool OnInitDialog() override;
-
-private:
-    CStyledStatic* versionLabel_ = nullptr;    // 1038
-    CStyledStatic* headingLabel_ = nullptr;    // 1058
-    CStyledStatic* disclaimerLabel_ = nullptr; // 1059
 };

@@ -15,6 +15,7 @@ add_library(rollcalc_ui STATIC
     controls/styled_static.cpp
     controls/link_static.cpp
     controls/measurement_pair.cpp
+    controls/box_table.cpp
     platform/resources.cpp
     res/control_makers.cpp
     res/main_templates.cpp

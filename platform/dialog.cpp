@@ -209,13 +209,21 @@ void CDialog::Build() {
     baseY_ = metrics.height();
 
     setWindowTitle(QString::fromStdString(template_.title));
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::MSWindowsFixedSizeDialogHint;
+    // A window with its own task-bar button is a window of its own to the desktop, not a dialog
+    // kept with its owner.
+    Qt::WindowFlags flags = ((template_.style & kAppWindow) ? Qt::Window : Qt::Dialog) |
+                            Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (template_.style & kSysMenu) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
+    const QSize size = MapDialogRect(0, 0, template_.cx, template_.cy).size();
+    if (template_.style & kModalFrame) {
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+        setFixedSize(size);
+    } else {
+        resize(size);
+    }
     setWindowFlags(flags);
-    setFixedSize(MapDialogRect(0, 0, template_.cx, template_.cy).size());
 
     systemMenu_ = new QMenu(this);
     systemMenu_->setObjectName("systemMenu");
@@ -240,8 +248,8 @@ void CDialog::Build() {
         if (widget == nullptr) {
             continue;
         }
-        if (control.id >= 0) {
-            widget->setObjectName(QString::number(control.id));
+        if (control.id != kNoId) {
+            widget->setObjectName(QString::number(control.id.value));
         }
         if (control.style & kDisabled) {
             widget->setEnabled(false);
@@ -281,11 +289,11 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
         button->setAutoDefault(false);
         button->setDefault(c.kind == ControlKind::DefPushButton);
         button->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-        const int id = c.id;
+        const ControlId id = c.id;
         connect(button, &QPushButton::clicked, this, [this, id] {
-            if (id == IDOK) {
+            if (id == DialogCommand::Ok) {
                 OnOK();
-            } else if (id == IDCANCEL) {
+            } else if (id == DialogCommand::Cancel) {
                 OnCancel();
             }
         });
@@ -324,7 +332,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
     case ControlKind::LinkLabel:
     case ControlKind::NumEdit:
         if (c.make == nullptr) {
-            qFatal("control %d: its template names no maker", c.id);
+            qFatal("control %d: its template names no maker", c.id.value);
         }
         widget = c.make(c, this);
         if (tabStop) {
@@ -342,7 +350,8 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
             edit->setFrameShape((c.style & kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             // A scroll bar when the text does not fit, so that all of it can be reached.
-            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            edit->setVerticalScrollBarPolicy((c.style & kAutoVScroll) ? Qt::ScrollBarAsNeeded
+                                                                      : Qt::ScrollBarAlwaysOff);
             edit->setProperty("alignment", static_cast<int>(HorizontalAlignment(c.style)));
             edit->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
             edit->setAutoFillBackground(false);
@@ -550,8 +559,11 @@ void CDialog::FitCaption(QWidget* widget, Qt::Alignment alignment) {
     }
 }
 
-QWidget* CDialog::GetDlgItem(int id) const {
-    return findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
+QWidget* CDialog::GetDlgItem(ControlId id) const {
+    if (id == kNoId) {
+        return nullptr;
+    }
+    return findChild<QWidget*>(QString::number(id.value), Qt::FindDirectChildrenOnly);
 }
 
 void CDialog::AppendSystemMenuSeparator() {
@@ -573,11 +585,11 @@ bool CDialog::OnInitDialog() {
 }
 
 void CDialog::OnOK() {
-    EndDialog(IDOK);
+    EndDialog(DialogCommand::Ok);
 }
 
 void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
+    EndDialog(DialogCommand::Cancel);
 }
 
 void CDialog::OnSysCommand(unsigned command) {
@@ -586,9 +598,9 @@ void CDialog::OnSysCommand(unsigned command) {
     }
 }
 
-void CDialog::EndDialog(int result) {
+void CDialog::EndDialog(DialogCommand result) {
     ending_ = true;
-    done(result);
+    done(static_cast<int>(result));
     ending_ = false;
 }
 
@@ -617,7 +629,7 @@ void CDialog::Initialise() {
             }
             QWidget* widget = nullptr;
             for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (control.id >= 0 && w->objectName() == QString::number(control.id)) {
+                if (control.id != kNoId && w->objectName() == QString::number(control.id.value)) {
                     widget = w;
                     break;
                 }
@@ -660,7 +672,7 @@ void CDialog::Create() {
     }
 }
 
-int CDialog::DoModal() {
+DialogCommand CDialog::DoModal() {
     Initialise();
     PlaceWindow();
     QPointer<QWidget> owner = owner_ != nullptr ? owner_ : MainWindow();
@@ -671,9 +683,12 @@ int CDialog::DoModal() {
         owner != nullptr ? owner->window()->focusWidget() : QApplication::focusWidget();
     if (owner != nullptr) {
         // Stays above its owner without being its child, so disabling the owner leaves it usable.
+        // A window with a task-bar button of its own is not tied to its owner: desktops leave
+        // such transient windows out of the task bar.
         winId();
-        if (QWindow* handle = windowHandle();
-            handle != nullptr && owner->window()->windowHandle()) {
+        if (QWindow* handle = windowHandle(); handle != nullptr &&
+                                              owner->window()->windowHandle() &&
+                                              !(template_.style & kAppWindow)) {
             handle->setTransientParent(owner->window()->windowHandle());
         }
         owner->setEnabled(false);
@@ -683,7 +698,7 @@ int CDialog::DoModal() {
         raise();
         activateWindow();
     }
-    const int result = exec();
+    const auto result = static_cast<DialogCommand>(exec());
     if (owner != nullptr) {
         owner->setEnabled(true);
         owner->activateWindow();

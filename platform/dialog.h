@@ -9,8 +9,8 @@
 
 class QMenu;
 
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
+// The two commands every dialog knows, and the ids of the buttons that give them.
+enum class DialogCommand : int { Ok = 1, Cancel = 2 };
 inline constexpr unsigned SC_CLOSE = 0xF060;
 
 class CDialog : public QDialog {
@@ -22,13 +22,16 @@ public:
     ~CDialog() override;
 
     // Builds, initialises and runs the window modally; the owner is disabled meanwhile.
-    int DoModal();
+    DialogCommand DoModal();
     // Builds, initialises and shows the window without a modal loop (tests, embedding).
     void Create();
-    void EndDialog(int result);
+    void EndDialog(DialogCommand result);
 
-    QWidget* GetDlgItem(int id) const;
+    QWidget* GetDlgItem(ControlId id) const;
+    // Bare numbers, until the tests name their controls too.
+    QWidget* GetDlgItem(int id) const { return GetDlgItem(ControlId::FromNumber(id)); }
     template <class T> T* Item(int id) const { return qobject_cast<T*>(GetDlgItem(id)); }
+    template <class T> T* Item(ControlId id) const { return qobject_cast<T*>(GetDlgItem(id)); }
 
     const DialogTemplate& Template() const { return template_; }
     // Dialog base units (pixels per 4 horizontal and 8 vertical dialog units).

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 enum class ControlKind {
@@ -28,13 +29,11 @@ enum ControlStyle : unsigned {
     kBorder = 1u << 4,
     kMultiline = 1u << 5,
     kReadOnly = 1u << 6,
-    kAutoVScroll = 1u << 7,
-    kAutoHScroll = 1u << 8,
+    kAutoVScroll = 1u << 7, // a multi-line box that scrolls when its text does not fit
     kNoPrefix = 1u << 9,
     kSunken = 1u << 10,     // sunken edge around a picture
     kClientEdge = 1u << 11, // extra sunken client edge
     kCenterImage = 1u << 12,
-    kOemConvert = 1u << 13,
     kNoSortHeader = 1u << 14,
     kIcon = 1u << 15, // a picture that shows an icon rather than a bitmap
 };
@@ -42,12 +41,30 @@ enum ControlStyle : unsigned {
 class QWidget;
 struct ControlTemplate;
 
+// A control's id as its window's enumeration names it, or none for a control the code never
+// addresses.
+struct ControlId {
+    constexpr ControlId() = default;
+    template <class Id>
+    requires std::is_enum_v<Id>
+    constexpr ControlId(Id id) : value(static_cast<int>(id)) {}
+    bool operator==(const ControlId&) const = default;
+    static constexpr ControlId FromNumber(int number) {
+        ControlId id;
+        id.value = number;
+        return id;
+    }
+
+    int value = -1;
+};
+inline constexpr ControlId kNoId{};
+
 // Makes a control of a kind this layer does not know itself (entry fields, styled and link
 // labels); the template hands it in, so the dialog builder needs none of those widgets.
 using ControlMaker = QWidget* (*)(const ControlTemplate& control, QWidget* parent);
 
 struct ControlTemplate {
-    int id = -1; // -1: a control the code never addresses
+    ControlId id;
     ControlKind kind = ControlKind::Label;
     std::string caption;
     int x = 0, y = 0, cx = 0, cy = 0; // dialog units
@@ -60,13 +77,12 @@ enum DialogStyle : unsigned {
     kCentered = 1u << 0,      // centred on the screen
     kSetForeground = 1u << 1, // raised when it opens
     kSysMenu = 1u << 2,
-    kModalFrame = 1u << 3,
+    kModalFrame = 1u << 3,    // a frame that cannot be resized
     kAppWindow = 1u << 4,     // its own task-bar button
     kAtOwnerOrigin = 1u << 5, // opens at the top-left of its owner's client area
 };
 
 struct DialogTemplate {
-    int id = 0;
     std::string title;
     int cx = 0, cy = 0; // dialog units
     std::string fontFace = "MS Sans Serif";

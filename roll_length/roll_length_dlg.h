@@ -1,20 +1,18 @@
 // CRollLengthDlg: the Roll Diameter - Length Calculator. Given the core diameter and two of roll
 // length, roll diameter and material thickness, in either unit, it shows the third in both.
-// Values live only in the box texts.
+// Values live only in the boxes.
 #pragma once
 
 #include <QIcon>
-#include <array>
 #include <functional>
 
 #include "platform/dialog.h"
+#include "res/templates.h"
 #include "roll_length/roll_length_report.h"
 
-class CLinkStatic;
-class CMeasurementPair;
 class CNumEdit;
-class CStyledStatic;
 
+// The window menu's About entry.
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
 
 class CRollLengthDlg : public CDialog {
@@ -42,18 +40,9 @@ protected:
     void OnSysCommand(unsigned command) override;
 
 private:
-    CNumEdit* Box(int id) const;
+    CNumEdit* Box(RollLengthId id) const;
+    double Value(RollLengthId id) const;
 
     QIcon icon_;
     std::function<void(QWidget* owner)> aboutAction_;
-    std::array<CNumEdit*, 8> boxes_{};      // 1001 to 1008
-    CStyledStatic* requiredNote_ = nullptr; // 1009
-    CStyledStatic* coreLabel_ = nullptr;    // 1010
-    CStyledStatic* printStep_ = nullptr;    // 1055
-    CStyledStatic* enterStep_ = nullptr;    // 1054
-    std::array<CLinkStatic*, 4> links_{};   // 1011 to 1014
-    CMeasurementPair* lengthPair_ = nullptr;
-    CMeasurementPair* corePair_ = nullptr;
-    CMeasurementPair* rollPair_ = nullptr;
-    CMeasurementPair* thicknessPair_ = nullptr;
 };

@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
         Type(length, 1005, "10");
         Type(length, 1003, "3");
         Type(length, 1007, "0.01");
-        Click(length, IDOK);
+        Click(length, DialogCommand::Ok);
         ok &= Save(length, out + "/roll-diameter-length.png");
     }
     {
@@ -76,7 +76,7 @@ int main(int argc, char* argv[]) {
         Type(weight, 1015, "3");
         Type(weight, 1017, "60");
         Type(weight, 1021, "0.92");
-        Click(weight, IDOK);
+        Click(weight, DialogCommand::Ok);
         ok &= Save(weight, out + "/roll-weight.png");
     }
     {

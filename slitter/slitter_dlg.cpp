@@ -8,19 +8,29 @@
 #include <climits>
 #include <cmath>
 
-#include "controls/measurement_pair.h"
+#include "controls/box_table.h"
 #include "controls/num_edit.h"
 #include "numbers/unit_factors.h"
 #include "platform/message_box.h"
 #include "platform/print_report.h"
 #include "platform/resources.h"
-#include "res/templates.h"
 #include "slitter/slit_list_model.h"
 
 namespace {
 
-constexpr const char* kWidthPlaceholder = "0.000";
-constexpr const char* kCountPlaceholder = "0";
+using Id = SlitterId;
+
+// The widths clear to three decimals while converted values show four. The count is never shown
+// through its format: the box is only ever written as text.
+constexpr BoxSpec kBoxes[] = {
+    {Id::SlitCount, "%d", "0", 2, "Number of Slits"},
+    {Id::SlitInches, "%4.4f", "0.000", 0, "Slit Size in Inches", Id::SlitMm, PairKind::Direct,
+     kMmPerInch, kInchesPerMm},
+    {Id::SlitMm, "%4.4f", "0.000", 0, "Slit Size in Millimeters"},
+    {Id::NextInches, "%4.4f", "0.000", 0, "Next slit / inc. width (Inches)", Id::NextMm,
+     PairKind::Direct, kMmPerInch, kInchesPerMm},
+    {Id::NextMm, "%4.4f", "0.000", 0, "Next slit / inc. width (mm)"},
+};
 
 // The count box takes two characters, typed or pasted, so a press adds at most 99 slits. Should
 // longer text reach it some other way (or one too large for an int), the count saturates at that
@@ -46,52 +56,33 @@ CSlitterDlg::CSlitterDlg(QWidget* owner) : CDialog(SlitterTemplate(), owner) {}
 
 CSlitterDlg::~CSlitterDlg() = default;
 
+double CSlitterDlg::Value(SlitterId id) const {
+    return Item<CNumEdit>(id)->GetValue();
+}
+
+QCheckBox* CSlitterDlg::IncrementBox() const {
+    return Item<QCheckBox>(Id::SetupIncrement);
+}
+
 bool CSlitterDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    countBox_ = Item<CNumEdit>(1040);
-    slitInchBox_ = Item<CNumEdit>(1043);
-    slitMmBox_ = Item<CNumEdit>(1044);
-    nextInchBox_ = Item<CNumEdit>(1045);
-    nextMmBox_ = Item<CNumEdit>(1046);
-    incrementBox_ = Item<QCheckBox>(1056);
-    printButton_ = Item<QPushButton>(1000);
-    knifeView_ = Item<QTableView>(1039);
-
     setWindowIcon(QIcon(LoadAppIconImage(IDR_MAINFRAME, 16, devicePixelRatioF())));
+    SetUpBoxes(*this, kBoxes);
 
-    for (CNumEdit* box : {slitMmBox_, nextMmBox_, slitInchBox_, nextInchBox_}) {
-        box->SetFormat("%4.4f");
-    }
-    // Three decimals at the start, while converted values show four.
-    for (CNumEdit* box : {slitMmBox_, nextMmBox_, slitInchBox_, nextInchBox_}) {
-        box->setText(kWidthPlaceholder);
-    }
-    countBox_->SetTypingLimit(2);
-    countBox_->SetFormat("%d"); // never shown through: the box is only ever written as text
-    countBox_->setText(kCountPlaceholder);
-
+    auto* knifeView = Item<QTableView>(Id::KnifeList);
     model_ = std::make_unique<CSlitListModel>(knives_);
-    knifeView_->setModel(model_.get());
-    QHeaderView* header = knifeView_->horizontalHeader();
+    knifeView->setModel(model_.get());
+    QHeaderView* header = knifeView->horizontalHeader();
     header->setStretchLastSection(false);
     for (int column = 0; column < CSlitListModel::kColumnCount; ++column) {
         header->resizeSection(column, CSlitListModel::ColumnWidth(column));
     }
+    knifeView->setAccessibleName("Knife positions");
 
-    CMeasurementPair::Direct(slitInchBox_, slitMmBox_, kMmPerInch, kInchesPerMm);
-    CMeasurementPair::Direct(nextInchBox_, nextMmBox_, kMmPerInch, kInchesPerMm);
-
-    countBox_->setAccessibleName("Number of Slits");
-    slitInchBox_->setAccessibleName("Slit Size in Inches");
-    slitMmBox_->setAccessibleName("Slit Size in Millimeters");
-    nextInchBox_->setAccessibleName("Next slit / inc. width (Inches)");
-    nextMmBox_->setAccessibleName("Next slit / inc. width (mm)");
-    knifeView_->setAccessibleName("Knife positions");
-
-    connect(Item<QPushButton>(1050), &QPushButton::clicked, this, &CSlitterDlg::OnAddSlits);
-    connect(Item<QPushButton>(1047), &QPushButton::clicked, this, &CSlitterDlg::OnAddSlit);
-    connect(Item<QPushButton>(3), &QPushButton::clicked, this, &CSlitterDlg::OnClearAll);
-    connect(printButton_, &QPushButton::clicked, this, &CSlitterDlg::OnPrint);
+    connect(Item<QPushButton>(Id::AddSlits), &QPushButton::clicked, this, &CSlitterDlg::OnAddSlits);
+    connect(Item<QPushButton>(Id::AddSlit), &QPushButton::clicked, this, &CSlitterDlg::OnAddSlit);
+    connect(Item<QPushButton>(Id::ClearAll), &QPushButton::clicked, this, &CSlitterDlg::OnClearAll);
+    connect(Item<QPushButton>(Id::Print), &QPushButton::clicked, this, &CSlitterDlg::OnPrint);
     return true;
 }
 
@@ -99,15 +90,15 @@ void CSlitterDlg::OnOK() {}
 
 void CSlitterDlg::OnAddSlits() {
     // Equal slits are never an increment, whatever the check box says.
-    Finish(knives_.AddEqualSlits(SlitCount(countBox_->GetValue()), slitInchBox_->GetValue(),
-                                 slitMmBox_->GetValue()));
+    Finish(knives_.AddEqualSlits(SlitCount(Value(Id::SlitCount)), Value(Id::SlitInches),
+                                 Value(Id::SlitMm)));
 }
 
 void CSlitterDlg::OnAddSlit() {
-    const double inches = nextInchBox_->GetValue();
-    const double mm = nextMmBox_->GetValue();
-    Finish(incrementBox_->isChecked() ? knives_.AddIncrement(inches, mm)
-                                      : knives_.AddSlit(inches, mm));
+    const double inches = Value(Id::NextInches);
+    const double mm = Value(Id::NextMm);
+    Finish(IncrementBox()->isChecked() ? knives_.AddIncrement(inches, mm)
+                                       : knives_.AddSlit(inches, mm));
 }
 
 void CSlitterDlg::Finish(SlitListOutcome outcome) {
@@ -117,21 +108,18 @@ void CSlitterDlg::Finish(SlitListOutcome outcome) {
         ShowMessageBox(this, SlitListMessage(outcome), MessageIcon::Stop);
         return;
     }
-    printButton_->setEnabled(true);
+    GetDlgItem(Id::Print)->setEnabled(true);
     // An increment can only open a list.
-    incrementBox_->setChecked(false);
-    incrementBox_->setEnabled(false);
+    IncrementBox()->setChecked(false);
+    IncrementBox()->setEnabled(false);
 }
 
 void CSlitterDlg::OnClearAll() {
     knives_.Clear();
     model_->ListChanged();
-    for (CNumEdit* box : {slitMmBox_, nextMmBox_, slitInchBox_, nextInchBox_}) {
-        box->setText(kWidthPlaceholder);
-    }
-    countBox_->setText(kCountPlaceholder);
+    ClearBoxes(*this, kBoxes);
     // Print stays as it is, and so does the check mark.
-    incrementBox_->setEnabled(true);
+    IncrementBox()->setEnabled(true);
 }
 
 void CSlitterDlg::OnPrint() {

@@ -5,14 +5,13 @@
 #include <memory>
 
 #include "platform/dialog.h"
+#include "res/templates.h"
 #include "slitter/slit_list.h"
 #include "slitter/slitter_report.h"
 
 class CNumEdit;
 class CSlitListModel;
 class QCheckBox;
-class QPushButton;
-class QTableView;
 
 class CSlitterDlg : public CDialog {
     Q_OBJECT
@@ -36,17 +35,10 @@ protected:
 private:
     // Shows the list's new rows and, on a refusal, its message.
     void Finish(SlitListOutcome outcome);
+    double Value(SlitterId id) const;
+    QCheckBox* IncrementBox() const;
 
     CSlitList knives_;
     // Declared after the list so that it goes first.
     std::unique_ptr<CSlitListModel> model_;
-
-    CNumEdit* countBox_ = nullptr;       // 1040
-    CNumEdit* slitInchBox_ = nullptr;    // 1043
-    CNumEdit* slitMmBox_ = nullptr;      // 1044
-    CNumEdit* nextInchBox_ = nullptr;    // 1045
-    CNumEdit* nextMmBox_ = nullptr;      // 1046
-    QCheckBox* incrementBox_ = nullptr;  // 1056
-    QPushButton* printButton_ = nullptr; // 1000
-    QTableView* knifeView_ = nullptr;    // 1039
 };

@@ -92,13 +92,13 @@ TEST(MainWindow, TabOrderAndFirstFocus) {
 TEST(MainWindow, EnterRightAfterStartEndsIt) {
     CRollCalcDlg dlg;
     PressWhenModal(Qt::Key_Return);
-    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.DoModal(), DialogCommand::Ok);
 }
 
 TEST(MainWindow, EscapeEndsIt) {
     CRollCalcDlg dlg;
     PressWhenModal(Qt::Key_Escape);
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
 }
 
 TEST(MainWindow, SystemMenuHasNoAboutEntry) {
@@ -135,7 +135,7 @@ TEST(AboutBox, ShowsItsVersionAndAnOkButton) {
     EXPECT_TRUE(about.Item<QPushButton>(1)->isDefault());
     PressWhenModal(Qt::Key_Escape);
     about.hide();
-    EXPECT_EQ(about.DoModal(), IDCANCEL);
+    EXPECT_EQ(about.DoModal(), DialogCommand::Cancel);
 }
 
 TEST(MessageBox, IsCaptionedWithTheProgramName) {

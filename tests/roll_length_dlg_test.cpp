@@ -346,7 +346,7 @@ TEST(RollLengthModal, DisablesTheMainWindowAndStartsFreshEachTime) {
             checked = true;
             QTest::keyClick(dlg.Item<CNumEdit>(1001), Qt::Key_Escape);
         });
-        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
         EXPECT_TRUE(checked);
         EXPECT_TRUE(main.isEnabled());
     }

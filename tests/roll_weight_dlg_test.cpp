@@ -485,7 +485,7 @@ TEST(RollWeightModal, EnterCalculatesWithoutClosingAndEscapeCloses) {
         stillOpenAfterEnter = dlg.isVisible();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
     SetMessageSink({});
     EXPECT_TRUE(stillOpenAfterEnter);
     ASSERT_EQ(messages.size(), 1u);
@@ -496,7 +496,7 @@ TEST(RollWeightModal, CloseButtonCloses) {
     CRollWeightDlg dlg;
     QTimer::singleShot(0,
                        [&] { QTest::mouseClick(dlg.Item<QPushButton>(kClose), Qt::LeftButton); });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
 }
 
 } // namespace

@@ -354,7 +354,7 @@ TEST_F(SlitterWindow, EnterInABoxKeepsTheWindowAndItsList) {
 TEST_F(SlitterWindow, EscapeCloseAndTheCloseBoxEndIt) {
     QTest::keyClick(Box(1040), Qt::Key_Escape);
     EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(dlg->result(), IDCANCEL);
+    EXPECT_EQ(static_cast<DialogCommand>(dlg->result()), DialogCommand::Cancel);
 
     CSlitterDlg second(owner.get());
     second.Create();
@@ -365,7 +365,7 @@ TEST_F(SlitterWindow, EscapeCloseAndTheCloseBoxEndIt) {
     third.Create();
     third.close(); // the title bar's close box
     EXPECT_FALSE(third.isVisible());
-    EXPECT_EQ(third.result(), IDCANCEL);
+    EXPECT_EQ(static_cast<DialogCommand>(third.result()), DialogCommand::Cancel);
 }
 
 TEST(SlitterModal, EnterLeavesTheModalWindowRunningAndEscapeEndsIt) {
@@ -386,7 +386,7 @@ TEST(SlitterModal, EnterLeavesTheModalWindowRunningAndEscapeEndsIt) {
         rowsAfterEnter = dlg.Item<QTableView>(1039)->model()->rowCount();
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
     SetMessageSink({});
     EXPECT_TRUE(openAfterEnter);
     EXPECT_EQ(rowsAfterEnter, 2);
