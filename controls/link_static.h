@@ -25,8 +25,6 @@ public:
     void setText(const QString& text);
     void SetTextAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
 
-    int LinkKind() const { return linkKind_; }
-    const std::string& Target() const { return target_; }
     QColor LinkColor() const { return textColour_; }
     const QFont& LinkFont() const { return font_; }
     bool IsLink() const { return cursor_.has_value(); }

@@ -22,7 +22,6 @@ public:
 
     // Limits what the user puts in, typed or pasted; text the program writes is never cut short.
     void SetTypingLimit(int characters);
-    int TypingLimit() const { return typingLimit_; }
 
     // Whether the user changed the text since the box last took the focus.
     bool EditedSinceFocus() const { return isModified(); }
