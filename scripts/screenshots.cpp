@@ -26,14 +26,14 @@ void Activate(CDialog& window) {
 }
 
 // Types into a box the way a user does: focus by Tab (which selects the text), type, Tab on.
-void Type(CDialog& window, int id, const QString& keys) {
+void Type(CDialog& window, ControlId id, const QString& keys) {
     QWidget* box = window.GetDlgItem(id);
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(box, keys);
     QTest::keyClick(box, Qt::Key_Tab);
 }
 
-void Click(CDialog& window, int id) {
+void Click(CDialog& window, ControlId id) {
     QTest::mouseClick(window.GetDlgItem(id), Qt::LeftButton);
 }
 
@@ -63,30 +63,30 @@ int main(int argc, char* argv[]) {
     {
         CRollLengthDlg length;
         Activate(length);
-        Type(length, 1005, "10");
-        Type(length, 1003, "3");
-        Type(length, 1007, "0.01");
-        Click(length, DialogCommand::Ok);
+        Type(length, RollLengthId::RollInches, "10");
+        Type(length, RollLengthId::CoreInches, "3");
+        Type(length, RollLengthId::ThicknessInches, "0.01");
+        Click(length, RollLengthId::Calculate);
         ok &= Save(length, out + "/roll-diameter-length.png");
     }
     {
         CRollWeightDlg weight;
         Activate(weight);
-        Type(weight, 1013, "40");
-        Type(weight, 1015, "3");
-        Type(weight, 1017, "60");
-        Type(weight, 1021, "0.92");
-        Click(weight, DialogCommand::Ok);
+        Type(weight, RollWeightId::RollInches, "40");
+        Type(weight, RollWeightId::CoreInches, "3");
+        Type(weight, RollWeightId::WebInches, "60");
+        Type(weight, RollWeightId::SpecificGravity, "0.92");
+        Click(weight, RollWeightId::Calculate);
         ok &= Save(weight, out + "/roll-weight.png");
     }
     {
         CSlitterDlg slitter;
         Activate(slitter);
-        Type(slitter, 1040, "3");
-        Type(slitter, 1043, "2.5");
-        Click(slitter, 1050);
-        Type(slitter, 1045, "1");
-        Click(slitter, 1047);
+        Type(slitter, SlitterId::SlitCount, "3");
+        Type(slitter, SlitterId::SlitInches, "2.5");
+        Click(slitter, SlitterId::AddSlits);
+        Type(slitter, SlitterId::NextInches, "1");
+        Click(slitter, SlitterId::AddSlit);
         ok &= Save(slitter, out + "/slitter-positions.png");
     }
     return ok ? 0 : 1;

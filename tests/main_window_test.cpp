@@ -20,6 +20,8 @@
 
 namespace {
 
+using Id = MainWindowId;
+
 // Presses a key in whatever modal window is active once the loop has started.
 void PressWhenModal(Qt::Key key) {
     QTimer::singleShot(0, [key] {
@@ -33,37 +35,37 @@ TEST(MainWindow, ShowsItsControlsWithTheirCaptions) {
     CRollCalcDlg dlg;
     dlg.Create();
     EXPECT_EQ(dlg.windowTitle(), "Velmarch Roll Calculation Application");
-    EXPECT_EQ(dlg.Item<QPushButton>(1)->text(), "&Close");
-    EXPECT_EQ(dlg.Item<QPushButton>(1036)->text(), "Roll &Diameter");
-    EXPECT_EQ(dlg.Item<QPushButton>(1028)->text(), "Roll &Weight");
-    EXPECT_EQ(dlg.Item<QPushButton>(1037)->text(), "&Knife Positions");
-    EXPECT_TRUE(dlg.Item<QPushButton>(1)->isDefault());
+    EXPECT_EQ(dlg.Item<QPushButton>(Id::Close)->text(), "&Close");
+    EXPECT_EQ(dlg.Item<QPushButton>(Id::RollDiameter)->text(), "Roll &Diameter");
+    EXPECT_EQ(dlg.Item<QPushButton>(Id::RollWeight)->text(), "Roll &Weight");
+    EXPECT_EQ(dlg.Item<QPushButton>(Id::KnifePositions)->text(), "&Knife Positions");
+    EXPECT_TRUE(dlg.Item<QPushButton>(Id::Close)->isDefault());
     // Left to right: Roll Diameter, Roll Weight, Knife Positions, Close.
-    EXPECT_LT(dlg.GetDlgItem(1036)->x(), dlg.GetDlgItem(1028)->x());
-    EXPECT_LT(dlg.GetDlgItem(1028)->x(), dlg.GetDlgItem(1037)->x());
-    EXPECT_LT(dlg.GetDlgItem(1037)->x(), dlg.GetDlgItem(1)->x());
-    EXPECT_EQ(dlg.Item<CStyledStatic>(1038)->text(), "Version 1.00");
-    EXPECT_EQ(dlg.Item<CStyledStatic>(1058)->text(), "IMPORTANT INFORMATION -- Please Read");
-    EXPECT_EQ(dlg.Item<CStyledStatic>(1059)->text(), "DISCLAIMER");
+    EXPECT_LT(dlg.GetDlgItem(Id::RollDiameter)->x(), dlg.GetDlgItem(Id::RollWeight)->x());
+    EXPECT_LT(dlg.GetDlgItem(Id::RollWeight)->x(), dlg.GetDlgItem(Id::KnifePositions)->x());
+    EXPECT_LT(dlg.GetDlgItem(Id::KnifePositions)->x(), dlg.GetDlgItem(Id::Close)->x());
+    EXPECT_EQ(dlg.Item<CStyledStatic>(Id::Version)->text(), "Version 1.00");
+    EXPECT_EQ(dlg.Item<CStyledStatic>(Id::Heading)->text(), "IMPORTANT INFORMATION -- Please Read");
+    EXPECT_EQ(dlg.Item<CStyledStatic>(Id::DisclaimerHeading)->text(), "DISCLAIMER");
     EXPECT_FALSE(dlg.windowIcon().isNull());
 }
 
 TEST(MainWindow, StyledHeadingsAreBlackAndCentred) {
     CRollCalcDlg dlg;
     dlg.Create();
-    for (int id : {1038, 1058, 1059}) {
+    for (ControlId id : {Id::Version, Id::Heading, Id::DisclaimerHeading}) {
         auto* label = dlg.Item<CStyledStatic>(id);
-        EXPECT_EQ(label->Colour(), QColor(0, 0, 0)) << id;
-        EXPECT_EQ(label->TextAlignment(), Qt::AlignHCenter) << id;
-        EXPECT_EQ(label->Weight(), QFont::Normal) << id;
-        EXPECT_EQ(label->Underline(), id == 1059) << id;
+        EXPECT_EQ(label->Colour(), QColor(0, 0, 0)) << id.value;
+        EXPECT_EQ(label->TextAlignment(), Qt::AlignHCenter) << id.value;
+        EXPECT_EQ(label->Weight(), QFont::Normal) << id.value;
+        EXPECT_EQ(label->Underline(), id == Id::DisclaimerHeading) << id.value;
     }
 }
 
 TEST(MainWindow, DisclaimerIsOneUpperCaseParagraph) {
     CRollCalcDlg dlg;
     dlg.Create();
-    auto* box = dlg.Item<QTextEdit>(1001);
+    auto* box = dlg.Item<QTextEdit>(Id::Disclaimer);
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isReadOnly());
     const QString text = box->toPlainText();
@@ -81,11 +83,12 @@ TEST(MainWindow, TabOrderAndFirstFocus) {
     dlg.Create();
     QApplication::setActiveWindow(&dlg);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
-    EXPECT_EQ(QApplication::focusWidget(), dlg.GetDlgItem(1));
-    const int order[] = {1001, 1028, 1036, 1037, 1};
-    for (int id : order) {
+    EXPECT_EQ(QApplication::focusWidget(), dlg.GetDlgItem(Id::Close));
+    const Id order[] = {Id::Disclaimer, Id::RollWeight, Id::RollDiameter, Id::KnifePositions,
+                        Id::Close};
+    for (ControlId id : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), dlg.GetDlgItem(id)) << id;
+        EXPECT_EQ(QApplication::focusWidget(), dlg.GetDlgItem(id)) << id.value;
     }
 }
 
@@ -131,8 +134,8 @@ TEST(AboutBox, ShowsItsVersionAndAnOkButton) {
         texts << label->text();
     }
     EXPECT_TRUE(texts.contains("velmarch Version 1.0"));
-    EXPECT_EQ(about.Item<QPushButton>(1)->text(), "OK");
-    EXPECT_TRUE(about.Item<QPushButton>(1)->isDefault());
+    EXPECT_EQ(about.Item<QPushButton>(AboutBoxId::Ok)->text(), "OK");
+    EXPECT_TRUE(about.Item<QPushButton>(AboutBoxId::Ok)->isDefault());
     PressWhenModal(Qt::Key_Escape);
     about.hide();
     EXPECT_EQ(about.DoModal(), DialogCommand::Cancel);
@@ -197,9 +200,9 @@ TEST(DialogUnits, GeometryFollowsTheFont) {
     EXPECT_GT(b.BaseUnitX(), a.BaseUnitX());
     EXPECT_GT(b.BaseUnitY(), a.BaseUnitY());
     EXPECT_GT(b.width(), a.width() * 3 / 2);
-    EXPECT_GT(b.GetDlgItem(1)->width(), a.GetDlgItem(1)->width() * 3 / 2);
+    EXPECT_GT(b.GetDlgItem(Id::Close)->width(), a.GetDlgItem(Id::Close)->width() * 3 / 2);
     // A control's rectangle is its template rectangle in base units.
-    EXPECT_EQ(a.GetDlgItem(1)->geometry(), a.MapDialogRect(318, 236, 54, 14));
+    EXPECT_EQ(a.GetDlgItem(Id::Close)->geometry(), a.MapDialogRect(318, 236, 54, 14));
     EXPECT_EQ(a.width(), a.MapDialogRect(0, 0, 379, 254).width());
 }
 

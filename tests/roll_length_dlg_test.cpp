@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <iterator>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,12 @@
 #include "roll_length/roll_length_dlg.h"
 
 namespace {
+
+using Id = RollLengthId;
+
+// The eight boxes, in the order of their texts below.
+const Id kBoxes[] = {Id::LengthFeet, Id::LengthMeters, Id::CoreInches,      Id::CoreMm,
+                     Id::RollInches, Id::RollMm,       Id::ThicknessInches, Id::ThicknessMm};
 
 using Texts8 = std::vector<std::string>;
 const Texts8 kStartTexts = {"0.000",  "0.000",  "0.0000", "0.0000",
@@ -35,25 +42,25 @@ protected:
     }
     void TearDown() override { SetMessageSink({}); }
 
-    CNumEdit* Box(int id) const { return dlg->Item<CNumEdit>(id); }
-    QPushButton* Button(int id) const { return dlg->Item<QPushButton>(id); }
-    std::string Text(int id) const { return Box(id)->text().toStdString(); }
+    CNumEdit* Box(ControlId id) const { return dlg->Item<CNumEdit>(id); }
+    QPushButton* Button(ControlId id) const { return dlg->Item<QPushButton>(id); }
+    std::string Text(ControlId id) const { return Box(id)->text().toStdString(); }
     Texts8 Texts() const {
         Texts8 texts;
-        for (int id = 1001; id <= 1008; ++id) {
+        for (Id id : kBoxes) {
             texts.push_back(Text(id));
         }
         return texts;
     }
     // Enters the box as Tab would (its text selected), types, and optionally tabs out.
-    void Type(int id, const QString& keys, bool tabOut = true) {
+    void Type(ControlId id, const QString& keys, bool tabOut = true) {
         Box(id)->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(Box(id), keys);
         if (tabOut) {
             QTest::keyClick(Box(id), Qt::Key_Tab);
         }
     }
-    void Click(int id) { QTest::mouseClick(Button(id), Qt::LeftButton); }
+    void Click(ControlId id) { QTest::mouseClick(Button(id), Qt::LeftButton); }
 
     std::unique_ptr<CRollLengthDlg> dlg;
     std::vector<MessageRecord> messages;
@@ -64,22 +71,23 @@ TEST_F(RollLengthWindow, OpensFresh) {
     EXPECT_EQ(dlg->size(), dlg->MapDialogRect(0, 0, 350, 250).size());
     EXPECT_FALSE(dlg->windowIcon().isNull());
     EXPECT_EQ(Texts(), kStartTexts);
-    EXPECT_EQ(QApplication::focusWidget(), Box(1001));
-    EXPECT_EQ(Box(1001)->selectedText(), "0.000");
-    EXPECT_FALSE(Button(1000)->isEnabled());
-    EXPECT_TRUE(Button(1)->isDefault());
+    EXPECT_EQ(QApplication::focusWidget(), Box(Id::LengthFeet));
+    EXPECT_EQ(Box(Id::LengthFeet)->selectedText(), "0.000");
+    EXPECT_FALSE(Button(Id::Print)->isEnabled());
+    EXPECT_TRUE(Button(Id::Calculate)->isDefault());
     // Red bold notes; the instruction lines keep the label defaults.
-    EXPECT_EQ(dlg->Item<CStyledStatic>(1009)->Colour(), QColor(128, 0, 0));
-    EXPECT_EQ(dlg->Item<CStyledStatic>(1010)->TextAlignment(), Qt::AlignRight);
-    EXPECT_EQ(dlg->Item<CStyledStatic>(1010)->Weight(), QFont::Bold);
-    EXPECT_EQ(dlg->Item<CStyledStatic>(1054)->Colour(), QColor(0, 0, 127));
+    EXPECT_EQ(dlg->Item<CStyledStatic>(Id::RequiredNote)->Colour(), QColor(128, 0, 0));
+    EXPECT_EQ(dlg->Item<CStyledStatic>(Id::CoreLabel)->TextAlignment(), Qt::AlignRight);
+    EXPECT_EQ(dlg->Item<CStyledStatic>(Id::CoreLabel)->Weight(), QFont::Bold);
+    EXPECT_EQ(dlg->Item<CStyledStatic>(Id::EnterStep)->Colour(), QColor(0, 0, 127));
     // Top to bottom: Visit, Sales, Customer Service, Engineering.
     const char* captions[] = {"Visit Velmarch Online", "Contact The Velmarch Sales Team",
                               "Contact The Velmarch Customer Service Team",
                               "Contact The Velmarch Engineering Team"};
+    const Id links[] = {Id::WebLink, Id::SalesLink, Id::ServiceLink, Id::EngineeringLink};
     int y = -1;
     for (int i = 0; i < 4; ++i) {
-        auto* link = dlg->Item<CLinkStatic>(1011 + (i == 2 ? 3 : i == 3 ? 2 : i));
+        auto* link = dlg->Item<CLinkStatic>(links[i]);
         EXPECT_EQ(link->text(), captions[i]);
         EXPECT_LE(QFontMetrics(link->LinkFont()).height(), link->height()) << captions[i];
         EXPECT_GT(link->y(), y);
@@ -88,98 +96,100 @@ TEST_F(RollLengthWindow, OpensFresh) {
 }
 
 TEST_F(RollLengthWindow, TabVisitsTheBoxesThenTheButtons) {
-    QList<int> order = {1002, 1003, 1004, 1005, 1006, 1007, 1008, 1, 1052, 2, 1001};
-    for (int id : order) {
+    const Id order[] = {Id::LengthMeters, Id::CoreInches,      Id::CoreMm,      Id::RollInches,
+                        Id::RollMm,       Id::ThicknessInches, Id::ThicknessMm, Id::Calculate,
+                        Id::ClearAll,     Id::Close,           Id::LengthFeet};
+    for (ControlId id : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(id)) << id;
+        EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(id)) << id.value;
     }
 }
 
 TEST_F(RollLengthWindow, SolvesLengthAndPrintStaysEnabled) {
-    Type(1005, "10");
-    Type(1003, "3");
-    Type(1007, "0.01");
-    Click(1);
+    Type(Id::RollInches, "10");
+    Type(Id::CoreInches, "3");
+    Type(Id::ThicknessInches, "0.01");
+    Click(Id::Calculate);
     // Tab lands in each partner; passing through it leaves the typed inch text alone.
     EXPECT_EQ(Texts(),
               Texts8({"595.594", "181.537", "3", "76.2000", "10", "254.0000", "0.01", "0.2540"}));
     EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(Button(1000)->isEnabled());
+    EXPECT_TRUE(Button(Id::Print)->isEnabled());
     EXPECT_TRUE(dlg->isVisible()); // Calculate never closes the window
-    EXPECT_DOUBLE_EQ(Box(1002)->GetValue(), 595.5936073208331 * 0.3048);
+    EXPECT_DOUBLE_EQ(Box(Id::LengthMeters)->GetValue(), 595.5936073208331 * 0.3048);
 
-    Click(1052);
+    Click(Id::ClearAll);
     EXPECT_EQ(Texts(), kStartTexts);
-    EXPECT_TRUE(Button(1000)->isEnabled());
-    Click(1);
+    EXPECT_TRUE(Button(Id::Print)->isEnabled());
+    Click(Id::Calculate);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(Button(1000)->isEnabled());
+    EXPECT_TRUE(Button(Id::Print)->isEnabled());
 }
 
 TEST_F(RollLengthWindow, ClickTakesTheFocusFirstEnterDoesNot) {
-    Type(1003, "3");
-    Type(1007, "0.01");
-    Type(1006, "254", false);
-    QTest::keyClick(Box(1006), Qt::Key_Return);
+    Type(Id::CoreInches, "3");
+    Type(Id::ThicknessInches, "0.01");
+    Type(Id::RollMm, "254", false);
+    QTest::keyClick(Box(Id::RollMm), Qt::Key_Return);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Only one field can be zero!");
-    EXPECT_EQ(Text(1005), "0.0000");
-    Click(1);
-    EXPECT_EQ(Text(1005), "10.0000");
-    EXPECT_EQ(Text(1001), "595.594");
-    EXPECT_EQ(Text(1002), "181.537");
+    EXPECT_EQ(Text(Id::RollInches), "0.0000");
+    Click(Id::Calculate);
+    EXPECT_EQ(Text(Id::RollInches), "10.0000");
+    EXPECT_EQ(Text(Id::LengthFeet), "595.594");
+    EXPECT_EQ(Text(Id::LengthMeters), "181.537");
 }
 
 TEST_F(RollLengthWindow, ValuesBehindRoundedTextsStayExact) {
-    Type(1001, "1000");
-    Type(1003, "3");
-    Type(1005, "10");
+    Type(Id::LengthFeet, "1000");
+    Type(Id::CoreInches, "3");
+    Type(Id::RollInches, "10");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(Text(1007), "0.0060");
-    EXPECT_EQ(Text(1008), "0.1513"); // from 0.0059559..., not from the shown 0.0060
-    Type(1005, "0");
-    Type(1007, "0.01");
-    Click(1);
-    EXPECT_EQ(Text(1005), "12.7196");
-    EXPECT_EQ(Text(1006), "323.0784");
+    EXPECT_EQ(Text(Id::ThicknessInches), "0.0060");
+    EXPECT_EQ(Text(Id::ThicknessMm), "0.1513"); // from 0.0059559..., not from the shown 0.0060
+    Type(Id::RollInches, "0");
+    Type(Id::ThicknessInches, "0.01");
+    Click(Id::Calculate);
+    EXPECT_EQ(Text(Id::RollInches), "12.7196");
+    EXPECT_EQ(Text(Id::RollMm), "323.0784");
 
     // A 12 micron film entered in millimetres: its inch box shows 0.0005, and the length comes
     // from the exact conversion behind it.
-    Click(1052);
-    Type(1004, "76.2");
-    Type(1006, "254");
-    Type(1008, "0.012");
-    Click(1);
-    EXPECT_EQ(Text(1007), "0.0005");
-    EXPECT_EQ(Text(1002), "3842.532");
+    Click(Id::ClearAll);
+    Type(Id::CoreMm, "76.2");
+    Type(Id::RollMm, "254");
+    Type(Id::ThicknessMm, "0.012");
+    Click(Id::Calculate);
+    EXPECT_EQ(Text(Id::ThicknessInches), "0.0005");
+    EXPECT_EQ(Text(Id::LengthMeters), "3842.532");
 }
 
 TEST_F(RollLengthWindow, NegativeResultsAreShown) {
-    Type(1003, "3");
-    Type(1005, "2");
-    Type(1007, "0.01");
-    Click(1);
-    EXPECT_EQ(Text(1001), "-32.725");
-    EXPECT_EQ(Text(1002), "-9.975");
-    Type(1001, "1000");
-    Type(1003, "10");
-    Type(1005, "3");
-    Type(1007, "0");
-    Click(1);
-    EXPECT_EQ(Text(1007), "-0.0060");
-    EXPECT_EQ(Text(1008), "0.0000"); // a thickness that is not positive clears its mm
+    Type(Id::CoreInches, "3");
+    Type(Id::RollInches, "2");
+    Type(Id::ThicknessInches, "0.01");
+    Click(Id::Calculate);
+    EXPECT_EQ(Text(Id::LengthFeet), "-32.725");
+    EXPECT_EQ(Text(Id::LengthMeters), "-9.975");
+    Type(Id::LengthFeet, "1000");
+    Type(Id::CoreInches, "10");
+    Type(Id::RollInches, "3");
+    Type(Id::ThicknessInches, "0");
+    Click(Id::Calculate);
+    EXPECT_EQ(Text(Id::ThicknessInches), "-0.0060");
+    EXPECT_EQ(Text(Id::ThicknessMm), "0.0000"); // a thickness that is not positive clears its mm
 }
 
 TEST_F(RollLengthWindow, RefusalsChangeNoBox) {
-    Click(1);
-    Type(1001, "1000");
-    Type(1003, "3");
-    Type(1005, "10");
-    Type(1007, "0.01");
+    Click(Id::Calculate);
+    Type(Id::LengthFeet, "1000");
+    Type(Id::CoreInches, "3");
+    Type(Id::RollInches, "10");
+    Type(Id::ThicknessInches, "0.01");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), Button(1));
+    ASSERT_EQ(QApplication::focusWidget(), Button(Id::Calculate));
     const Texts8 before = Texts();
-    Click(1);
+    Click(Id::Calculate);
     EXPECT_EQ(Texts(), before);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, "Only one field can be zero!");
@@ -188,33 +198,34 @@ TEST_F(RollLengthWindow, RefusalsChangeNoBox) {
         EXPECT_EQ(m.icon, MessageIcon::Stop);
         EXPECT_EQ(m.caption, "gui_tests");
     }
-    EXPECT_FALSE(Button(1000)->isEnabled());
+    EXPECT_FALSE(Button(Id::Print)->isEnabled());
 }
 
 TEST_F(RollLengthWindow, TwelveTypedCharactersButLongResultsWhole) {
-    Type(1001, "1234567890123456");
-    EXPECT_EQ(Text(1001), "123456789012");
-    Type(1001, "0");
-    Type(1003, "3");
-    Type(1005, "10");
-    Type(1007, "1e-10", false); // its mm partner shows 0.0000, so it must not be left via Tab
-    Click(1);
-    EXPECT_EQ(Text(1001), "59559360732.083");
-    EXPECT_EQ(Text(1002), "18153693151.139");
+    Type(Id::LengthFeet, "1234567890123456");
+    EXPECT_EQ(Text(Id::LengthFeet), "123456789012");
+    Type(Id::LengthFeet, "0");
+    Type(Id::CoreInches, "3");
+    Type(Id::RollInches, "10");
+    Type(Id::ThicknessInches, "1e-10",
+         false); // its mm partner shows 0.0000, so it must not be left via Tab
+    Click(Id::Calculate);
+    EXPECT_EQ(Text(Id::LengthFeet), "59559360732.083");
+    EXPECT_EQ(Text(Id::LengthMeters), "18153693151.139");
 }
 
 TEST_F(RollLengthWindow, LeavingABoxBringsItsPartnerIntoStep) {
-    Type(1004, "2");
-    EXPECT_EQ(Text(1003), "0.0787");
-    EXPECT_EQ(Text(1004), "2");
-    Type(1003, "0");
-    EXPECT_EQ(Text(1004), "0.0000");
-    Type(1002, "100");
-    EXPECT_EQ(Text(1001), "328.084");
-    Type(1001, "-5");
-    EXPECT_EQ(Text(1002), "-1.524");
-    Type(1001, "0");
-    EXPECT_EQ(Text(1002), "0.000");
+    Type(Id::CoreMm, "2");
+    EXPECT_EQ(Text(Id::CoreInches), "0.0787");
+    EXPECT_EQ(Text(Id::CoreMm), "2");
+    Type(Id::CoreInches, "0");
+    EXPECT_EQ(Text(Id::CoreMm), "0.0000");
+    Type(Id::LengthMeters, "100");
+    EXPECT_EQ(Text(Id::LengthFeet), "328.084");
+    Type(Id::LengthFeet, "-5");
+    EXPECT_EQ(Text(Id::LengthMeters), "-1.524");
+    Type(Id::LengthFeet, "0");
+    EXPECT_EQ(Text(Id::LengthMeters), "0.000");
 }
 
 TEST_F(RollLengthWindow, ControlsHaveTheirAccessibleNames) {
@@ -225,13 +236,13 @@ TEST_F(RollLengthWindow, ControlsHaveTheirAccessibleNames) {
     auto name = [](QWidget* w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     };
-    for (int id = 1001; id <= 1008; ++id) {
-        EXPECT_EQ(name(Box(id)), names[id - 1001]);
+    for (std::size_t i = 0; i < std::size(kBoxes); ++i) {
+        EXPECT_EQ(name(Box(kBoxes[i])), names[i]);
     }
-    EXPECT_EQ(name(Button(1)), "Calculate");
-    EXPECT_EQ(name(Button(1052)), "Clear All");
-    EXPECT_EQ(name(Button(2)), "Close");
-    EXPECT_EQ(name(dlg->GetDlgItem(1011)), "Visit Velmarch Online");
+    EXPECT_EQ(name(Button(Id::Calculate)), "Calculate");
+    EXPECT_EQ(name(Button(Id::ClearAll)), "Clear All");
+    EXPECT_EQ(name(Button(Id::Close)), "Close");
+    EXPECT_EQ(name(dlg->GetDlgItem(Id::WebLink)), "Visit Velmarch Online");
 }
 
 TEST_F(RollLengthWindow, LinksOpenTheMakersAddresses) {
@@ -240,7 +251,8 @@ TEST_F(RollLengthWindow, LinksOpenTheMakersAddresses) {
         opened.emplace_back(verb, target);
         return true;
     });
-    for (int id : {1011, 1012, 1014, 1013, 1013}) {
+    for (Id id :
+         {Id::WebLink, Id::SalesLink, Id::ServiceLink, Id::EngineeringLink, Id::EngineeringLink}) {
         QWidget* link = dlg->GetDlgItem(id);
         QTest::mouseClick(dlg->windowHandle(), Qt::LeftButton, {},
                           link->mapTo(dlg.get(), link->rect().center()));
@@ -254,8 +266,8 @@ TEST_F(RollLengthWindow, LinksOpenTheMakersAddresses) {
         {"", "mailto:engineering@velmarch.example"},
     };
     EXPECT_EQ(opened, expected);
-    EXPECT_EQ(dlg->Item<CLinkStatic>(1013)->LinkColor(), QColor(0, 0, 255));
-    EXPECT_EQ(QApplication::focusWidget(), Box(1001)); // a link never takes the focus
+    EXPECT_EQ(dlg->Item<CLinkStatic>(Id::EngineeringLink)->LinkColor(), QColor(0, 0, 255));
+    EXPECT_EQ(QApplication::focusWidget(), Box(Id::LengthFeet)); // a link never takes the focus
 }
 
 // Exposes the system-command handler so that a command with low bits set can be sent.
@@ -299,7 +311,7 @@ TEST(RollLengthSystemMenu, AboutEntryOpensTheAboutBoxModally) {
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A);
     EXPECT_EQ(aboutsSeen, 1);
-    EXPECT_EQ(dlg.Item<CNumEdit>(1001)->text(), "0.000");
+    EXPECT_EQ(dlg.Item<CNumEdit>(Id::LengthFeet)->text(), "0.000");
     closeAboutWhenOpen();
     dlg.OnSysCommand(0x0013);
     EXPECT_EQ(aboutsSeen, 2);
@@ -309,13 +321,13 @@ TEST(RollLengthSystemMenu, AboutEntryOpensTheAboutBoxModally) {
     // Other Alt keys belong to the window too: they neither clear a box nor press a button.
     QApplication::setActiveWindow(&dlg);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
-    auto* box = dlg.Item<CNumEdit>(1003);
+    auto* box = dlg.Item<CNumEdit>(Id::CoreInches);
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(box, "3");
     QTest::keyClick(box, Qt::Key_Q, Qt::AltModifier);
     EXPECT_EQ(box->text(), "3");
-    dlg.GetDlgItem(1052)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(dlg.GetDlgItem(1052), Qt::Key_Space, Qt::AltModifier);
+    dlg.GetDlgItem(Id::ClearAll)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(dlg.GetDlgItem(Id::ClearAll), Qt::Key_Space, Qt::AltModifier);
     ASSERT_EQ(QApplication::activePopupWidget(), dlg.SystemMenu());
     QTest::keyClick(dlg.SystemMenu(), Qt::Key_Escape);
     EXPECT_EQ(box->text(), "3");
@@ -339,12 +351,12 @@ TEST(RollLengthModal, DisablesTheMainWindowAndStartsFreshEachTime) {
         QTimer::singleShot(0, [&] {
             EXPECT_EQ(QApplication::activeModalWidget(), &dlg);
             EXPECT_FALSE(main.isEnabled());
-            for (int id = 1001; id <= 1008; ++id) {
-                EXPECT_EQ(dlg.Item<CNumEdit>(id)->text().toStdString(), kStartTexts[id - 1001]);
+            for (std::size_t i = 0; i < std::size(kBoxes); ++i) {
+                EXPECT_EQ(dlg.Item<CNumEdit>(kBoxes[i])->text().toStdString(), kStartTexts[i]);
             }
-            QTest::keyClicks(dlg.Item<CNumEdit>(1001), "42");
+            QTest::keyClicks(dlg.Item<CNumEdit>(Id::LengthFeet), "42");
             checked = true;
-            QTest::keyClick(dlg.Item<CNumEdit>(1001), Qt::Key_Escape);
+            QTest::keyClick(dlg.Item<CNumEdit>(Id::LengthFeet), Qt::Key_Escape);
         });
         EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
         EXPECT_TRUE(checked);

@@ -17,13 +17,15 @@
 
 namespace {
 
-constexpr int kCalculate = 1;
-constexpr int kClose = 2;
-constexpr int kPrint = 1000;
-constexpr int kClearAll = 1052;
+using Id = RollWeightId;
 
-const int kBoxIds[] = {1013, 1014, 1015, 1016, 1017, 1018, 1019,
-                       1020, 1021, 1022, 1023, 1024, 1025, 1026};
+const Id kBoxIds[] = {Id::RollInches,      Id::RollMm,
+                      Id::CoreInches,      Id::CoreMm,
+                      Id::WebInches,       Id::WebMm,
+                      Id::Pounds,          Id::Kilograms,
+                      Id::SpecificGravity, Id::SpecificGravityCopy,
+                      Id::LbsPerCubicFoot, Id::KgPerCubicMeter,
+                      Id::LbsPerCubicInch, Id::GPerCubicCm};
 
 class RollWeightWindow : public ::testing::Test {
 protected:
@@ -37,13 +39,13 @@ protected:
 
     void TearDown() override { SetMessageSink({}); }
 
-    CNumEdit* Box(int id) const { return dlg->Item<CNumEdit>(id); }
-    std::string Text(int id) const { return Box(id)->text().toStdString(); }
-    QPushButton* Button(int id) const { return dlg->Item<QPushButton>(id); }
+    CNumEdit* Box(ControlId id) const { return dlg->Item<CNumEdit>(id); }
+    std::string Text(ControlId id) const { return Box(id)->text().toStdString(); }
+    QPushButton* Button(ControlId id) const { return dlg->Item<QPushButton>(id); }
 
     // Clicks into the box, selects its text and types over it; the box keeps the focus. (A click
     // selects everything only when it brings the focus, so the selection is made with the keys.)
-    void Type(int id, const QString& keys) {
+    void Type(ControlId id, const QString& keys) {
         QTest::mouseClick(Box(id), Qt::LeftButton);
         ASSERT_EQ(QApplication::focusWidget(), Box(id));
         QTest::keyClick(Box(id), Qt::Key_Home);
@@ -56,47 +58,49 @@ protected:
     }
 
     // Types and tabs away, so the box's pair runs.
-    void Enter(int id, const QString& keys) {
+    void Enter(ControlId id, const QString& keys) {
         Type(id, keys);
         QTest::keyClick(Box(id), Qt::Key_Tab);
     }
 
-    void ClickCalculate() { QTest::mouseClick(Button(kCalculate), Qt::LeftButton); }
+    void ClickCalculate() { QTest::mouseClick(Button(Id::Calculate), Qt::LeftButton); }
 
     // Moves the focus to Calculate first (so no pair runs during the press) and presses it with
     // the space bar: what the boxes hold just before is exactly what the refusal must leave.
     std::vector<std::string> CalculateFromKeyboard() {
-        Button(kCalculate)->setFocus(Qt::TabFocusReason);
+        Button(Id::Calculate)->setFocus(Qt::TabFocusReason);
         const std::vector<std::string> before = Texts();
-        QTest::keyClick(Button(kCalculate), Qt::Key_Space);
+        QTest::keyClick(Button(Id::Calculate), Qt::Key_Space);
         return before;
     }
 
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
-        for (int id : kBoxIds) {
+        for (Id id : kBoxIds) {
             texts.push_back(Text(id));
         }
         return texts;
     }
 
     void ExpectPlaceholders() const {
-        for (int id : {1013, 1014, 1015, 1016, 1017, 1018, 1021, 1022}) {
-            EXPECT_EQ(Text(id), "0.000") << id;
+        for (ControlId id : {Id::RollInches, Id::RollMm, Id::CoreInches, Id::CoreMm, Id::WebInches,
+                             Id::WebMm, Id::SpecificGravity, Id::SpecificGravityCopy}) {
+            EXPECT_EQ(Text(id), "0.000") << id.value;
         }
-        for (int id : {1019, 1020}) {
-            EXPECT_EQ(Text(id), "0.00") << id;
+        for (ControlId id : {Id::Pounds, Id::Kilograms}) {
+            EXPECT_EQ(Text(id), "0.00") << id.value;
         }
-        for (int id : {1023, 1024, 1025, 1026}) {
-            EXPECT_EQ(Text(id), "0.0000") << id;
+        for (ControlId id :
+             {Id::LbsPerCubicFoot, Id::KgPerCubicMeter, Id::LbsPerCubicInch, Id::GPerCubicCm}) {
+            EXPECT_EQ(Text(id), "0.0000") << id.value;
         }
     }
 
     void ExpectDensityFamilyOfTheWorkedExample() const {
-        EXPECT_EQ(Text(1025), "0.0332");
-        EXPECT_EQ(Text(1023), "57.3696");
-        EXPECT_EQ(Text(1024), "918.9726");
-        EXPECT_EQ(Text(1026), "0.9190");
+        EXPECT_EQ(Text(Id::LbsPerCubicInch), "0.0332");
+        EXPECT_EQ(Text(Id::LbsPerCubicFoot), "57.3696");
+        EXPECT_EQ(Text(Id::KgPerCubicMeter), "918.9726");
+        EXPECT_EQ(Text(Id::GPerCubicCm), "0.9190");
     }
 
     std::unique_ptr<CRollWeightDlg> dlg;
@@ -107,19 +111,19 @@ TEST_F(RollWeightWindow, OpensEmptyWithPrintDisabledAndFocusOnRollDiameter) {
     EXPECT_EQ(dlg->windowTitle(), "Velmarch Roll Weight Calculator");
     EXPECT_FALSE(dlg->windowIcon().isNull());
     ExpectPlaceholders();
-    EXPECT_FALSE(Button(kPrint)->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), Box(1013));
-    EXPECT_EQ(Button(kCalculate)->text(), "&Calculate");
-    EXPECT_TRUE(Button(kCalculate)->isDefault());
-    EXPECT_EQ(Button(kPrint)->text(), "&Print");
-    EXPECT_EQ(Button(kClearAll)->text(), "Clear &All");
-    EXPECT_EQ(Button(kClose)->text(), "C&lose");
+    EXPECT_FALSE(Button(Id::Print)->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), Box(Id::RollInches));
+    EXPECT_EQ(Button(Id::Calculate)->text(), "&Calculate");
+    EXPECT_TRUE(Button(Id::Calculate)->isDefault());
+    EXPECT_EQ(Button(Id::Print)->text(), "&Print");
+    EXPECT_EQ(Button(Id::ClearAll)->text(), "Clear &All");
+    EXPECT_EQ(Button(Id::Close)->text(), "C&lose");
     EXPECT_EQ(dlg->size(), dlg->MapDialogRect(0, 0, 350, 250).size());
 }
 
 TEST_F(RollWeightWindow, RedNotesAreSemiBoldAndTheDensityNoteIsLeftAligned) {
-    auto* core = dlg->Item<CStyledStatic>(1030);
-    auto* required = dlg->Item<CStyledStatic>(1033);
+    auto* core = dlg->Item<CStyledStatic>(Id::CoreLabel);
+    auto* required = dlg->Item<CStyledStatic>(Id::RequiredNote);
     EXPECT_EQ(core->text(), "* - Core Diameter:");
     EXPECT_EQ(required->text(), "* - Required Fields");
     for (CStyledStatic* label : {core, required}) {
@@ -129,208 +133,221 @@ TEST_F(RollWeightWindow, RedNotesAreSemiBoldAndTheDensityNoteIsLeftAligned) {
     }
     EXPECT_EQ(core->TextAlignment(), Qt::AlignRight);
     EXPECT_EQ(required->TextAlignment(), Qt::AlignLeft);
-    for (int id : {1057, 1058, 1060}) {
+    for (ControlId id : {Id::EnterStep, Id::PrintStep, Id::DensityNote}) {
         auto* label = dlg->Item<CStyledStatic>(id);
-        EXPECT_EQ(label->Colour(), QColor(0, 0, 127)) << id;
-        EXPECT_EQ(label->TextAlignment(), Qt::AlignLeft) << id;
-        EXPECT_EQ(label->Weight(), QFont::Normal) << id;
+        EXPECT_EQ(label->Colour(), QColor(0, 0, 127)) << id.value;
+        EXPECT_EQ(label->TextAlignment(), Qt::AlignLeft) << id.value;
+        EXPECT_EQ(label->Weight(), QFont::Normal) << id.value;
     }
-    EXPECT_EQ(dlg->Item<CStyledStatic>(1060)->text(),
+    EXPECT_EQ(dlg->Item<CStyledStatic>(Id::DensityNote)->text(),
               "Only one 'Basic Weight Value' is required to calculate the remaining values.  ");
 }
 
 TEST_F(RollWeightWindow, TabVisitsTheBoxesThenTheButtons) {
     // Print is still disabled, so Tab passes over it.
-    const int order[] = {1014, 1015, 1016, 1017, 1018,       1019,      1020,   1021, 1022,
-                         1023, 1024, 1025, 1026, kCalculate, kClearAll, kClose, 1013};
-    for (int id : order) {
+    const Id order[] = {Id::RollMm,          Id::CoreInches,      Id::CoreMm,
+                        Id::WebInches,       Id::WebMm,           Id::Pounds,
+                        Id::Kilograms,       Id::SpecificGravity, Id::SpecificGravityCopy,
+                        Id::LbsPerCubicFoot, Id::KgPerCubicMeter, Id::LbsPerCubicInch,
+                        Id::GPerCubicCm,     Id::Calculate,       Id::ClearAll,
+                        Id::Close,           Id::RollInches};
+    for (ControlId id : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(id)) << id;
+        EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(id)) << id.value;
     }
 }
 
 TEST_F(RollWeightWindow, BoxesAndButtonsHaveAccessibleNames) {
-    const std::pair<int, const char*> names[] = {
-        {1013, "Roll Diameter, inches"}, {1014, "Roll Diameter, mm"},
-        {1015, "Core Diameter, inches"}, {1016, "Core Diameter, mm"},
-        {1017, "Web Width, inches"},     {1018, "Web Width, mm"},
-        {1019, "Roll Weight, pounds"},   {1020, "Roll Weight, kg"},
-        {1021, "Specific Gravity"},      {1022, "Specific Gravity, second box"},
-        {1023, "Lbs / Cubic Foot"},      {1024, "kg / Cubic Meter"},
-        {1025, "Lbs / Cubic Inch"},      {1026, "g / Cubic cm"},
-        {kCalculate, "Calculate"},       {kPrint, "Print"},
-        {kClearAll, "Clear All"},        {kClose, "Close"},
+    const std::pair<ControlId, const char*> names[] = {
+        {Id::RollInches, "Roll Diameter, inches"},
+        {Id::RollMm, "Roll Diameter, mm"},
+        {Id::CoreInches, "Core Diameter, inches"},
+        {Id::CoreMm, "Core Diameter, mm"},
+        {Id::WebInches, "Web Width, inches"},
+        {Id::WebMm, "Web Width, mm"},
+        {Id::Pounds, "Roll Weight, pounds"},
+        {Id::Kilograms, "Roll Weight, kg"},
+        {Id::SpecificGravity, "Specific Gravity"},
+        {Id::SpecificGravityCopy, "Specific Gravity, second box"},
+        {Id::LbsPerCubicFoot, "Lbs / Cubic Foot"},
+        {Id::KgPerCubicMeter, "kg / Cubic Meter"},
+        {Id::LbsPerCubicInch, "Lbs / Cubic Inch"},
+        {Id::GPerCubicCm, "g / Cubic cm"},
+        {Id::Calculate, "Calculate"},
+        {Id::Print, "Print"},
+        {Id::ClearAll, "Clear All"},
+        {Id::Close, "Close"},
     };
     for (const auto& [id, name] : names) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(dlg->GetDlgItem(id));
-        ASSERT_NE(a, nullptr) << id;
-        EXPECT_EQ(a->text(QAccessible::Name), name) << id;
+        ASSERT_NE(a, nullptr) << id.value;
+        EXPECT_EQ(a->text(QAccessible::Name), name) << id.value;
     }
 }
 
 TEST_F(RollWeightWindow, InchAndMillimetreRowsFollowEachOther) {
-    Enter(1013, "2");
-    EXPECT_EQ(Text(1014), "50.800");
-    EXPECT_EQ(Text(1013), "2");
-    Enter(1014, "20");
-    EXPECT_EQ(Text(1013), "0.787");
-    EXPECT_EQ(Text(1014), "20");
+    Enter(Id::RollInches, "2");
+    EXPECT_EQ(Text(Id::RollMm), "50.800");
+    EXPECT_EQ(Text(Id::RollInches), "2");
+    Enter(Id::RollMm, "20");
+    EXPECT_EQ(Text(Id::RollInches), "0.787");
+    EXPECT_EQ(Text(Id::RollMm), "20");
     // Leaving a box empty clears its partner.
-    Enter(1014, "");
-    EXPECT_EQ(Text(1013), "0.000");
+    Enter(Id::RollMm, "");
+    EXPECT_EQ(Text(Id::RollInches), "0.000");
 
-    Enter(1015, "3");
-    EXPECT_EQ(Text(1016), "76.200");
-    Enter(1018, "1524");
-    EXPECT_EQ(Text(1017), "60.000");
-    Enter(1017, "-5");
-    EXPECT_EQ(Text(1018), "0.000");
+    Enter(Id::CoreInches, "3");
+    EXPECT_EQ(Text(Id::CoreMm), "76.200");
+    Enter(Id::WebMm, "1524");
+    EXPECT_EQ(Text(Id::WebInches), "60.000");
+    Enter(Id::WebInches, "-5");
+    EXPECT_EQ(Text(Id::WebMm), "0.000");
 }
 
 TEST_F(RollWeightWindow, PoundsAndKilogramsDriftAsTheyAlwaysHave) {
-    Enter(1019, "1000");
-    EXPECT_EQ(Text(1020), "453.60");
+    Enter(Id::Pounds, "1000");
+    EXPECT_EQ(Text(Id::Kilograms), "453.60");
     // Through the kilogram box without editing it: nothing changes.
-    QTest::mouseClick(Box(1020), Qt::LeftButton);
-    QTest::keyClick(Box(1020), Qt::Key_Tab);
-    EXPECT_EQ(Text(1019), "1000");
+    QTest::mouseClick(Box(Id::Kilograms), Qt::LeftButton);
+    QTest::keyClick(Box(Id::Kilograms), Qt::Key_Tab);
+    EXPECT_EQ(Text(Id::Pounds), "1000");
     // Edited, it converts back with its own factor, and the pounds drift.
-    Enter(1020, "453.6");
-    EXPECT_EQ(Text(1019), "1000.01");
-    Enter(1019, "");
-    EXPECT_EQ(Text(1020), "0.00");
+    Enter(Id::Kilograms, "453.6");
+    EXPECT_EQ(Text(Id::Pounds), "1000.01");
+    Enter(Id::Pounds, "");
+    EXPECT_EQ(Text(Id::Kilograms), "0.00");
 }
 
 TEST_F(RollWeightWindow, DensityBoxesConvertOnlyWithinTheirPairs) {
-    Enter(1021, "0.92");
-    EXPECT_EQ(Text(1021), "0.92");
-    EXPECT_EQ(Text(1022), "0.9200");
-    EXPECT_EQ(Text(1023), "0.0000");
-    EXPECT_EQ(Text(1025), "0.0000");
-    EXPECT_DOUBLE_EQ(Box(1022)->GetValue(), 0.92);
-    Enter(1022, "1.5");
-    EXPECT_EQ(Text(1021), "1.5000");
+    Enter(Id::SpecificGravity, "0.92");
+    EXPECT_EQ(Text(Id::SpecificGravity), "0.92");
+    EXPECT_EQ(Text(Id::SpecificGravityCopy), "0.9200");
+    EXPECT_EQ(Text(Id::LbsPerCubicFoot), "0.0000");
+    EXPECT_EQ(Text(Id::LbsPerCubicInch), "0.0000");
+    EXPECT_DOUBLE_EQ(Box(Id::SpecificGravityCopy)->GetValue(), 0.92);
+    Enter(Id::SpecificGravityCopy, "1.5");
+    EXPECT_EQ(Text(Id::SpecificGravity), "1.5000");
 
-    Enter(1023, "57.3696");
-    EXPECT_EQ(Text(1024), "918.9726");
-    Enter(1024, "1000");
-    EXPECT_EQ(Text(1023), "62.4280");
-    Enter(1025, "0.0361");
-    EXPECT_EQ(Text(1026), "0.9992");
+    Enter(Id::LbsPerCubicFoot, "57.3696");
+    EXPECT_EQ(Text(Id::KgPerCubicMeter), "918.9726");
+    Enter(Id::KgPerCubicMeter, "1000");
+    EXPECT_EQ(Text(Id::LbsPerCubicFoot), "62.4280");
+    Enter(Id::LbsPerCubicInch, "0.0361");
+    EXPECT_EQ(Text(Id::GPerCubicCm), "0.9992");
     // Grams per cubic centimetre are not the specific gravity's 0.0361 per unit.
-    Enter(1026, "2");
-    EXPECT_EQ(Text(1025), "0.0723");
-    EXPECT_EQ(Text(1021), "1.5000");
+    Enter(Id::GPerCubicCm, "2");
+    EXPECT_EQ(Text(Id::LbsPerCubicInch), "0.0723");
+    EXPECT_EQ(Text(Id::SpecificGravity), "1.5000");
 }
 
 TEST_F(RollWeightWindow, CalculatesTheWeightFromInchEntries) {
-    Enter(1013, "40");
-    Enter(1015, "3");
-    Enter(1017, "60");
-    Type(1021, "0.92");
+    Enter(Id::RollInches, "40");
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
+    Type(Id::SpecificGravity, "0.92");
     ClickCalculate();
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(Text(1019), "2487.88");
-    EXPECT_EQ(Text(1020), "1128.50");
+    EXPECT_EQ(Text(Id::Pounds), "2487.88");
+    EXPECT_EQ(Text(Id::Kilograms), "1128.50");
     ExpectDensityFamilyOfTheWorkedExample();
-    EXPECT_EQ(Text(1021), "0.92");
-    EXPECT_EQ(Text(1022), "0.9200");
+    EXPECT_EQ(Text(Id::SpecificGravity), "0.92");
+    EXPECT_EQ(Text(Id::SpecificGravityCopy), "0.9200");
     // Tabbing on through the millimetre box left the typed inches alone.
-    EXPECT_EQ(Text(1013), "40");
-    EXPECT_EQ(Text(1014), "1016.000");
-    EXPECT_TRUE(Button(kPrint)->isEnabled());
+    EXPECT_EQ(Text(Id::RollInches), "40");
+    EXPECT_EQ(Text(Id::RollMm), "1016.000");
+    EXPECT_TRUE(Button(Id::Print)->isEnabled());
 
     // The kilograms follow the shown pounds when the box is passed through.
-    Enter(1019, "2487.88");
-    EXPECT_EQ(Text(1020), "1128.50");
+    Enter(Id::Pounds, "2487.88");
+    EXPECT_EQ(Text(Id::Kilograms), "1128.50");
 }
 
 TEST_F(RollWeightWindow, CalculatesTheWeightFromMetricEntries) {
-    Enter(1014, "1016");
-    Enter(1016, "76.2");
-    Enter(1018, "1524");
-    Enter(1022, "0.92");
-    EXPECT_EQ(Text(1013), "40.000");
-    EXPECT_EQ(Text(1015), "3.000");
-    EXPECT_EQ(Text(1017), "60.000");
-    EXPECT_EQ(Text(1021), "0.9200");
+    Enter(Id::RollMm, "1016");
+    Enter(Id::CoreMm, "76.2");
+    Enter(Id::WebMm, "1524");
+    Enter(Id::SpecificGravityCopy, "0.92");
+    EXPECT_EQ(Text(Id::RollInches), "40.000");
+    EXPECT_EQ(Text(Id::CoreInches), "3.000");
+    EXPECT_EQ(Text(Id::WebInches), "60.000");
+    EXPECT_EQ(Text(Id::SpecificGravity), "0.9200");
     ClickCalculate();
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Text(1019), "2487.88");
-    EXPECT_EQ(Text(1020), "1128.50");
+    EXPECT_EQ(Text(Id::Pounds), "2487.88");
+    EXPECT_EQ(Text(Id::Kilograms), "1128.50");
     ExpectDensityFamilyOfTheWorkedExample();
-    EXPECT_TRUE(Button(kPrint)->isEnabled());
+    EXPECT_TRUE(Button(Id::Print)->isEnabled());
 }
 
 TEST_F(RollWeightWindow, EnterCalculatesFromTheInchBoxesAsTheyStand) {
-    Enter(1013, "40");
-    Enter(1015, "3");
-    Enter(1017, "60");
-    Enter(1021, "0.92");
+    Enter(Id::RollInches, "40");
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
+    Enter(Id::SpecificGravity, "0.92");
     // A new roll diameter typed in millimetres has not been carried over when Enter is pressed.
-    Type(1014, "2032");
-    QTest::keyClick(Box(1014), Qt::Key_Return);
+    Type(Id::RollMm, "2032");
+    QTest::keyClick(Box(Id::RollMm), Qt::Key_Return);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), Box(1014));
-    EXPECT_EQ(Text(1014), "2032");
-    EXPECT_EQ(Text(1013), "40");
-    EXPECT_EQ(Text(1019), "2487.88");
+    EXPECT_EQ(QApplication::focusWidget(), Box(Id::RollMm));
+    EXPECT_EQ(Text(Id::RollMm), "2032");
+    EXPECT_EQ(Text(Id::RollInches), "40");
+    EXPECT_EQ(Text(Id::Pounds), "2487.88");
     // Clicking Calculate takes the focus first, so the millimetres are carried over.
-    Enter(1019, "");
-    Type(1014, "2032");
+    Enter(Id::Pounds, "");
+    Type(Id::RollMm, "2032");
     ClickCalculate();
-    EXPECT_EQ(Text(1013), "80.000");
-    EXPECT_EQ(Text(1019), "9993.74");
+    EXPECT_EQ(Text(Id::RollInches), "80.000");
+    EXPECT_EQ(Text(Id::Pounds), "9993.74");
 }
 
 TEST_F(RollWeightWindow, DerivesDensityFromAWeighedRoll) {
-    Enter(1013, "40");
-    Enter(1015, "3");
-    Enter(1017, "60");
+    Enter(Id::RollInches, "40");
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
     // Left by pressing Calculate: tabbing through the kilograms would turn it into 2487.89.
-    Type(1019, "2487.879");
+    Type(Id::Pounds, "2487.879");
     ClickCalculate();
-    EXPECT_EQ(Text(1020), "1128.50");
+    EXPECT_EQ(Text(Id::Kilograms), "1128.50");
     ExpectDensityFamilyOfTheWorkedExample();
-    EXPECT_EQ(Text(1021), "0.9197");
-    EXPECT_EQ(Text(1022), "0.9197");
-    EXPECT_EQ(Text(1019), "2487.879");
-    EXPECT_TRUE(Button(kPrint)->isEnabled());
+    EXPECT_EQ(Text(Id::SpecificGravity), "0.9197");
+    EXPECT_EQ(Text(Id::SpecificGravityCopy), "0.9197");
+    EXPECT_EQ(Text(Id::Pounds), "2487.879");
+    EXPECT_TRUE(Button(Id::Print)->isEnabled());
 }
 
 TEST_F(RollWeightWindow, SolvesWebWidthAndRollDiameter) {
-    Enter(1013, "40");
-    Enter(1015, "3");
-    Enter(1021, "0.92");
-    Type(1019, "2487.879");
+    Enter(Id::RollInches, "40");
+    Enter(Id::CoreInches, "3");
+    Enter(Id::SpecificGravity, "0.92");
+    Type(Id::Pounds, "2487.879");
     ClickCalculate();
-    EXPECT_EQ(Text(1017), "59.980");
-    EXPECT_EQ(Text(1018), "1523.492");
+    EXPECT_EQ(Text(Id::WebInches), "59.980");
+    EXPECT_EQ(Text(Id::WebMm), "1523.492");
     ExpectDensityFamilyOfTheWorkedExample();
-    EXPECT_EQ(Text(1019), "2487.879");
-    EXPECT_EQ(Text(1021), "0.92");
+    EXPECT_EQ(Text(Id::Pounds), "2487.879");
+    EXPECT_EQ(Text(Id::SpecificGravity), "0.92");
 
-    QTest::mouseClick(Button(kClearAll), Qt::LeftButton);
-    Enter(1015, "3");
-    Enter(1017, "60");
-    Enter(1021, "0.92");
-    Type(1019, "2487.879");
+    QTest::mouseClick(Button(Id::ClearAll), Qt::LeftButton);
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
+    Enter(Id::SpecificGravity, "0.92");
+    Type(Id::Pounds, "2487.879");
     ClickCalculate();
-    EXPECT_EQ(Text(1013), "40.000");
-    EXPECT_EQ(Text(1014), "1016.000");
+    EXPECT_EQ(Text(Id::RollInches), "40.000");
+    EXPECT_EQ(Text(Id::RollMm), "1016.000");
     ExpectDensityFamilyOfTheWorkedExample();
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(RollWeightWindow, AMissingCoreDiameterIsReportedWhateverElseIsFilled) {
-    Enter(1013, "40");
-    Enter(1017, "60");
-    Enter(1019, "2487.879");
-    Enter(1021, "0.92");
-    Enter(1023, "57");
-    Enter(1025, "0.0332");
+    Enter(Id::RollInches, "40");
+    Enter(Id::WebInches, "60");
+    Enter(Id::Pounds, "2487.879");
+    Enter(Id::SpecificGravity, "0.92");
+    Enter(Id::LbsPerCubicFoot, "57");
+    Enter(Id::LbsPerCubicInch, "0.0332");
     // The placeholder reads as 0.
     std::vector<std::string> before = CalculateFromKeyboard();
     ASSERT_EQ(messages.size(), 1u);
@@ -338,136 +355,137 @@ TEST_F(RollWeightWindow, AMissingCoreDiameterIsReportedWhateverElseIsFilled) {
     EXPECT_EQ(messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(messages[0].caption, ApplicationTitle());
     EXPECT_EQ(Texts(), before);
-    EXPECT_FALSE(Button(kPrint)->isEnabled());
+    EXPECT_FALSE(Button(Id::Print)->isEnabled());
 
     // An emptied box is missing too.
-    Type(1015, "");
+    Type(Id::CoreInches, "");
     before = CalculateFromKeyboard();
-    EXPECT_EQ(Text(1015), "");
+    EXPECT_EQ(Text(Id::CoreInches), "");
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].icon, MessageIcon::Information);
     EXPECT_EQ(Texts(), before);
 }
 
 TEST_F(RollWeightWindow, TooFewFieldsAreRefusedAndNothingChanges) {
-    Enter(1015, "3");
-    Enter(1013, "40");
-    Enter(1021, "0.92");
+    Enter(Id::CoreInches, "3");
+    Enter(Id::RollInches, "40");
+    Enter(Id::SpecificGravity, "0.92");
     const std::vector<std::string> before = CalculateFromKeyboard();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "All required fields are not entered!");
     EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(Texts(), before);
-    EXPECT_FALSE(Button(kPrint)->isEnabled());
+    EXPECT_FALSE(Button(Id::Print)->isEnabled());
     EXPECT_TRUE(dlg->isVisible());
 }
 
 TEST_F(RollWeightWindow, ARefusalAfterASolveLeavesPrintEnabled) {
-    Enter(1013, "40");
-    Enter(1015, "3");
-    Enter(1017, "60");
-    Type(1021, "0.92");
+    Enter(Id::RollInches, "40");
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
+    Type(Id::SpecificGravity, "0.92");
     ClickCalculate();
-    ASSERT_TRUE(Button(kPrint)->isEnabled());
+    ASSERT_TRUE(Button(Id::Print)->isEnabled());
 
-    Enter(1017, "");
-    Enter(1019, "");
+    Enter(Id::WebInches, "");
+    Enter(Id::Pounds, "");
     std::vector<std::string> before = CalculateFromKeyboard();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(Texts(), before);
-    EXPECT_TRUE(Button(kPrint)->isEnabled());
+    EXPECT_TRUE(Button(Id::Print)->isEnabled());
 
-    Enter(1015, "");
+    Enter(Id::CoreInches, "");
     before = CalculateFromKeyboard();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].icon, MessageIcon::Information);
     EXPECT_EQ(Texts(), before);
-    EXPECT_TRUE(Button(kPrint)->isEnabled());
+    EXPECT_TRUE(Button(Id::Print)->isEnabled());
 }
 
 TEST_F(RollWeightWindow, ClearAllRestoresPlaceholdersAndKeepsPrintAndFocus) {
-    Enter(1013, "40");
-    Enter(1015, "3");
-    Enter(1017, "60");
-    Type(1021, "0.92");
+    Enter(Id::RollInches, "40");
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
+    Type(Id::SpecificGravity, "0.92");
     ClickCalculate();
-    ASSERT_TRUE(Button(kPrint)->isEnabled());
-    QTest::mouseClick(Button(kClearAll), Qt::LeftButton);
+    ASSERT_TRUE(Button(Id::Print)->isEnabled());
+    QTest::mouseClick(Button(Id::ClearAll), Qt::LeftButton);
     ExpectPlaceholders();
-    EXPECT_TRUE(Button(kPrint)->isEnabled());
+    EXPECT_TRUE(Button(Id::Print)->isEnabled());
 
     // Through its mnemonic the button takes the focus and is pressed, as a click would.
-    Type(1013, "12");
-    QTest::keyClick(Box(1013), Qt::Key_A, Qt::AltModifier);
+    Type(Id::RollInches, "12");
+    QTest::keyClick(Box(Id::RollInches), Qt::Key_A, Qt::AltModifier);
     ExpectPlaceholders();
-    EXPECT_EQ(QApplication::focusWidget(), Button(kClearAll));
+    EXPECT_EQ(QApplication::focusWidget(), Button(Id::ClearAll));
 }
 
 TEST_F(RollWeightWindow, ZeroAreaShowsInfinityAndTheWindowCarriesOn) {
     // Roll and core of one size: no wound material, so the density divides by zero.
-    Enter(1013, "3");
-    Enter(1015, "3");
-    Enter(1017, "60");
-    Type(1019, "100");
+    Enter(Id::RollInches, "3");
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
+    Type(Id::Pounds, "100");
     ClickCalculate();
     EXPECT_TRUE(messages.empty());
-    for (int id : {1021, 1022, 1023, 1024, 1025, 1026}) {
-        EXPECT_EQ(Text(id), "inf") << id;
+    for (ControlId id : {Id::SpecificGravity, Id::SpecificGravityCopy, Id::LbsPerCubicFoot,
+                         Id::KgPerCubicMeter, Id::LbsPerCubicInch, Id::GPerCubicCm}) {
+        EXPECT_EQ(Text(id), "inf") << id.value;
     }
-    EXPECT_TRUE(Button(kPrint)->isEnabled());
+    EXPECT_TRUE(Button(Id::Print)->isEnabled());
 
     // Passing through a shown infinity keeps it, and the box still counts it as one.
-    QTest::mouseClick(Box(1023), Qt::LeftButton);
-    QTest::keyClick(Box(1023), Qt::Key_Tab);
-    EXPECT_EQ(Text(1023), "inf");
-    EXPECT_EQ(Text(1024), "inf");
-    EXPECT_EQ(Box(1023)->GetValue(), std::numeric_limits<double>::infinity());
+    QTest::mouseClick(Box(Id::LbsPerCubicFoot), Qt::LeftButton);
+    QTest::keyClick(Box(Id::LbsPerCubicFoot), Qt::Key_Tab);
+    EXPECT_EQ(Text(Id::LbsPerCubicFoot), "inf");
+    EXPECT_EQ(Text(Id::KgPerCubicMeter), "inf");
+    EXPECT_EQ(Box(Id::LbsPerCubicFoot)->GetValue(), std::numeric_limits<double>::infinity());
 
-    QTest::mouseClick(Button(kClearAll), Qt::LeftButton);
-    Enter(1013, "40");
-    Enter(1015, "3");
-    Enter(1017, "60");
-    Type(1021, "0.92");
+    QTest::mouseClick(Button(Id::ClearAll), Qt::LeftButton);
+    Enter(Id::RollInches, "40");
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
+    Type(Id::SpecificGravity, "0.92");
     ClickCalculate();
-    EXPECT_EQ(Text(1019), "2487.88");
+    EXPECT_EQ(Text(Id::Pounds), "2487.88");
 }
 
 TEST_F(RollWeightWindow, OtherNonFiniteResultsShowAsText) {
     // A core a hair wider than the roll: the area rounds to minus zero. The core is typed last,
     // since leaving its millimetre box would round it to three decimals.
-    Enter(1013, "3");
-    Enter(1019, "100");
-    Enter(1021, "0.92");
-    Type(1015, "3.0001");
+    Enter(Id::RollInches, "3");
+    Enter(Id::Pounds, "100");
+    Enter(Id::SpecificGravity, "0.92");
+    Type(Id::CoreInches, "3.0001");
     ClickCalculate();
-    EXPECT_EQ(Text(1017), "-inf");
-    EXPECT_EQ(Text(1018), "-inf");
+    EXPECT_EQ(Text(Id::WebInches), "-inf");
+    EXPECT_EQ(Text(Id::WebMm), "-inf");
 
     // A negative inch density makes the wound area negative: no real diameter.
-    QTest::mouseClick(Button(kClearAll), Qt::LeftButton);
-    Enter(1015, "3");
-    Enter(1017, "60");
-    Enter(1019, "2487.879");
-    Enter(1021, "0.92");
-    Type(1025, "-1");
+    QTest::mouseClick(Button(Id::ClearAll), Qt::LeftButton);
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
+    Enter(Id::Pounds, "2487.879");
+    Enter(Id::SpecificGravity, "0.92");
+    Type(Id::LbsPerCubicInch, "-1");
     ClickCalculate();
-    EXPECT_EQ(Text(1013), "nan");
-    EXPECT_EQ(Text(1014), "nan");
+    EXPECT_EQ(Text(Id::RollInches), "nan");
+    EXPECT_EQ(Text(Id::RollMm), "nan");
 
     // A density too small to survive rounding leaves nothing to divide by.
-    QTest::mouseClick(Button(kClearAll), Qt::LeftButton);
-    Enter(1015, "3");
-    Enter(1017, "60");
-    Enter(1019, "100");
-    Type(1021, "0.001");
+    QTest::mouseClick(Button(Id::ClearAll), Qt::LeftButton);
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
+    Enter(Id::Pounds, "100");
+    Type(Id::SpecificGravity, "0.001");
     ClickCalculate();
-    EXPECT_EQ(Text(1013), "inf");
-    EXPECT_EQ(Text(1014), "inf");
+    EXPECT_EQ(Text(Id::RollInches), "inf");
+    EXPECT_EQ(Text(Id::RollMm), "inf");
 
     // A typed number beyond the double range.
-    Enter(1019, "1e999");
-    EXPECT_EQ(Text(1020), "inf");
+    Enter(Id::Pounds, "1e999");
+    EXPECT_EQ(Text(Id::Kilograms), "inf");
     EXPECT_TRUE(messages.empty());
 }
 
@@ -480,7 +498,7 @@ TEST(RollWeightModal, EnterCalculatesWithoutClosingAndEscapeCloses) {
     QTimer::singleShot(0, [&] {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
         QWidget* focused = QApplication::focusWidget();
-        ASSERT_EQ(focused, dlg.GetDlgItem(1013));
+        ASSERT_EQ(focused, dlg.GetDlgItem(Id::RollInches));
         QTest::keyClick(focused, Qt::Key_Return);
         stillOpenAfterEnter = dlg.isVisible();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -494,8 +512,8 @@ TEST(RollWeightModal, EnterCalculatesWithoutClosingAndEscapeCloses) {
 
 TEST(RollWeightModal, CloseButtonCloses) {
     CRollWeightDlg dlg;
-    QTimer::singleShot(0,
-                       [&] { QTest::mouseClick(dlg.Item<QPushButton>(kClose), Qt::LeftButton); });
+    QTimer::singleShot(
+        0, [&] { QTest::mouseClick(dlg.Item<QPushButton>(Id::Close), Qt::LeftButton); });
     EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
 }
 

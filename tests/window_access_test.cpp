@@ -155,8 +155,8 @@ TEST_P(EveryWindow, StaticTextsAreLabelsAndEveryBoxHasItsCaption) {
     EXPECT_GT(boxes + (GetParam() == Window::About), 0);
     if (GetParam() == Window::RollWeight) {
         // The second specific gravity box only mirrors the first; a listener must hear so.
-        QAccessibleInterface* mirror =
-            QAccessible::queryAccessibleInterface(dlg_->GetDlgItem(1022));
+        QAccessibleInterface* mirror = QAccessible::queryAccessibleInterface(
+            dlg_->GetDlgItem(RollWeightId::SpecificGravityCopy));
         EXPECT_TRUE(
             mirror->text(QAccessible::Description).contains("mirrors", Qt::CaseInsensitive));
     }
