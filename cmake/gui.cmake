@@ -59,6 +59,6 @@ include(${CMAKE_CURRENT_LIST_DIR}/install.cmake)
 # The user guide's pictures are taken by this tool (scripts/screenshots); it is not installed.
 find_package(Qt6 COMPONENTS Test)
 if(Qt6Test_FOUND)
-    add_executable(rollcalc_screenshots EXCLUDE_FROM_ALL scripts/screenshots.cpp)
+    add_executable(rollcalc_screenshots EXCLUDE_FROM_ALL tools/screenshots.cpp)
     target_link_libraries(rollcalc_screenshots PRIVATE rollcalc_ui Qt6::Test)
 endif()

@@ -26,8 +26,8 @@ void CLinkStatic::setText(const QString& text) {
     update();
 }
 
-void CLinkStatic::SetLinkStyle(int kind) {
-    linkKind_ = kind;
+void CLinkStatic::SetLinkStyle(LinkStyle style) {
+    linkStyle_ = style;
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
     cursor_ = LoadAppCursor(IDC_LINK_HAND);
     setCursor(*cursor_);
@@ -69,14 +69,16 @@ void CLinkStatic::paintEvent(QPaintEvent*) {
 void CLinkStatic::mousePressEvent(QMouseEvent* event) {
     // Acts on the press, not the release.
     const bool pressed = event->button() == Qt::LeftButton && IsLink();
-    const bool opened = pressed && (linkKind_ != 0 ? ShellOpen("open", target_)
-                                                   : ShellOpen("", "mailto:" + target_));
+    const bool opened =
+        pressed && (linkStyle_ == LinkStyle::Web ? ShellOpen("open", target_)
+                                                 : ShellOpen("", "mailto:" + target_));
     QWidget::mousePressEvent(event);
     if (pressed && !opened) {
         // The address is shown as it stands, so that it can be copied into a program by hand.
         ShowMessageBox(window(),
-                       (linkKind_ != 0 ? "No program is set up to open this web address:\n\n"
-                                       : "No program is set up to send mail to this address:\n\n") +
+                       (linkStyle_ == LinkStyle::Web
+                            ? "No program is set up to open this web address:\n\n"
+                            : "No program is set up to send mail to this address:\n\n") +
                            target_,
                        MessageIcon::Warning);
     }

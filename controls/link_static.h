@@ -10,13 +10,16 @@
 #include <optional>
 #include <string>
 
+// What a link's target is, and so how the desktop is asked to open it.
+enum class LinkStyle { Mail = 0, Web = 1 };
+
 class CLinkStatic : public QWidget {
     Q_OBJECT
 
 public:
     explicit CLinkStatic(QWidget* parent = nullptr);
 
-    void SetLinkStyle(int kind); // nonzero: web address; 0: mail address
+    void SetLinkStyle(LinkStyle style);
     void SetTarget(const std::string& target, const std::string& caption);
     void SetLinkColor(const QColor& colour);
     void SetUnderline(bool underline);
@@ -42,7 +45,7 @@ private:
     QColor textColour_;
     QColor background_;
     QFont font_;
-    int linkKind_ = 1;
+    LinkStyle linkStyle_ = LinkStyle::Web;
     std::string target_;
     std::optional<QCursor> cursor_;
     QString text_;

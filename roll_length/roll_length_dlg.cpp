@@ -39,16 +39,17 @@ constexpr BoxSpec kBoxes[] = {
 // The maker's addresses sit on a reserved domain so that no real party is ever contacted.
 struct Link {
     Id id;
-    int kind; // 1 web, 0 mail
+    LinkStyle style;
     const char* target;
     const char* caption;
 };
 constexpr Link kLinks[] = {
-    {Id::WebLink, 1, "www.velmarch.example", "Visit Velmarch Online"},
-    {Id::SalesLink, 0, "sales@velmarch.example", "Contact The Velmarch Sales Team"},
-    {Id::EngineeringLink, 0, "engineering@velmarch.example",
+    {Id::WebLink, LinkStyle::Web, "www.velmarch.example", "Visit Velmarch Online"},
+    {Id::SalesLink, LinkStyle::Mail, "sales@velmarch.example", "Contact The Velmarch Sales Team"},
+    {Id::EngineeringLink, LinkStyle::Mail, "engineering@velmarch.example",
      "Contact The Velmarch Engineering Team"},
-    {Id::ServiceLink, 0, "service@velmarch.example", "Contact The Velmarch Customer Service Team"},
+    {Id::ServiceLink, LinkStyle::Mail, "service@velmarch.example",
+     "Contact The Velmarch Customer Service Team"},
 };
 
 const QColor kRequiredRed(128, 0, 0);
@@ -85,7 +86,7 @@ bool CRollLengthDlg::OnInitDialog() {
 
     for (const Link& link : kLinks) {
         auto* label = Item<CLinkStatic>(link.id);
-        label->SetLinkStyle(link.kind);
+        label->SetLinkStyle(link.style);
         label->SetTarget(link.target, link.caption);
     }
 

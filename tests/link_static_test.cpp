@@ -69,7 +69,7 @@ TEST_F(LinkLabel, PlainUntilMadeALink) {
 }
 
 TEST_F(LinkLabel, MailLinkActsOnThePressEveryTime) {
-    link->SetLinkStyle(0);
+    link->SetLinkStyle(LinkStyle::Mail);
     link->SetTarget("x", "");
     EXPECT_EQ(link->text(), "x");
     QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, Centre());
@@ -92,7 +92,7 @@ TEST_F(LinkLabel, MailLinkActsOnThePressEveryTime) {
 }
 
 TEST_F(LinkLabel, WebLinkOpensItsTargetUnchanged) {
-    link->SetLinkStyle(1);
+    link->SetLinkStyle(LinkStyle::Web);
     link->SetTarget("www.velmarch.example", "Visit Velmarch Online");
     EXPECT_EQ(link->text(), "Visit Velmarch Online");
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
@@ -100,13 +100,13 @@ TEST_F(LinkLabel, WebLinkOpensItsTargetUnchanged) {
 }
 
 TEST_F(LinkLabel, EmptyMailTargetStillAsks) {
-    link->SetLinkStyle(0);
+    link->SetLinkStyle(LinkStyle::Mail);
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
     EXPECT_EQ(requests, std::vector<Request>({{"", "mailto:"}}));
 }
 
 // With no browser or mail program set up, each press says so and shows the address to copy.
-class LinkWithoutProgram : public LinkLabel, public ::testing::WithParamInterface<int> {};
+class LinkWithoutProgram : public LinkLabel, public ::testing::WithParamInterface<LinkStyle> {};
 
 TEST_P(LinkWithoutProgram, SaysSoWithTheAddress) {
     desktopOpens = false;
@@ -117,17 +117,19 @@ TEST_P(LinkWithoutProgram, SaysSoWithTheAddress) {
         ASSERT_EQ(messages.size(), static_cast<std::size_t>(press));
         EXPECT_EQ(messages.back().icon, MessageIcon::Warning);
         EXPECT_EQ(messages.back().text,
-                  std::string(GetParam() != 0 ? "No program is set up to open this web address:"
-                                              : "No program is set up to send mail to this "
-                                                "address:") +
+                  std::string(GetParam() == LinkStyle::Web
+                                  ? "No program is set up to open this web address:"
+                                  : "No program is set up to send mail to this "
+                                    "address:") +
                       "\n\nsales@velmarch.example");
     }
     EXPECT_EQ(requests.size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(WebAndMail, LinkWithoutProgram, ::testing::Values(1, 0),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return std::string(info.param != 0 ? "Web" : "Mail");
+INSTANTIATE_TEST_SUITE_P(WebAndMail, LinkWithoutProgram,
+                         ::testing::Values(LinkStyle::Web, LinkStyle::Mail),
+                         [](const ::testing::TestParamInfo<LinkStyle>& info) {
+                             return std::string(info.param == LinkStyle::Web ? "Web" : "Mail");
                          });
 
 } // namespace
