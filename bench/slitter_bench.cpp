@@ -13,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include "controls/num_edit.h"
+#include "res/templates.h"
 #include "slitter/slitter_dlg.h"
 
 namespace {
@@ -24,9 +25,9 @@ constexpr int kSampled = 10; // presses sampled at each end
 std::unique_ptr<CSlitterDlg> OpenWindow() {
     auto dlg = std::make_unique<CSlitterDlg>();
     dlg->Create();
-    dlg->Item<CNumEdit>(1040)->setText("99");
-    dlg->Item<CNumEdit>(1043)->setText("0.125");
-    dlg->Item<CNumEdit>(1044)->setText("3.175");
+    dlg->Item<CNumEdit>(SlitterId::SlitCount)->setText("99");
+    dlg->Item<CNumEdit>(SlitterId::SlitInches)->setText("0.125");
+    dlg->Item<CNumEdit>(SlitterId::SlitMm)->setText("3.175");
     QApplication::processEvents();
     return dlg;
 }
@@ -66,7 +67,7 @@ void BM_AddSlits200Presses(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto dlg = OpenWindow();
-        auto* addSlits = dlg->Item<QPushButton>(1050);
+        auto* addSlits = dlg->Item<QPushButton>(SlitterId::AddSlits);
         std::vector<PressTime> presses;
         presses.reserve(kPresses);
         state.ResumeTiming();
@@ -100,7 +101,7 @@ BENCHMARK(BM_AddSlits200Presses)->Iterations(1)->Repetitions(5)->Unit(benchmark:
 // presses per run keep the list within 1,000 rows of that size.
 void BM_AddSlitsPressOnList(benchmark::State& state) {
     auto dlg = OpenWindow();
-    auto* addSlits = dlg->Item<QPushButton>(1050);
+    auto* addSlits = dlg->Item<QPushButton>(SlitterId::AddSlits);
     while (dlg->KnifeList().RowCount() < static_cast<std::size_t>(state.range(0))) {
         addSlits->click();
     }

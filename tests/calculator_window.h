@@ -26,6 +26,7 @@
 
 #include "controls/num_edit.h"
 #include "platform/dialog.h"
+#include "res/templates.h"
 #include "roll_length/roll_length_dlg.h"
 #include "roll_weight/roll_weight_dlg.h"
 #include "slitter/slitter_dlg.h"
@@ -48,32 +49,38 @@ inline void PrintTo(Calculator kind, std::ostream* os) {
     *os << NameOf(kind);
 }
 
-inline constexpr int kCalculateButton = 1;
-inline constexpr int kPrintButton = 1000;
-inline constexpr int kAddSlitButton = 1047;
-inline constexpr int kAddSlitsButton = 1050;
+// Failure messages show a control by its number.
+inline void PrintTo(ControlId id, std::ostream* os) {
+    *os << id.value;
+}
+
+// Box texts by the box's id, in the order of the ids' numbers.
+struct ByNumber {
+    bool operator()(ControlId l, ControlId r) const { return l.value < r.value; }
+};
+using BoxTexts = std::map<ControlId, std::string, ByNumber>;
 
 using KnifeRows = std::vector<std::vector<std::string>>;
 
 // What a user can see of a window's values: every box's text and the knife list's cells.
 struct WindowValues {
-    std::map<int, std::string> boxes;
+    BoxTexts boxes;
     KnifeRows knives;
     bool operator==(const WindowValues&) const = default;
 };
 
 inline void PrintTo(const WindowValues& v, std::ostream* os) {
     for (const auto& [id, text] : v.boxes) {
-        *os << "\n  " << id << ": \"" << (text.size() > 40 ? text.substr(0, 40) + "..." : text)
-            << "\" (" << text.size() << " chars)";
+        *os << "\n  " << id.value << ": \""
+            << (text.size() > 40 ? text.substr(0, 40) + "..." : text) << "\" (" << text.size()
+            << " chars)";
     }
     *os << "\n  " << v.knives.size() << " knife rows";
 }
 
 // The boxes whose text differs, with their new text.
-inline std::map<int, std::string> ChangedBoxes(const WindowValues& before,
-                                               const WindowValues& after) {
-    std::map<int, std::string> changed;
+inline BoxTexts ChangedBoxes(const WindowValues& before, const WindowValues& after) {
+    BoxTexts changed;
     for (const auto& [id, text] : after.boxes) {
         if (before.boxes.at(id) != text) {
             changed[id] = text;
@@ -149,30 +156,55 @@ public:
     bool Ready() const { return ready_; }
     Calculator Kind() const { return kind_; }
     CDialog& Dialog() const { return *dlg_; }
-    CNumEdit* Box(int id) const { return dlg_->Item<CNumEdit>(id); }
-    std::string Text(int id) const { return Box(id)->text().toStdString(); }
-    bool Enabled(int id) const { return dlg_->GetDlgItem(id)->isEnabled(); }
+    CNumEdit* Box(ControlId id) const { return dlg_->Item<CNumEdit>(id); }
+    std::string Text(ControlId id) const { return Box(id)->text().toStdString(); }
+    bool Enabled(ControlId id) const { return dlg_->GetDlgItem(id)->isEnabled(); }
 
-    std::vector<int> BoxIds() const {
+    // The Print button, which every calculator has.
+    ControlId PrintButton() const {
         switch (kind_) {
         case Calculator::RollLength:
-            return {1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008};
+            return RollLengthId::Print;
         case Calculator::RollWeight:
-            return {1013, 1014, 1015, 1016, 1017, 1018, 1019,
-                    1020, 1021, 1022, 1023, 1024, 1025, 1026};
+            return RollWeightId::Print;
         case Calculator::Slitter:
-            return {1040, 1043, 1044, 1045, 1046};
+            return SlitterId::Print;
+        }
+        return kNoId;
+    }
+
+    std::vector<ControlId> BoxIds() const {
+        switch (kind_) {
+        case Calculator::RollLength: {
+            using enum RollLengthId;
+            return {LengthFeet, LengthMeters, CoreInches,      CoreMm,
+                    RollInches, RollMm,       ThicknessInches, ThicknessMm};
+        }
+        case Calculator::RollWeight: {
+            using enum RollWeightId;
+            return {RollInches,      RollMm,
+                    CoreInches,      CoreMm,
+                    WebInches,       WebMm,
+                    Pounds,          Kilograms,
+                    SpecificGravity, SpecificGravityCopy,
+                    LbsPerCubicFoot, KgPerCubicMeter,
+                    LbsPerCubicInch, GPerCubicCm};
+        }
+        case Calculator::Slitter: {
+            using enum SlitterId;
+            return {SlitCount, SlitInches, SlitMm, NextInches, NextMm};
+        }
         }
         return {};
     }
 
     WindowValues Values() const {
         WindowValues v;
-        for (int id : BoxIds()) {
+        for (ControlId id : BoxIds()) {
             v.boxes[id] = Text(id);
         }
         if (kind_ == Calculator::Slitter) {
-            const QAbstractItemModel* model = dlg_->Item<QTableView>(1039)->model();
+            const QAbstractItemModel* model = dlg_->Item<QTableView>(SlitterId::KnifeList)->model();
             for (int r = 0; r < model->rowCount(); ++r) {
                 std::vector<std::string> row;
                 for (int c = 0; c < model->columnCount(); ++c) {
@@ -185,7 +217,7 @@ public:
     }
 
     // Selects the box's whole text with the keys and types over it; the box keeps the focus.
-    void Type(int id, const QString& keys) {
+    void Type(ControlId id, const QString& keys) {
         SelectAll(id);
         if (keys.isEmpty()) {
             QTest::keyClick(Box(id), Qt::Key_Backspace);
@@ -195,51 +227,55 @@ public:
     }
 
     // Types and moves on with Tab, so that the box's pair runs.
-    void Enter(int id, const QString& keys) {
+    void Enter(ControlId id, const QString& keys) {
         Type(id, keys);
         QTest::keyClick(Box(id), Qt::Key_Tab);
     }
 
     // Pastes over the box's whole text through the clipboard and Ctrl+V, as a user does.
-    void Paste(int id, const QString& text) {
+    void Paste(ControlId id, const QString& text) {
         QApplication::clipboard()->setText(text);
         SelectAll(id);
         QTest::keyClick(Box(id), Qt::Key_V, Qt::ControlModifier);
     }
 
     // Moves the focus onto a button, as a click would first: the box left behind runs its pair.
-    void FocusButton(int id) { dlg_->GetDlgItem(id)->setFocus(Qt::TabFocusReason); }
+    void FocusButton(ControlId id) { dlg_->GetDlgItem(id)->setFocus(Qt::TabFocusReason); }
 
-    void Click(int id) { QTest::mouseClick(dlg_->GetDlgItem(id), Qt::LeftButton); }
+    void Click(ControlId id) { QTest::mouseClick(dlg_->GetDlgItem(id), Qt::LeftButton); }
 
     // A successful calculation or addition, which enables Print; then Clear All.
     void MakePrintable() {
         switch (kind_) {
-        case Calculator::RollLength:
-            Enter(1005, "10");
-            Enter(1003, "3");
-            Enter(1007, "0.01");
-            Click(kCalculateButton);
-            Click(1052);
+        case Calculator::RollLength: {
+            using enum RollLengthId;
+            Enter(RollInches, "10");
+            Enter(CoreInches, "3");
+            Enter(ThicknessInches, "0.01");
+            Click(Calculate);
+            Click(ClearAll);
             break;
-        case Calculator::RollWeight:
-            Enter(1013, "40");
-            Enter(1015, "3");
-            Enter(1017, "60");
-            Enter(1021, "0.92");
-            Click(kCalculateButton);
-            Click(1052);
+        }
+        case Calculator::RollWeight: {
+            using enum RollWeightId;
+            Enter(RollInches, "40");
+            Enter(CoreInches, "3");
+            Enter(WebInches, "60");
+            Enter(SpecificGravity, "0.92");
+            Click(Calculate);
+            Click(ClearAll);
             break;
+        }
         case Calculator::Slitter:
-            Enter(1045, "1");
-            Click(kAddSlitButton);
-            Click(3);
+            Enter(SlitterId::NextInches, "1");
+            Click(SlitterId::AddSlit);
+            Click(SlitterId::ClearAll);
             break;
         }
     }
 
 private:
-    void SelectAll(int id) {
+    void SelectAll(ControlId id) {
         Box(id)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Box(id), Qt::Key_Home);
         QTest::keyClick(Box(id), Qt::Key_End, Qt::ShiftModifier);

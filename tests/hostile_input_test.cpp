@@ -17,7 +17,7 @@
 
 namespace {
 
-using Changes = std::map<int, std::string>;
+using Changes = BoxTexts;
 using Texts = std::vector<std::string>;
 
 constexpr auto kBound = std::chrono::seconds(60);
@@ -71,7 +71,7 @@ protected:
 
     // Leaves the box for the button, then presses it: checks what leaving changed, then what the
     // press changed and said.
-    void LeaveAndPress(CalculatorWindow& w, int button, const Changes& onLeaving,
+    void LeaveAndPress(CalculatorWindow& w, ControlId button, const Changes& onLeaving,
                        const Changes& onPressing, const Texts& said) {
         const WindowValues typed = w.Values();
         w.FocusButton(button);
@@ -85,12 +85,12 @@ protected:
 
     // Presses Print: one whole run, released, that changes nothing in the window.
     void PrintChangesNothing(CalculatorWindow& w) {
-        ASSERT_TRUE(w.Enabled(kPrintButton));
-        w.FocusButton(kPrintButton);
+        ASSERT_TRUE(w.Enabled(w.PrintButton()));
+        w.FocusButton(w.PrintButton());
         const WindowValues before = w.Values();
         const std::size_t runs = printer.log->Count(PrintCall::Destroyed);
         messages.clear();
-        w.Click(kPrintButton);
+        w.Click(w.PrintButton());
         EXPECT_EQ(printer.log->Count(PrintCall::Destroyed), runs + 1);
         EXPECT_EQ(printer.log->calls.back().kind, PrintCall::Destroyed);
         EXPECT_EQ(printer.log->Count(PrintCall::CreateFont),
@@ -126,33 +126,35 @@ protected:
 // A megabyte pasted
 
 TEST_F(HostileInput, MegabyteInARollLengthBoxIsRefusedWhole) {
+    using enum RollLengthId;
     CalculatorWindow w(Calculator::RollLength);
     ASSERT_TRUE(w.Ready());
-    w.Type(1003, "3");
-    w.Type(1007, "0.01");
-    w.Type(1005, "10");
+    w.Type(CoreInches, "3");
+    w.Type(ThicknessInches, "0.01");
+    w.Type(RollInches, "10");
     // Twelve characters at most, pasted or typed: the box keeps what it held.
     for (const QString& pasted : {NumberThenJunk("7"), MegabyteOfDigits()}) {
-        w.Paste(1005, pasted);
-        EXPECT_EQ(w.Text(1005), "10");
+        w.Paste(RollInches, pasted);
+        EXPECT_EQ(w.Text(RollInches), "10");
     }
-    LeaveAndPress(w, kCalculateButton, {{1006, "254.0000"}}, {{1001, "595.594"}, {1002, "181.537"}},
-                  {});
+    LeaveAndPress(w, Calculate, {{RollMm, "254.0000"}},
+                  {{LengthFeet, "595.594"}, {LengthMeters, "181.537"}}, {});
     PrintChangesNothing(w);
     EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(1)), "10.0000 inches / 254.0000 millimeters");
 }
 
 TEST_F(HostileInput, MegabyteInTheSlitterCountBoxIsRefusedWhole) {
+    using enum SlitterId;
     CalculatorWindow w(Calculator::Slitter);
     ASSERT_TRUE(w.Ready());
-    w.Type(1043, "2.5");
-    w.Type(1040, "3");
+    w.Type(SlitInches, "2.5");
+    w.Type(SlitCount, "3");
     // Two characters at most, pasted or typed: the box keeps what it held.
     for (const QString& pasted : {NumberThenJunk("9"), MegabyteOfDigits()}) {
-        w.Paste(1040, pasted);
-        EXPECT_EQ(w.Text(1040), "3");
+        w.Paste(SlitCount, pasted);
+        EXPECT_EQ(w.Text(SlitCount), "3");
     }
-    LeaveAndPress(w, kAddSlitsButton, {}, {}, {});
+    LeaveAndPress(w, AddSlits, {}, {}, {});
     EXPECT_EQ(w.Values().knives, (KnifeRows{{"1", "0.0000", "0.0000", "0.0000", "0.0000"},
                                             {"2", "2.5000", "63.5000", "2.5000", "63.5000"},
                                             {"3", "2.5000", "63.5000", "5.0000", "127.0000"},
@@ -162,56 +164,58 @@ TEST_F(HostileInput, MegabyteInTheSlitterCountBoxIsRefusedWhole) {
 }
 
 TEST_F(HostileInput, MegabyteInARollWeightBox) {
+    using enum RollWeightId;
     CalculatorWindow w(Calculator::RollWeight);
     ASSERT_TRUE(w.Ready());
-    w.Enter(1015, "3");
-    w.Enter(1017, "60");
-    w.Enter(1021, "0.92");
+    w.Enter(CoreInches, "3");
+    w.Enter(WebInches, "60");
+    w.Enter(SpecificGravity, "0.92");
 
     // A number followed by junk is no number: the paste is refused whole and leaving changes
     // nothing.
     const WindowValues before = w.Values();
-    w.Paste(1013, NumberThenJunk("40"));
+    w.Paste(RollInches, NumberThenJunk("40"));
     EXPECT_EQ(w.Values(), before);
-    w.FocusButton(kCalculateButton);
+    w.FocusButton(Calculate);
     EXPECT_EQ(w.Values(), before);
-    w.Paste(1013, "40");
-    LeaveAndPress(w, kCalculateButton, {{1014, "1016.000"}},
-                  {{1019, "2487.88"},
-                   {1020, "1128.50"},
-                   {1023, "57.3696"},
-                   {1024, "918.9726"},
-                   {1025, "0.0332"},
-                   {1026, "0.9190"}},
+    w.Paste(RollInches, "40");
+    LeaveAndPress(w, Calculate, {{RollMm, "1016.000"}},
+                  {{Pounds, "2487.88"},
+                   {Kilograms, "1128.50"},
+                   {LbsPerCubicFoot, "57.3696"},
+                   {KgPerCubicMeter, "918.9726"},
+                   {LbsPerCubicInch, "0.0332"},
+                   {GPerCubicCm, "0.9190"}},
                   {});
     PrintChangesNothing(w);
     EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(1)), "40.000 inches / 1016.000 millimeters");
 
     // Beyond the double range: the weight of a roll that size shows as such.
-    w.Paste(1019, "0");
-    w.Paste(1013, MegabyteOfDigits());
-    LeaveAndPress(w, kCalculateButton, {{1014, "inf"}}, {{1019, "inf"}, {1020, "inf"}}, {});
+    w.Paste(Pounds, "0");
+    w.Paste(RollInches, MegabyteOfDigits());
+    LeaveAndPress(w, Calculate, {{RollMm, "inf"}}, {{Pounds, "inf"}, {Kilograms, "inf"}}, {});
     PrintChangesNothing(w);
 }
 
 TEST_F(HostileInput, MegabyteInASlitterWidthBox) {
+    using enum SlitterId;
     CalculatorWindow w(Calculator::Slitter);
     ASSERT_TRUE(w.Ready());
-    w.Enter(1040, "3");
+    w.Enter(SlitCount, "3");
 
     const WindowValues before = w.Values();
-    w.Paste(1043, NumberThenJunk("2.5"));
-    w.Paste(1045, NumberThenJunk("1"));
+    w.Paste(SlitInches, NumberThenJunk("2.5"));
+    w.Paste(NextInches, NumberThenJunk("1"));
     EXPECT_EQ(w.Values(), before);
-    w.Paste(1043, "2.5");
-    LeaveAndPress(w, kAddSlitsButton, {{1044, "63.5000"}}, {}, {});
+    w.Paste(SlitInches, "2.5");
+    LeaveAndPress(w, AddSlits, {{SlitMm, "63.5000"}}, {}, {});
     EXPECT_EQ(w.Values().knives, (KnifeRows{{"1", "0.0000", "0.0000", "0.0000", "0.0000"},
                                             {"2", "2.5000", "63.5000", "2.5000", "63.5000"},
                                             {"3", "2.5000", "63.5000", "5.0000", "127.0000"},
                                             {"4", "2.5000", "63.5000", "7.5000", "190.5000"}}));
 
-    w.Paste(1045, "1");
-    LeaveAndPress(w, kAddSlitButton, {{1046, "25.4000"}}, {}, {});
+    w.Paste(NextInches, "1");
+    LeaveAndPress(w, AddSlit, {{NextMm, "25.4000"}}, {}, {});
     EXPECT_EQ(w.Values().knives.back(),
               (std::vector<std::string>{"5", "1.0000", "25.4000", "8.5000", "215.9000"}));
     PrintChangesNothing(w);
@@ -241,7 +245,7 @@ constexpr EdgeCase kEdgeTexts[] = {
 
 // Enters an edge text as a user can: typed if the typing rule lets it in, else pasted, which must
 // be refused and change nothing. False when it could not be entered.
-bool EnterEdgeText(CalculatorWindow& w, int id, const EdgeCase& c) {
+bool EnterEdgeText(CalculatorWindow& w, ControlId id, const EdgeCase& c) {
     if (c.typeable) {
         w.Type(id, c.text);
         return true;
@@ -254,64 +258,71 @@ bool EnterEdgeText(CalculatorWindow& w, int id, const EdgeCase& c) {
 }
 
 TEST_F(HostileInput, EdgeTextsInTheRollLengthBoxes) {
+    using enum RollLengthId;
     // A fresh window's metre box shows "0.000" already.
-    const std::map<std::string, Changes> metres = {
-        {"inf", {{1002, "inf"}}}, {"-0", {{1002, "-0.000"}}}, {"0", {}}, {"5", {{1002, "1.524"}}}};
+    const std::map<std::string, Changes> metres = {{"inf", {{LengthMeters, "inf"}}},
+                                                   {"-0", {{LengthMeters, "-0.000"}}},
+                                                   {"0", {}},
+                                                   {"5", {{LengthMeters, "1.524"}}}};
     for (const EdgeCase& c : kEdgeTexts) {
         SCOPED_TRACE(c.text);
         CalculatorWindow w(Calculator::RollLength);
         ASSERT_TRUE(w.Ready());
-        w.Type(1003, "3");
-        w.Type(1005, "10");
-        w.Type(1007, "0.01");
+        w.Type(CoreInches, "3");
+        w.Type(RollInches, "10");
+        w.Type(ThicknessInches, "0.01");
         // Feet as the unknown: a positive length leaves no unknown, anything else is solved for.
-        if (!EnterEdgeText(w, 1001, c)) {
+        if (!EnterEdgeText(w, LengthFeet, c)) {
             continue;
         }
         if (c.positive) {
-            LeaveAndPress(w, kCalculateButton, metres.at(c.partner), {}, {kOneMustRemainZero});
-            EXPECT_EQ(w.Text(1001), c.text);
+            LeaveAndPress(w, Calculate, metres.at(c.partner), {}, {kOneMustRemainZero});
+            EXPECT_EQ(w.Text(LengthFeet), c.text);
         } else {
-            LeaveAndPress(w, kCalculateButton, metres.at(c.partner),
-                          {{1001, "595.594"}, {1002, "181.537"}}, {});
+            LeaveAndPress(w, Calculate, metres.at(c.partner),
+                          {{LengthFeet, "595.594"}, {LengthMeters, "181.537"}}, {});
         }
     }
 }
 
 TEST_F(HostileInput, EdgeTextsInTheRollWeightBoxes) {
+    using enum RollWeightId;
     for (const EdgeCase& c : kEdgeTexts) {
         SCOPED_TRACE(c.text);
         CalculatorWindow w(Calculator::RollWeight);
         ASSERT_TRUE(w.Ready());
-        w.Enter(1013, "40");
-        w.Enter(1017, "60");
-        w.Enter(1021, "0.92");
+        w.Enter(RollInches, "40");
+        w.Enter(WebInches, "60");
+        w.Enter(SpecificGravity, "0.92");
         // The core diameter, the one required measure.
-        if (!EnterEdgeText(w, 1015, c)) {
+        if (!EnterEdgeText(w, CoreInches, c)) {
             continue;
         }
-        const Changes density = {
-            {1023, "57.3696"}, {1024, "918.9726"}, {1025, "0.0332"}, {1026, "0.9190"}};
+        const Changes density = {{LbsPerCubicFoot, "57.3696"},
+                                 {KgPerCubicMeter, "918.9726"},
+                                 {LbsPerCubicInch, "0.0332"},
+                                 {GPerCubicCm, "0.9190"}};
         if (!c.positive) {
             // The millimetre box keeps the "0.000" it opened with.
-            LeaveAndPress(w, kCalculateButton, {}, {}, {kCoreRequired});
+            LeaveAndPress(w, Calculate, {}, {}, {kCoreRequired});
         } else if (std::string(c.partner) == "inf") {
             // A core larger than any roll: the ring, and so the weight, is infinitely negative.
             Changes weighed = density;
-            weighed[1019] = "-inf";
-            weighed[1020] = "-inf";
-            LeaveAndPress(w, kCalculateButton, {{1016, "inf"}}, weighed, {});
+            weighed[Pounds] = "-inf";
+            weighed[Kilograms] = "-inf";
+            LeaveAndPress(w, Calculate, {{CoreMm, "inf"}}, weighed, {});
         } else {
             Changes weighed = density;
-            weighed[1019] = "2462.86";
-            weighed[1020] = "1117.15";
-            LeaveAndPress(w, kCalculateButton, {{1016, "127.000"}}, weighed, {});
+            weighed[Pounds] = "2462.86";
+            weighed[Kilograms] = "1117.15";
+            LeaveAndPress(w, Calculate, {{CoreMm, "127.000"}}, weighed, {});
         }
-        EXPECT_EQ(w.Text(1015), c.text);
+        EXPECT_EQ(w.Text(CoreInches), c.text);
     }
 }
 
 TEST_F(HostileInput, EdgeTextsInTheSlitterWidthBoxes) {
+    using enum SlitterId;
     CalculatorWindow w(Calculator::Slitter);
     ASSERT_TRUE(w.Ready());
     const std::map<std::string, std::string> millimetres = {
@@ -321,35 +332,36 @@ TEST_F(HostileInput, EdgeTextsInTheSlitterWidthBoxes) {
             continue; // its partner would show "inf", which reads back as 0
         }
         SCOPED_TRACE(c.text);
-        w.Click(3);
-        if (!EnterEdgeText(w, 1045, c)) {
+        w.Click(ClearAll);
+        if (!EnterEdgeText(w, NextInches, c)) {
             continue;
         }
-        LeaveAndPress(w, kAddSlitButton, {{1046, millimetres.at(c.partner)}}, {},
+        LeaveAndPress(w, AddSlit, {{NextMm, millimetres.at(c.partner)}}, {},
                       c.positive ? Texts{} : Texts{"You must enter a slit width."});
         EXPECT_EQ(w.Values().knives,
                   c.positive ? (KnifeRows{{"1", "0.0000", "0.0000", "0.0000", "0.0000"},
                                           {"2", "5.0000", "127.0000", "5.0000", "127.0000"}})
                              : KnifeRows{});
-        EXPECT_EQ(w.Text(1045), c.text);
+        EXPECT_EQ(w.Text(NextInches), c.text);
     }
 }
 
 TEST_F(HostileInput, EdgeTextsInTheSlitterCountBox) {
+    using enum SlitterId;
     CalculatorWindow w(Calculator::Slitter);
     ASSERT_TRUE(w.Ready());
     for (const EdgeCase& c : kEdgeTexts) {
         SCOPED_TRACE(c.text);
-        w.Click(3);
-        w.Type(1043, "1");
-        w.Type(1040, "2");
-        w.Paste(1040, c.text);
+        w.Click(ClearAll);
+        w.Type(SlitInches, "1");
+        w.Type(SlitCount, "2");
+        w.Paste(SlitCount, c.text);
         // Only a whole number that fits the box's two characters gets in; any other paste leaves
         // the 2.
         const std::string held = c.pastes && std::string(c.text).size() <= 2 ? c.text : "2";
-        EXPECT_EQ(w.Text(1040), held);
+        EXPECT_EQ(w.Text(SlitCount), held);
         const bool counted = held != "-0";
-        LeaveAndPress(w, kAddSlitsButton, {}, {}, counted ? Texts{} : Texts{kNumberOfKnives});
+        LeaveAndPress(w, AddSlits, {}, {}, counted ? Texts{} : Texts{kNumberOfKnives});
         const std::size_t slits = held == "2" ? 2 : 0;
         // A refused count adds no knife at all.
         EXPECT_EQ(w.Values().knives.size(), slits == 0 ? 0 : 1 + slits);
@@ -360,24 +372,25 @@ TEST_F(HostileInput, EdgeTextsInTheSlitterCountBox) {
 // Measures no roll has
 
 TEST_F(HostileInput, AllFourRollLengthValuesNegativeAreRefusedAndPrintAsTheyStand) {
+    using enum RollLengthId;
     CalculatorWindow w(Calculator::RollLength);
     ASSERT_TRUE(w.Ready());
     w.MakePrintable();
     // Each box is left for the next one, never for its own partner.
-    w.Type(1001, "-1000");
-    w.Type(1003, "-3");
-    w.Type(1005, "-10");
-    w.Type(1007, "-0.01");
-    w.FocusButton(kCalculateButton);
-    EXPECT_EQ(w.Values().boxes, (std::map<int, std::string>{{1001, "-1000"},
-                                                            {1002, "-304.800"},
-                                                            {1003, "-3"},
-                                                            {1004, "0.0000"},
-                                                            {1005, "-10"},
-                                                            {1006, "0.0000"},
-                                                            {1007, "-0.01"},
-                                                            {1008, "0.0000"}}));
-    LeaveAndPress(w, kCalculateButton, {}, {}, {kOneFieldZero});
+    w.Type(LengthFeet, "-1000");
+    w.Type(CoreInches, "-3");
+    w.Type(RollInches, "-10");
+    w.Type(ThicknessInches, "-0.01");
+    w.FocusButton(Calculate);
+    EXPECT_EQ(w.Values().boxes, (BoxTexts{{LengthFeet, "-1000"},
+                                          {LengthMeters, "-304.800"},
+                                          {CoreInches, "-3"},
+                                          {CoreMm, "0.0000"},
+                                          {RollInches, "-10"},
+                                          {RollMm, "0.0000"},
+                                          {ThicknessInches, "-0.01"},
+                                          {ThicknessMm, "0.0000"}}));
+    LeaveAndPress(w, Calculate, {}, {}, {kOneFieldZero});
     PrintChangesNothing(w);
     EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(1)), "-10.0000 inches / 0.0000 millimeters");
     EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(2)), "-3.000000 inches / 0.000000 millimeters");
@@ -388,64 +401,70 @@ TEST_F(HostileInput, AllFourRollLengthValuesNegativeAreRefusedAndPrintAsTheyStan
 TEST_F(HostileInput, CoreLargerThanTheRollGivesNegativeResults) {
     CalculatorWindow length(Calculator::RollLength);
     ASSERT_TRUE(length.Ready());
-    length.Type(1003, "10");
-    length.Type(1005, "3");
-    length.Type(1007, "0.01");
-    LeaveAndPress(length, kCalculateButton, {{1008, "0.2540"}},
-                  {{1001, "-595.594"}, {1002, "-181.537"}}, {});
+    length.Type(RollLengthId::CoreInches, "10");
+    length.Type(RollLengthId::RollInches, "3");
+    length.Type(RollLengthId::ThicknessInches, "0.01");
+    LeaveAndPress(
+        length, RollLengthId::Calculate, {{RollLengthId::ThicknessMm, "0.2540"}},
+        {{RollLengthId::LengthFeet, "-595.594"}, {RollLengthId::LengthMeters, "-181.537"}}, {});
     PrintChangesNothing(length);
     // The report prints the exact result behind the three shown decimals.
     EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(3)), "-595.5936 feet / -181.5369 meters");
 
     CalculatorWindow weight(Calculator::RollWeight);
     ASSERT_TRUE(weight.Ready());
-    weight.Type(1013, "3");
-    weight.Type(1015, "40");
-    weight.Type(1017, "60");
-    weight.Type(1021, "0.92");
-    LeaveAndPress(weight, kCalculateButton, {{1022, "0.9200"}},
-                  {{1019, "-2487.88"},
-                   {1020, "-1128.50"},
-                   {1023, "57.3696"},
-                   {1024, "918.9726"},
-                   {1025, "0.0332"},
-                   {1026, "0.9190"}},
+    weight.Type(RollWeightId::RollInches, "3");
+    weight.Type(RollWeightId::CoreInches, "40");
+    weight.Type(RollWeightId::WebInches, "60");
+    weight.Type(RollWeightId::SpecificGravity, "0.92");
+    LeaveAndPress(weight, RollWeightId::Calculate, {{RollWeightId::SpecificGravityCopy, "0.9200"}},
+                  {{RollWeightId::Pounds, "-2487.88"},
+                   {RollWeightId::Kilograms, "-1128.50"},
+                   {RollWeightId::LbsPerCubicFoot, "57.3696"},
+                   {RollWeightId::KgPerCubicMeter, "918.9726"},
+                   {RollWeightId::LbsPerCubicInch, "0.0332"},
+                   {RollWeightId::GPerCubicCm, "0.9190"}},
                   {});
     PrintChangesNothing(weight);
     EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(4)), "-2487.88 pounds");
 }
 
 TEST_F(HostileInput, ZeroAreaInTheRollWeightSolverShowsInfinity) {
+    using enum RollWeightId;
     CalculatorWindow w(Calculator::RollWeight);
     ASSERT_TRUE(w.Ready());
     // Equal diameters wind no material. With the weight given, every density divides by the
     // zero volume.
-    w.Type(1013, "3");
-    w.Type(1015, "3");
-    w.Type(1017, "60");
-    w.Type(1019, "100");
-    LeaveAndPress(
-        w, kCalculateButton, {{1020, "45.36"}},
-        {{1021, "inf"}, {1022, "inf"}, {1023, "inf"}, {1024, "inf"}, {1025, "inf"}, {1026, "inf"}},
-        {});
+    w.Type(RollInches, "3");
+    w.Type(CoreInches, "3");
+    w.Type(WebInches, "60");
+    w.Type(Pounds, "100");
+    LeaveAndPress(w, Calculate, {{Kilograms, "45.36"}},
+                  {{SpecificGravity, "inf"},
+                   {SpecificGravityCopy, "inf"},
+                   {LbsPerCubicFoot, "inf"},
+                   {KgPerCubicMeter, "inf"},
+                   {LbsPerCubicInch, "inf"},
+                   {GPerCubicCm, "inf"}},
+                  {});
     PrintChangesNothing(w);
     // The report prints the densities as the boxes show them.
     EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(6)), "inf ");
     EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(10)), "inf");
 
     // With a density instead of the width, the width divides by the zero area.
-    w.Click(1052);
-    w.Type(1013, "3");
-    w.Type(1015, "3");
-    w.Type(1019, "100");
-    w.Type(1021, "0.92");
-    LeaveAndPress(w, kCalculateButton, {{1022, "0.9200"}},
-                  {{1017, "inf"},
-                   {1018, "inf"},
-                   {1023, "57.3696"},
-                   {1024, "918.9726"},
-                   {1025, "0.0332"},
-                   {1026, "0.9190"}},
+    w.Click(ClearAll);
+    w.Type(RollInches, "3");
+    w.Type(CoreInches, "3");
+    w.Type(Pounds, "100");
+    w.Type(SpecificGravity, "0.92");
+    LeaveAndPress(w, Calculate, {{SpecificGravityCopy, "0.9200"}},
+                  {{WebInches, "inf"},
+                   {WebMm, "inf"},
+                   {LbsPerCubicFoot, "57.3696"},
+                   {KgPerCubicMeter, "918.9726"},
+                   {LbsPerCubicInch, "0.0332"},
+                   {GPerCubicCm, "0.9190"}},
                   {});
     PrintChangesNothing(w);
 }
@@ -454,31 +473,34 @@ TEST_F(HostileInput, ZeroAreaInTheRollWeightSolverShowsInfinity) {
 // Results beyond the double range
 
 TEST_F(HostileInput, RollLengthResultsBeyondTheDoubleRangeShowInBothUnits) {
+    using enum RollLengthId;
     CalculatorWindow w(Calculator::RollLength);
     ASSERT_TRUE(w.Ready());
-    w.Type(1003, "3");
-    w.Type(1007, "0.01");
-    w.Paste(1005, "1e999999");
-    LeaveAndPress(w, kCalculateButton, {{1006, "inf"}}, {{1001, "inf"}, {1002, "inf"}}, {});
+    w.Type(CoreInches, "3");
+    w.Type(ThicknessInches, "0.01");
+    w.Paste(RollInches, "1e999999");
+    LeaveAndPress(w, Calculate, {{RollMm, "inf"}}, {{LengthFeet, "inf"}, {LengthMeters, "inf"}},
+                  {});
 
     // Infinite diameters leave no defined ring: an undefined length.
-    w.Paste(1001, "0");
-    w.Paste(1003, "1e999999");
-    w.Paste(1005, "1e999999");
-    LeaveAndPress(w, kCalculateButton, {}, {{1001, "nan"}, {1002, "nan"}}, {});
+    w.Paste(LengthFeet, "0");
+    w.Paste(CoreInches, "1e999999");
+    w.Paste(RollInches, "1e999999");
+    LeaveAndPress(w, Calculate, {}, {{LengthFeet, "nan"}, {LengthMeters, "nan"}}, {});
 
     // The thickness pair clears its partner for anything not positive, an undefined value too.
-    w.Paste(1001, "1000");
-    w.Paste(1007, "0");
-    LeaveAndPress(w, kCalculateButton, {{1008, "0.0000"}}, {{1007, "nan"}}, {});
-    w.Paste(1003, "3");
-    w.Paste(1007, "0");
-    LeaveAndPress(w, kCalculateButton, {}, {{1007, "inf"}, {1008, "inf"}}, {});
+    w.Paste(LengthFeet, "1000");
+    w.Paste(ThicknessInches, "0");
+    LeaveAndPress(w, Calculate, {{ThicknessMm, "0.0000"}}, {{ThicknessInches, "nan"}}, {});
+    w.Paste(CoreInches, "3");
+    w.Paste(ThicknessInches, "0");
+    LeaveAndPress(w, Calculate, {}, {{ThicknessInches, "inf"}, {ThicknessMm, "inf"}}, {});
 
-    w.Paste(1001, "1e999999");
-    w.Paste(1005, "0");
-    w.Paste(1007, "0.01");
-    LeaveAndPress(w, kCalculateButton, {{1008, "0.2540"}}, {{1005, "inf"}, {1006, "inf"}}, {});
+    w.Paste(LengthFeet, "1e999999");
+    w.Paste(RollInches, "0");
+    w.Paste(ThicknessInches, "0.01");
+    LeaveAndPress(w, Calculate, {{ThicknessMm, "0.2540"}}, {{RollInches, "inf"}, {RollMm, "inf"}},
+                  {});
     PrintChangesNothing(w);
     EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(1)), "inf inches / inf millimeters");
 }

@@ -16,6 +16,7 @@
 #include "platform/message_box.h"
 #include "platform/printer.h"
 #include "recording_print_surface.h"
+#include "res/templates.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ protected:
     }
 
     // Alt+key pressed while typing in a box.
-    static void Mnemonic(CalculatorWindow& w, int box, Qt::Key key) {
+    static void Mnemonic(CalculatorWindow& w, ControlId box, Qt::Key key) {
         QTest::keyClick(w.Box(box), key, Qt::AltModifier);
     }
 
@@ -62,43 +63,43 @@ protected:
 TEST_P(Keyboard, MnemonicLeavesTheBoxThenActs) {
     CalculatorWindow w(GetParam());
     ASSERT_TRUE(w.Ready());
-    int button = 0;
+    ControlId button;
     switch (GetParam()) {
     case Calculator::RollLength:
-        w.Type(1005, "10");
-        w.Type(1007, "0.01");
-        w.Type(1004, "76.2");
-        Mnemonic(w, 1004, Qt::Key_C);
-        EXPECT_EQ(QApplication::focusWidget(), w.Dialog().GetDlgItem(kCalculateButton));
-        EXPECT_EQ(w.Text(1003), "3.0000");
-        EXPECT_EQ(w.Text(1001), "595.594");
+        w.Type(RollLengthId::RollInches, "10");
+        w.Type(RollLengthId::ThicknessInches, "0.01");
+        w.Type(RollLengthId::CoreMm, "76.2");
+        Mnemonic(w, RollLengthId::CoreMm, Qt::Key_C);
+        EXPECT_EQ(QApplication::focusWidget(), w.Dialog().GetDlgItem(RollLengthId::Calculate));
+        EXPECT_EQ(w.Text(RollLengthId::CoreInches), "3.0000");
+        EXPECT_EQ(w.Text(RollLengthId::LengthFeet), "595.594");
         // Print by its mnemonic prints the box being typed in as it now reads.
-        w.Type(1006, "508");
-        Mnemonic(w, 1006, Qt::Key_P);
-        button = kPrintButton;
+        w.Type(RollLengthId::RollMm, "508");
+        Mnemonic(w, RollLengthId::RollMm, Qt::Key_P);
+        button = RollLengthId::Print;
         EXPECT_TRUE(Printed("20.0000 inches / 508.0000 millimeters"));
         break;
     case Calculator::RollWeight:
-        w.Type(1013, "40");
-        w.Type(1017, "60");
-        w.Type(1021, "0.92");
-        w.Type(1016, "76.2");
-        Mnemonic(w, 1016, Qt::Key_C);
-        button = kCalculateButton;
-        EXPECT_EQ(w.Text(1015), "3.000");
-        EXPECT_EQ(w.Text(1019), "2487.88");
+        w.Type(RollWeightId::RollInches, "40");
+        w.Type(RollWeightId::WebInches, "60");
+        w.Type(RollWeightId::SpecificGravity, "0.92");
+        w.Type(RollWeightId::CoreMm, "76.2");
+        Mnemonic(w, RollWeightId::CoreMm, Qt::Key_C);
+        button = RollWeightId::Calculate;
+        EXPECT_EQ(w.Text(RollWeightId::CoreInches), "3.000");
+        EXPECT_EQ(w.Text(RollWeightId::Pounds), "2487.88");
         break;
     case Calculator::Slitter: {
         // The check box too is ticked as by a click, once its box is left.
-        w.Type(1046, "12.7");
-        Mnemonic(w, 1046, Qt::Key_I);
-        EXPECT_EQ(w.Text(1045), "0.5000");
-        auto* increment = w.Dialog().Item<QCheckBox>(1056);
+        w.Type(SlitterId::NextMm, "12.7");
+        Mnemonic(w, SlitterId::NextMm, Qt::Key_I);
+        EXPECT_EQ(w.Text(SlitterId::NextInches), "0.5000");
+        auto* increment = w.Dialog().Item<QCheckBox>(SlitterId::SetupIncrement);
         EXPECT_TRUE(increment->isChecked());
         EXPECT_EQ(QApplication::focusWidget(), increment);
-        w.Type(1045, "2");
-        Mnemonic(w, 1045, Qt::Key_S);
-        button = kAddSlitButton;
+        w.Type(SlitterId::NextInches, "2");
+        Mnemonic(w, SlitterId::NextInches, Qt::Key_S);
+        button = SlitterId::AddSlit;
         EXPECT_EQ(w.Values().knives, (KnifeRows{{"0", "0.0000", "0.0000", "0.0000", "0.0000"},
                                                 {"1", "2.0000", "50.8000", "2.0000", "50.8000"}}));
         break;
@@ -119,22 +120,22 @@ TEST_P(Keyboard, FocusComesBackAfterAPrintRunAndTheAboutBox) {
         enabledWhenAsked = w.Dialog().isEnabled();
         return printer.Source()();
     });
-    w.Click(kPrintButton);
+    w.Click(w.PrintButton());
     EXPECT_EQ(printer.log->Count(PrintCall::Destroyed), 1u);
     EXPECT_EQ(enabledWhenAsked, GetParam() != Calculator::Slitter);
     EXPECT_TRUE(w.Dialog().isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), w.Dialog().GetDlgItem(kPrintButton));
+    EXPECT_EQ(QApplication::focusWidget(), w.Dialog().GetDlgItem(w.PrintButton()));
     if (GetParam() == Calculator::RollLength) {
         static_cast<CRollLengthDlg&>(w.Dialog()).SetAboutAction([](QWidget* owner) {
             CAboutDlg about(owner);
             about.DoModal();
         });
-        w.Type(1003, "3");
+        w.Type(RollLengthId::CoreInches, "3");
         CloseWhenModal();
         w.Dialog().SystemMenu()->actions().last()->trigger();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&w.Dialog()));
-        EXPECT_EQ(QApplication::focusWidget(), w.Box(1003));
-        EXPECT_EQ(w.Text(1003), "3");
+        EXPECT_EQ(QApplication::focusWidget(), w.Box(RollLengthId::CoreInches));
+        EXPECT_EQ(w.Text(RollLengthId::CoreInches), "3");
     }
 }
 
@@ -152,13 +153,14 @@ TEST(MainWindowFocus, ComesBackToTheButtonThatOpenedACalculator) {
     main.Create();
     QApplication::setActiveWindow(&main);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
-    for (int id : {1036, 1028, 1037}) {
+    for (const MainWindowId id :
+         {MainWindowId::RollDiameter, MainWindowId::RollWeight, MainWindowId::KnifePositions}) {
         QWidget* button = main.GetDlgItem(id);
         button->setFocus(Qt::TabFocusReason);
         CloseWhenModal();
         QTest::keyClick(button, Qt::Key_Space);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
-        EXPECT_EQ(QApplication::focusWidget(), button) << id;
+        EXPECT_EQ(QApplication::focusWidget(), button) << static_cast<int>(id);
     }
     CDialog::SetMainWindow(nullptr);
 }

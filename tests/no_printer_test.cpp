@@ -21,6 +21,7 @@
 #include "platform/printer.h"
 #include "platform/qt_print_surface.h"
 #include "report/report_frame.h"
+#include "res/templates.h"
 
 namespace {
 
@@ -62,26 +63,26 @@ TEST_P(NoPrinterPrint, PrintSaysSoAndChangesNothing) {
     // Values on screen, so that a change would show.
     switch (w.Kind()) {
     case Calculator::RollLength:
-        w.Enter(1001, "1000");
-        w.Enter(1003, "3");
+        w.Enter(RollLengthId::LengthFeet, "1000");
+        w.Enter(RollLengthId::CoreInches, "3");
         break;
     case Calculator::RollWeight:
-        w.Enter(1013, "40");
-        w.Enter(1015, "3");
+        w.Enter(RollWeightId::RollInches, "40");
+        w.Enter(RollWeightId::CoreInches, "3");
         break;
     case Calculator::Slitter:
-        w.Enter(1040, "3");
-        w.Enter(1043, "2.5");
-        w.Click(kAddSlitsButton);
+        w.Enter(SlitterId::SlitCount, "3");
+        w.Enter(SlitterId::SlitInches, "2.5");
+        w.Click(SlitterId::AddSlits);
         break;
     }
-    ASSERT_TRUE(w.Enabled(kPrintButton));
-    w.FocusButton(kPrintButton);
+    ASSERT_TRUE(w.Enabled(w.PrintButton()));
+    w.FocusButton(w.PrintButton());
     const WindowValues before = w.Values();
     const std::set<QWidget*> shown = VisibleTopLevels();
     QElapsedTimer timer;
     timer.start();
-    w.Click(kPrintButton);
+    w.Click(w.PrintButton());
     EXPECT_LT(timer.elapsed(), kQuickMs);
     // The plain sink declines the PDF offer, as Esc would.
     ASSERT_EQ(messages.size(), 1u);
@@ -90,7 +91,7 @@ TEST_P(NoPrinterPrint, PrintSaysSoAndChangesNothing) {
     EXPECT_EQ(VisibleTopLevels(), shown);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(w.Dialog().isEnabled());
-    EXPECT_TRUE(w.Enabled(kPrintButton));
+    EXPECT_TRUE(w.Enabled(w.PrintButton()));
     EXPECT_EQ(w.Values(), before);
 }
 

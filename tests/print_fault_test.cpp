@@ -31,6 +31,7 @@
 #include "platform/qt_print_surface.h"
 #include "recording_print_surface.h"
 #include "report/report_frame.h"
+#include "res/templates.h"
 
 namespace {
 
@@ -141,22 +142,22 @@ void FillIn(CalculatorWindow& w) {
     w.MakePrintable();
     switch (w.Kind()) {
     case Calculator::RollLength:
-        w.Enter(1005, "10");
-        w.Enter(1003, "3");
-        w.Enter(1007, "0.01");
-        w.Click(kCalculateButton);
+        w.Enter(RollLengthId::RollInches, "10");
+        w.Enter(RollLengthId::CoreInches, "3");
+        w.Enter(RollLengthId::ThicknessInches, "0.01");
+        w.Click(RollLengthId::Calculate);
         break;
     case Calculator::RollWeight:
-        w.Enter(1013, "40");
-        w.Enter(1015, "3");
-        w.Enter(1017, "60");
-        w.Enter(1021, "0.92");
-        w.Click(kCalculateButton);
+        w.Enter(RollWeightId::RollInches, "40");
+        w.Enter(RollWeightId::CoreInches, "3");
+        w.Enter(RollWeightId::WebInches, "60");
+        w.Enter(RollWeightId::SpecificGravity, "0.92");
+        w.Click(RollWeightId::Calculate);
         break;
     case Calculator::Slitter:
-        w.Enter(1040, "41");
-        w.Enter(1043, "0.5");
-        w.Click(kAddSlitsButton);
+        w.Enter(SlitterId::SlitCount, "41");
+        w.Enter(SlitterId::SlitInches, "0.5");
+        w.Click(SlitterId::AddSlits);
         break;
     }
 }
@@ -203,7 +204,7 @@ TEST_P(PrintFault, RunEndsCleanlySaysWhyAndLeavesTheWindowAsItWas) {
     CalculatorWindow w(kind);
     ASSERT_TRUE(w.Ready());
     FillIn(w);
-    ASSERT_TRUE(w.Enabled(kPrintButton));
+    ASSERT_TRUE(w.Enabled(w.PrintButton()));
     ASSERT_TRUE(messages.empty());
 
     auto log = std::make_shared<PrintLog>();
@@ -219,13 +220,13 @@ TEST_P(PrintFault, RunEndsCleanlySaysWhyAndLeavesTheWindowAsItWas) {
         return std::make_unique<FaultySurface>(log, fault, noteEnabled);
     });
 
-    w.FocusButton(kPrintButton);
+    w.FocusButton(w.PrintButton());
     const WindowValues before = w.Values();
     const std::set<QWidget*> shown = VisibleTopLevels();
     for (int press = 1; press <= 2; ++press) {
         SCOPED_TRACE(press);
         log->calls.clear();
-        w.Click(kPrintButton);
+        w.Click(w.PrintButton());
         EXPECT_EQ(lookups, press);
         ASSERT_EQ(enabledDuringRun.size(), static_cast<std::size_t>(press));
         // Only the slitter report keeps the window from taking input while it runs.
@@ -244,7 +245,7 @@ TEST_P(PrintFault, RunEndsCleanlySaysWhyAndLeavesTheWindowAsItWas) {
         EXPECT_EQ(VisibleTopLevels(), shown);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_TRUE(w.Dialog().isEnabled());
-        EXPECT_TRUE(w.Enabled(kPrintButton));
+        EXPECT_TRUE(w.Enabled(w.PrintButton()));
         EXPECT_EQ(w.Values(), before);
     }
 }
@@ -295,17 +296,17 @@ TEST_P(QtPrinterFault, DocumentThatCannotStartEndsCleanly) {
         return std::make_unique<CountedQtSurface>(std::move(printer), started, destroyed);
     });
 
-    w.FocusButton(kPrintButton);
+    w.FocusButton(w.PrintButton());
     const WindowValues before = w.Values();
     const std::set<QWidget*> shown = VisibleTopLevels();
-    w.Click(kPrintButton);
+    w.Click(w.PrintButton());
     EXPECT_EQ(started, std::vector<bool>{false});
     EXPECT_EQ(destroyed, 1);
     ASSERT_EQ(messages.size(), 1u);
     ExpectSaysWhy(messages[0], PrintOutcome::JobRefused);
     EXPECT_EQ(VisibleTopLevels(), shown);
     EXPECT_TRUE(w.Dialog().isEnabled());
-    EXPECT_TRUE(w.Enabled(kPrintButton));
+    EXPECT_TRUE(w.Enabled(w.PrintButton()));
     EXPECT_EQ(w.Values(), before);
 }
 
@@ -366,9 +367,9 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
         savePath = path;
     }
 
-    w.FocusButton(kPrintButton);
+    w.FocusButton(w.PrintButton());
     const WindowValues before = w.Values();
-    w.Click(kPrintButton);
+    w.Click(w.PrintButton());
 
     const char* document =
         kind == Calculator::Slitter ? "Slitter Calculations.pdf" : "Roll Calculations.pdf";

@@ -32,6 +32,7 @@
 #include "platform/printer.h"
 #include "platform/qt_print_surface.h"
 #include "report/report_frame.h"
+#include "res/templates.h"
 #include "roll_length/roll_length_dlg.h"
 #include "roll_weight/roll_weight_dlg.h"
 #include "slitter/slitter_dlg.h"
@@ -551,13 +552,13 @@ public:
 
     // Focuses the box as Tab would, which selects its text, types over it and tabs on, so that
     // the box's unit partner follows.
-    void Type(int id, const QString& keys) {
+    void Type(ControlId id, const QString& keys) {
         QWidget* box = window->GetDlgItem(id);
         box->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(box, keys);
         QTest::keyClick(box, Qt::Key_Tab);
     }
-    void Click(int id) { QTest::mouseClick(window->GetDlgItem(id), Qt::LeftButton); }
+    void Click(ControlId id) { QTest::mouseClick(window->GetDlgItem(id), Qt::LeftButton); }
 
     std::unique_ptr<Window> window;
     std::vector<std::string> messages;
@@ -647,14 +648,14 @@ TEST_F(PrintE2E, DefaultPrinterHasArialMeasures) {
 TEST_F(PrintE2E, RollLengthWindowPrintsItsFourFigures) {
     OpenWindow<CRollLengthDlg> length;
     ASSERT_TRUE(length.ready);
-    length.Type(1005, "10");
-    length.Type(1003, "3");
-    length.Type(1007, "0.01");
-    length.Click(1); // Calculate
+    length.Type(RollLengthId::RollInches, "10");
+    length.Type(RollLengthId::CoreInches, "3");
+    length.Type(RollLengthId::ThicknessInches, "0.01");
+    length.Click(RollLengthId::Calculate);
     ASSERT_EQ(length.messages, std::vector<std::string>{});
-    ASSERT_TRUE(length.window->GetDlgItem(1000)->isEnabled());
+    ASSERT_TRUE(length.window->GetDlgItem(RollLengthId::Print)->isEnabled());
 
-    const auto printed = PrintAndKeep([&] { length.Click(1000); });
+    const auto printed = PrintAndKeep([&] { length.Click(RollLengthId::Print); });
     ASSERT_TRUE(printed);
     EXPECT_EQ(length.messages, std::vector<std::string>{}) << "printing shows nothing";
     CheckRollReport(*printed, G(),
@@ -675,15 +676,15 @@ TEST_F(PrintE2E, RollLengthWindowPrintsItsFourFigures) {
 TEST_F(PrintE2E, RollWeightWindowPrintsItsTenFigures) {
     OpenWindow<CRollWeightDlg> weight;
     ASSERT_TRUE(weight.ready);
-    weight.Type(1013, "40");
-    weight.Type(1015, "3");
-    weight.Type(1017, "60");
-    weight.Type(1021, "0.92");
-    weight.Click(1); // Calculate
+    weight.Type(RollWeightId::RollInches, "40");
+    weight.Type(RollWeightId::CoreInches, "3");
+    weight.Type(RollWeightId::WebInches, "60");
+    weight.Type(RollWeightId::SpecificGravity, "0.92");
+    weight.Click(RollWeightId::Calculate);
     ASSERT_EQ(weight.messages, std::vector<std::string>{});
-    ASSERT_TRUE(weight.window->GetDlgItem(1000)->isEnabled());
+    ASSERT_TRUE(weight.window->GetDlgItem(RollWeightId::Print)->isEnabled());
 
-    const auto printed = PrintAndKeep([&] { weight.Click(1000); });
+    const auto printed = PrintAndKeep([&] { weight.Click(RollWeightId::Print); });
     ASSERT_TRUE(printed);
     EXPECT_EQ(weight.messages, std::vector<std::string>{}) << "printing shows nothing";
     CheckRollReport(
@@ -714,14 +715,14 @@ TEST_F(PrintE2E, RollWeightWindowPrintsItsTenFigures) {
 TEST_F(PrintE2E, SlitterWindowPrintsFortyOneKnivesOnTwoPages) {
     OpenWindow<CSlitterDlg> slitter;
     ASSERT_TRUE(slitter.ready);
-    slitter.Type(1040, "40");
-    slitter.Type(1043, "1");
-    slitter.Click(1050); // Add Slits
+    slitter.Type(SlitterId::SlitCount, "40");
+    slitter.Type(SlitterId::SlitInches, "1");
+    slitter.Click(SlitterId::AddSlits);
     ASSERT_EQ(slitter.messages, std::vector<std::string>{});
     ASSERT_EQ(slitter.window->KnifeList().RowCount(), 41u);
-    ASSERT_TRUE(slitter.window->GetDlgItem(1000)->isEnabled());
+    ASSERT_TRUE(slitter.window->GetDlgItem(SlitterId::Print)->isEnabled());
 
-    const auto printed = PrintAndKeep([&] { slitter.Click(1000); });
+    const auto printed = PrintAndKeep([&] { slitter.Click(SlitterId::Print); });
     ASSERT_TRUE(printed);
     EXPECT_TRUE(slitter.window->isEnabled()) << "usable again after printing";
     EXPECT_EQ(slitter.messages, std::vector<std::string>{}) << "printing shows nothing";
@@ -789,12 +790,12 @@ TEST_F(PrintE2E, RefusedJobIsReported) {
 
     OpenWindow<CRollLengthDlg> length;
     ASSERT_TRUE(length.ready);
-    length.Type(1005, "10");
-    length.Type(1003, "3");
-    length.Type(1007, "0.01");
-    length.Click(1); // Calculate
+    length.Type(RollLengthId::RollInches, "10");
+    length.Type(RollLengthId::CoreInches, "3");
+    length.Type(RollLengthId::ThicknessInches, "0.01");
+    length.Click(RollLengthId::Calculate);
     ASSERT_EQ(length.messages, std::vector<std::string>{});
-    length.Click(1000);
+    length.Click(RollLengthId::Print);
     ASSERT_EQ(length.messages.size(), 1u);
     EXPECT_EQ(length.messages[0].rfind(PrintOutcomeMessage(PrintOutcome::JobRefused), 0), 0u)
         << length.messages[0];
