@@ -28,9 +28,6 @@ public:
     void EndDialog(DialogCommand result);
 
     QWidget* GetDlgItem(ControlId id) const;
-    // Bare numbers, until the tests name their controls too.
-    QWidget* GetDlgItem(int id) const { return GetDlgItem(ControlId::FromNumber(id)); }
-    template <class T> T* Item(int id) const { return qobject_cast<T*>(GetDlgItem(id)); }
     template <class T> T* Item(ControlId id) const { return qobject_cast<T*>(GetDlgItem(id)); }
 
     const DialogTemplate& Template() const { return template_; }

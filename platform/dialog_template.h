@@ -49,11 +49,6 @@ struct ControlId {
     requires std::is_enum_v<Id>
     constexpr ControlId(Id id) : value(static_cast<int>(id)) {}
     bool operator==(const ControlId&) const = default;
-    static constexpr ControlId FromNumber(int number) {
-        ControlId id;
-        id.value = number;
-        return id;
-    }
 
     int value = -1;
 };
