@@ -4,26 +4,26 @@
 #include "controls/num_edit.h"
 
 void SetUpBoxes(const CDialog& dialog, std::span<const BoxSpec> boxes) {
-    for (const BoxSpec& spec : boxes) {
-        auto* box = dialog.Item<CNumEdit>(spec.id);
-        box->SetFormat(spec.format);
-        if (spec.typingLimit > 0) {
-            box->SetTypingLimit(spec.typingLimit);
+    for (const BoxSpec& row : boxes) {
+        auto* box = dialog.Item<CNumEdit>(row.id);
+        box->SetFormat(row.format);
+        if (row.typingLimit > 0) {
+            box->SetTypingLimit(row.typingLimit);
         }
-        box->setAccessibleName(spec.name);
-        box->setText(spec.clearedText);
-        auto* partner = dialog.Item<CNumEdit>(spec.partner);
-        if (spec.pair == PairKind::Clearing) {
+        box->setAccessibleName(row.name);
+        box->setText(row.clearedText);
+        auto* partner = dialog.Item<CNumEdit>(row.partner);
+        if (row.pair == PairKind::Clearing) {
             CMeasurementPair::Clearing(box, partner);
-        } else if (spec.pair == PairKind::Direct) {
-            CMeasurementPair::Direct(box, partner, spec.toPartner, spec.fromPartner);
+        } else if (row.pair == PairKind::Direct) {
+            CMeasurementPair::Direct(box, partner, row.toPartner, row.fromPartner);
         }
     }
 }
 
 void ClearBoxes(const CDialog& dialog, std::span<const BoxSpec> boxes) {
-    for (const BoxSpec& spec : boxes) {
-        dialog.Item<CNumEdit>(spec.id)->setText(spec.clearedText);
+    for (const BoxSpec& row : boxes) {
+        dialog.Item<CNumEdit>(row.id)->setText(row.clearedText);
     }
 }
 
