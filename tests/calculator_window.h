@@ -26,6 +26,9 @@
 
 #include "controls/num_edit.h"
 #include "platform/dialog.h"
+#include "platform/message_box.h"
+#include "platform/printer.h"
+#include "recording_print_surface.h"
 #include "res/templates.h"
 #include "roll_length/roll_length_dlg.h"
 #include "roll_weight/roll_weight_dlg.h"
@@ -131,6 +134,28 @@ inline std::set<QWidget*> VisibleTopLevels() {
     }
     return shown;
 }
+
+// For a fixture's life, messages are collected here and reports print on a recording printer, so
+// that no person or printer is needed; a hang ends the test.
+class CapturedSeams {
+public:
+    explicit CapturedSeams(std::chrono::seconds bound) : watchdog_(bound) {
+        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r.text); });
+        SetPrinterSource(printer.Source());
+    }
+    ~CapturedSeams() {
+        SetPrinterSource({});
+        SetMessageSink({});
+    }
+    CapturedSeams(const CapturedSeams&) = delete;
+    CapturedSeams& operator=(const CapturedSeams&) = delete;
+
+    RecordingPrinter printer;
+    std::vector<std::string> messages;
+
+private:
+    Watchdog watchdog_;
+};
 
 class CalculatorWindow {
 public:

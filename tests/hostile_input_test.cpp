@@ -11,9 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "calculator_window.h"
-#include "platform/message_box.h"
-#include "platform/printer.h"
-#include "recording_print_surface.h"
 
 namespace {
 
@@ -58,16 +55,9 @@ QString MegabyteOfDigits() {
     return QString(kMegabyte, QLatin1Char('7'));
 }
 
-class HostileInput : public ::testing::Test {
+class HostileInput : public ::testing::Test, protected CapturedSeams {
 protected:
-    void SetUp() override {
-        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r.text); });
-        SetPrinterSource(printer.Source());
-    }
-    void TearDown() override {
-        SetPrinterSource({});
-        SetMessageSink({});
-    }
+    HostileInput() : CapturedSeams(kBound) {}
 
     // Leaves the box for the button, then presses it: checks what leaving changed, then what the
     // press changed and said.
@@ -116,10 +106,6 @@ protected:
         }
         return "(none)";
     }
-
-    Watchdog watchdog{kBound};
-    RecordingPrinter printer;
-    Texts messages;
 };
 
 // ---------------------------------------------------------------------------------------------

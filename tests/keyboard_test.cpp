@@ -13,9 +13,6 @@
 #include "app/about_dlg.h"
 #include "app/roll_calc_dlg.h"
 #include "calculator_window.h"
-#include "platform/message_box.h"
-#include "platform/printer.h"
-#include "recording_print_surface.h"
 #include "res/templates.h"
 
 namespace {
@@ -30,16 +27,9 @@ void CloseWhenModal() {
     });
 }
 
-class Keyboard : public ::testing::TestWithParam<Calculator> {
+class Keyboard : public ::testing::TestWithParam<Calculator>, protected CapturedSeams {
 protected:
-    void SetUp() override {
-        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r.text); });
-        SetPrinterSource(printer.Source());
-    }
-    void TearDown() override {
-        SetPrinterSource({});
-        SetMessageSink({});
-    }
+    Keyboard() : CapturedSeams(std::chrono::seconds(60)) {}
 
     // Alt+key pressed while typing in a box.
     static void Mnemonic(CalculatorWindow& w, ControlId box, Qt::Key key) {
@@ -52,10 +42,6 @@ protected:
             return c.kind == PrintCall::Text && c.text == text;
         });
     }
-
-    Watchdog watchdog{std::chrono::seconds(60)};
-    RecordingPrinter printer;
-    std::vector<std::string> messages;
 };
 
 // Typed in a metric box and acted on with the mnemonic at once: the box is left first, so its
