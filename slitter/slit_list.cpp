@@ -36,6 +36,8 @@ const char* SlitListMessage(SlitListOutcome outcome) {
         return "You must enter the number of knives.";
     case SlitListOutcome::SlitWidthMissing:
         return "You must enter a slit width.";
+    case SlitListOutcome::IncrementFirst:
+        return "Add the setup increment first with Add Slit, or clear Add Setup Increment.";
     case SlitListOutcome::Added:
         break;
     }

@@ -13,7 +13,9 @@ struct KnifeRow {
     std::array<std::string, 5> cells;
 };
 
-enum class SlitListOutcome { Added, NumberOfKnivesMissing, SlitWidthMissing };
+// IncrementFirst is the window's refusal of equal slits while a ticked setup increment still has
+// to open the list; the list itself never gives it.
+enum class SlitListOutcome { Added, NumberOfKnivesMissing, SlitWidthMissing, IncrementFirst };
 
 // The message a refusal shows; empty for Added.
 const char* SlitListMessage(SlitListOutcome outcome);

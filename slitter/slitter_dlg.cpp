@@ -89,7 +89,11 @@ bool CSlitterDlg::OnInitDialog() {
 void CSlitterDlg::OnOK() {}
 
 void CSlitterDlg::OnAddSlits() {
-    // Equal slits are never an increment, whatever the check box says.
+    // Equal slits are never an increment; added before a ticked one, they would drop it unseen.
+    if (IncrementBox()->isChecked() && knives_.RowCount() == 0) {
+        Finish(SlitListOutcome::IncrementFirst);
+        return;
+    }
     Finish(knives_.AddEqualSlits(SlitCount(Value(Id::SlitCount)), Value(Id::SlitInches),
                                  Value(Id::SlitMm)));
 }

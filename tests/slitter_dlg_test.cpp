@@ -213,7 +213,23 @@ TEST_F(SlitterWindow, RefusalsShowTheirMessageWithTheStopIconAndChangeNothing) {
     EXPECT_EQ(Text(SlitCount), "-1");
     EXPECT_EQ(Text(NextInches), "0.000");
 
+    // While the ticked increment has yet to open the list, equal slits are refused, and the
+    // offset typed for it stays where it is.
+    Type(NextMm, "30");
+    Type(SlitCount, "7");
+    Type(SlitMm, "220");
+    Click(AddSlits);
+    EXPECT_EQ(MessageTexts().back(),
+              "Add the setup increment first with Add Slit, or clear Add Setup Increment.");
+    EXPECT_EQ(messages.back().icon, MessageIcon::Stop);
+    EXPECT_EQ(Model()->rowCount(), 0);
+    EXPECT_TRUE(Check()->isEnabled());
+    EXPECT_TRUE(Check()->isChecked());
+    EXPECT_EQ(Text(NextMm), "30");
+    Click(SetupIncrement);
+
     // A count of 5 with no width: the width is what is missing now.
+    Type(SlitInches, "0");
     Type(SlitCount, "5");
     Click(AddSlits);
     EXPECT_EQ(MessageTexts().back(), "You must enter a slit width.");
@@ -235,7 +251,7 @@ TEST_F(SlitterWindow, CountIsTruncatedTowardZeroAndBounded) {
     EXPECT_EQ(Text(SlitCount), "2.");
 
     // A paste longer than the box takes is refused whole, as a classic edit box refuses it.
-    Box(SlitCount)->setText("7");
+    Box(SlitCount)->ShowText("7");
     Paste(SlitCount, "2.9");
     EXPECT_EQ(Text(SlitCount), "7");
     Paste(SlitCount, "2.");
@@ -253,7 +269,7 @@ TEST_F(SlitterWindow, CountIsTruncatedTowardZeroAndBounded) {
     // Should a far larger count reach the box some other way, one press still adds at most 99.
     for (const char* written : {"1e9", "1e999"}) {
         Click(ClearAll);
-        Box(SlitCount)->setText(written);
+        Box(SlitCount)->ShowText(written);
         Type(SlitInches, "1");
         Click(AddSlits);
         EXPECT_EQ(Model()->rowCount(), 100) << written;
@@ -270,7 +286,8 @@ TEST_F(SlitterWindow, CheckBoxAndPrintFollowAdditionsAndClearAll) {
     EXPECT_TRUE(Check()->isChecked());
     EXPECT_FALSE(Enabled(Print));
 
-    // Equal slits are never an increment, and still clear the mark.
+    // Equal slits are never an increment; once the mark is cleared they open the list.
+    Click(SetupIncrement);
     Type(SlitCount, "2");
     Type(SlitInches, "1");
     Click(AddSlits);
