@@ -143,6 +143,15 @@ QString StripMnemonic(const std::string& caption) {
     return out;
 }
 
+// A button worked from the keyboard acts as a click: the focus moves to it first, so that the box
+// left behind brings its partner into step before the button acts.
+void PressAsClick(QAbstractButton* button, Qt::FocusReason reason) {
+    button->setFocus(reason);
+    if (button->isEnabled() && button->isVisible()) {
+        button->click();
+    }
+}
+
 Qt::Alignment HorizontalAlignment(unsigned style) {
     if (style & kAlignCenter) {
         return Qt::AlignHCenter;
@@ -715,11 +724,7 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
         auto* button = qobject_cast<QAbstractButton*>(watched);
         // An ambiguous mnemonic keeps its usual meaning: it moves between its buttons.
         if (button != nullptr && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
-            // Leaving the box first lets its pair bring the partner into step before the action.
-            button->setFocus(Qt::ShortcutFocusReason);
-            if (button->isEnabled() && button->isVisible()) {
-                button->click();
-            }
+            PressAsClick(button, Qt::ShortcutFocusReason);
             return true;
         }
     }
@@ -730,7 +735,8 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
         (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0) {
-        // Enter presses the focused push button, else the default button, else it is plain OK.
+        // Enter presses the focused push button, else the default button as a click would, else
+        // it is plain OK.
         if (auto* focused = qobject_cast<QPushButton*>(focusWidget());
             focused != nullptr && focused->isEnabled()) {
             focused->click();
@@ -738,7 +744,7 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
         }
         for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
             if (button->isDefault() && button->isEnabled()) {
-                button->click();
+                PressAsClick(button, Qt::OtherFocusReason);
                 return;
             }
         }

@@ -107,7 +107,8 @@ bool CRollLengthDlg::OnInitDialog() {
 }
 
 void CRollLengthDlg::OnOK() {
-    // Only the inch-based boxes feed the solver; a metric box counts once it has been left.
+    // Only the inch-based boxes feed the solver; a metric box counts once it has been left, which
+    // pressing Calculate (clicked, or Enter) does first.
     const RollLengthResult result =
         SolveRollLength(Value(Id::LengthFeet), Value(Id::CoreInches), Value(Id::RollInches),
                         Value(Id::ThicknessInches));

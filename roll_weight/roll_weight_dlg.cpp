@@ -83,9 +83,8 @@ bool CRollWeightDlg::OnInitDialog() {
 }
 
 void CRollWeightDlg::OnOK() {
-    // Enter leaves the focus where it is: a metric box still being typed in has not yet been
-    // carried over, and Calculate works from the inch boxes as they stand. Users rely on that.
-    // Metric boxes and the second specific gravity box reach the solver only through their pairs.
+    // Metric boxes and the second specific gravity box reach the solver only through their pairs,
+    // which Calculate's button brings into step by taking the focus, from a click or from Enter.
     const RollWeightResult result = SolveRollWeight(
         {Value(Id::RollInches), Value(Id::CoreInches), Value(Id::WebInches), Value(Id::Pounds),
          Value(Id::SpecificGravity), Value(Id::LbsPerCubicFoot), Value(Id::LbsPerCubicInch)});

@@ -124,18 +124,31 @@ TEST_F(RollLengthWindow, SolvesLengthAndPrintStaysEnabled) {
     Click(Id::Calculate);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(Button(Id::Print)->isEnabled());
+
+    // A thickness too thin to show leaves nothing behind its cleared box.
+    Type(Id::LengthFeet, "15000000");
+    Type(Id::CoreInches, "3");
+    Type(Id::RollInches, "10");
+    Click(Id::Calculate);
+    ASSERT_EQ(Text(Id::ThicknessInches), "0.0000");
+    Click(Id::ClearAll);
+    Type(Id::LengthFeet, "1000");
+    Type(Id::CoreInches, "3");
+    Type(Id::RollInches, "10");
+    Click(Id::Calculate);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(Text(Id::ThicknessInches), "0.0060");
 }
 
-TEST_F(RollLengthWindow, ClickTakesTheFocusFirstEnterDoesNot) {
+TEST_F(RollLengthWindow, EnterInAMetricBoxLeavesItThenCalculates) {
     Type(Id::CoreInches, "3");
-    Type(Id::ThicknessInches, "0.01");
-    Type(Id::RollMm, "254", false);
-    QTest::keyClick(Box(Id::RollMm), Qt::Key_Return);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Only one field can be zero!");
-    EXPECT_EQ(Text(Id::RollInches), "0.0000");
-    Click(Id::Calculate);
-    EXPECT_EQ(Text(Id::RollInches), "10.0000");
+    Type(Id::RollInches, "10");
+    Type(Id::ThicknessMm, "0.254", false);
+    QTest::keyClick(Box(Id::ThicknessMm), Qt::Key_Return);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(QApplication::focusWidget(), Button(Id::Calculate));
+    EXPECT_EQ(Text(Id::ThicknessMm), "0.254");
+    EXPECT_EQ(Text(Id::ThicknessInches), "0.0100");
     EXPECT_EQ(Text(Id::LengthFeet), "595.594");
     EXPECT_EQ(Text(Id::LengthMeters), "181.537");
 }

@@ -280,24 +280,22 @@ TEST_F(RollWeightWindow, CalculatesTheWeightFromMetricEntries) {
     EXPECT_TRUE(Button(Id::Print)->isEnabled());
 }
 
-TEST_F(RollWeightWindow, EnterCalculatesFromTheInchBoxesAsTheyStand) {
+TEST_F(RollWeightWindow, EnterInAMetricBoxLeavesItThenCalculates) {
     Enter(Id::RollInches, "40");
     Enter(Id::CoreInches, "3");
-    Enter(Id::WebInches, "60");
     Enter(Id::SpecificGravity, "0.92");
-    // A new roll diameter typed in millimetres has not been carried over when Enter is pressed.
-    Type(Id::RollMm, "2032");
-    QTest::keyClick(Box(Id::RollMm), Qt::Key_Return);
+    Type(Id::WebMm, "1524");
+    QTest::keyClick(Box(Id::WebMm), Qt::Key_Return);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), Box(Id::RollMm));
-    EXPECT_EQ(Text(Id::RollMm), "2032");
-    EXPECT_EQ(Text(Id::RollInches), "40");
+    EXPECT_EQ(QApplication::focusWidget(), Button(Id::Calculate));
+    EXPECT_EQ(Text(Id::WebMm), "1524");
+    EXPECT_EQ(Text(Id::WebInches), "60.000");
     EXPECT_EQ(Text(Id::Pounds), "2487.88");
-    // Clicking Calculate takes the focus first, so the millimetres are carried over.
+    // Over an earlier value in the inch box, the millimetres typed are what counts.
     Enter(Id::Pounds, "");
     Type(Id::RollMm, "2032");
-    ClickCalculate();
+    QTest::keyClick(Box(Id::RollMm), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(Text(Id::RollInches), "80.000");
     EXPECT_EQ(Text(Id::Pounds), "9993.74");
 }
@@ -413,6 +411,23 @@ TEST_F(RollWeightWindow, ClearAllRestoresPlaceholdersAndKeepsPrintAndFocus) {
     QTest::mouseClick(Button(Id::ClearAll), Qt::LeftButton);
     ExpectPlaceholders();
     EXPECT_TRUE(Button(Id::Print)->isEnabled());
+
+    // A density too small to show (1.3e-05 lb/in³ behind 0.0000) is gone with the cleared box.
+    Enter(Id::RollInches, "40");
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
+    Type(Id::Pounds, "1");
+    ClickCalculate();
+    ASSERT_EQ(Text(Id::LbsPerCubicInch), "0.0000");
+    QTest::mouseClick(Button(Id::ClearAll), Qt::LeftButton);
+    Enter(Id::RollInches, "40");
+    Enter(Id::CoreInches, "3");
+    Enter(Id::WebInches, "60");
+    Type(Id::SpecificGravity, "0.92");
+    ClickCalculate();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Text(Id::Pounds), "2487.88");
+    QTest::mouseClick(Button(Id::ClearAll), Qt::LeftButton);
 
     // Through its mnemonic the button takes the focus and is pressed, as a click would.
     Type(Id::RollInches, "12");
