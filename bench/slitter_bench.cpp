@@ -25,9 +25,9 @@ constexpr int kSampled = 10; // presses sampled at each end
 std::unique_ptr<CSlitterDlg> OpenWindow() {
     auto dlg = std::make_unique<CSlitterDlg>();
     dlg->Create();
-    dlg->Item<CNumEdit>(SlitterId::SlitCount)->setText("99");
-    dlg->Item<CNumEdit>(SlitterId::SlitInches)->setText("0.125");
-    dlg->Item<CNumEdit>(SlitterId::SlitMm)->setText("3.175");
+    dlg->Item<CNumEdit>(SlitterId::SlitCount)->ShowText("99");
+    dlg->Item<CNumEdit>(SlitterId::SlitInches)->ShowText("0.125");
+    dlg->Item<CNumEdit>(SlitterId::SlitMm)->ShowText("3.175");
     QApplication::processEvents();
     return dlg;
 }

@@ -11,7 +11,7 @@ void SetUpBoxes(const CDialog& dialog, std::span<const BoxSpec> boxes) {
             box->SetTypingLimit(row.typingLimit);
         }
         box->setAccessibleName(row.name);
-        box->setText(row.clearedText);
+        box->ShowText(row.clearedText);
         auto* partner = dialog.Item<CNumEdit>(row.partner);
         if (row.pair == PairKind::Clearing) {
             CMeasurementPair::Clearing(box, partner);
@@ -23,7 +23,7 @@ void SetUpBoxes(const CDialog& dialog, std::span<const BoxSpec> boxes) {
 
 void ClearBoxes(const CDialog& dialog, std::span<const BoxSpec> boxes) {
     for (const BoxSpec& row : boxes) {
-        dialog.Item<CNumEdit>(row.id)->setText(row.clearedText);
+        dialog.Item<CNumEdit>(row.id)->ShowText(row.clearedText);
     }
 }
 

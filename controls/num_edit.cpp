@@ -7,9 +7,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QValidator>
 
 #include "numbers/number_filter.h"
@@ -37,6 +39,36 @@ private:
     qsizetype length_;
 };
 
+// A paste is read as the user's locale writes numbers, which is how its spreadsheets copy them;
+// a text that is no number there keeps the typing rule, where a comma is the point.
+QString PastedNumberText(const QString& pasted) {
+    QString text = pasted.trimmed();
+    const QLocale locale = QLocale::system();
+    bool isLocaleNumber = false;
+    locale.toDouble(text, &isLocaleNumber);
+    if (!isLocaleNumber) {
+        return text.replace(QChar(','), QChar('.'));
+    }
+    if (!locale.groupSeparator().isEmpty()) {
+        text.remove(locale.groupSeparator());
+    }
+    text.replace(locale.decimalPoint(), QStringLiteral("."));
+    text.replace(locale.negativeSign(), QStringLiteral("-"));
+    for (QChar& c : text) {
+        if (c.isDigit()) {
+            c = QChar(u'0' + c.digitValue());
+        }
+    }
+    return text;
+}
+
+// What a refusal note quotes of the pasted text: one line, and not a megabyte of it.
+QString Quoted(const QString& pasted) {
+    constexpr int kMostShown = 40;
+    const QString line = pasted.simplified();
+    return line.size() > kMostShown ? line.left(kMostShown) + QChar(0x2026) : line;
+}
+
 } // namespace
 
 void CNumEdit::SetTypingLimit(int characters) {
@@ -48,34 +80,40 @@ void CNumEdit::SetTypingLimit(int characters) {
 CNumEdit::CNumEdit(QWidget* parent) : QLineEdit(parent) {
     // Numbers are never split across a selection drag; the context menu stays (paste is allowed).
     setDragEnabled(false);
-    // Any edit by the user, however small, makes the text the value.
-    connect(this, &QLineEdit::textEdited, this, [this] { hasExact_ = false; });
+    // Whatever changes the text, but SetValue, makes the text the value again.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!writingValue_) {
+            hasExact_ = false;
+        }
+    });
 }
 
 void CNumEdit::SetValue(double value) {
-    const QString shown = QString::fromStdString(FormatNumber(format_, value));
-    setText(shown);
+    writingValue_ = true;
+    QLineEdit::setText(QString::fromStdString(FormatNumber(format_, value)));
+    writingValue_ = false;
     // A text longer than the box shows its leading digits, not its tail.
     setCursorPosition(0);
     exact_ = value;
-    exactText_ = shown;
     hasExact_ = true;
+}
+
+void CNumEdit::ShowText(const QString& text) {
+    // Ended here too: a cleared text can be the very text a tiny result was shown as.
+    hasExact_ = false;
+    QLineEdit::setText(text);
 }
 
 double CNumEdit::GetValue() const {
     // The shown text is rounded for the eye; the number behind it is what calculations use.
-    if (hasExact_ && text() == exactText_) {
-        return exact_;
-    }
-    return ReadNumber(text().toStdString());
+    return hasExact_ ? exact_ : ReadNumber(text().toStdString());
 }
 
 void CNumEdit::PasteText(const QString& pasted) {
     if (isReadOnly()) {
         return;
     }
-    QString clean = pasted.trimmed();
-    clean.replace(QChar(','), QChar('.'));
+    const QString clean = PastedNumberText(pasted);
     QString result = text();
     if (hasSelectedText()) {
         result.replace(selectionStart(), selectedText().size(), clean);
@@ -84,9 +122,22 @@ void CNumEdit::PasteText(const QString& pasted) {
     }
     // Non-ASCII text comes out as bytes that are no number, and is refused with the rest.
     if (!IsNumberText(result.toStdString())) {
+        RefusePaste(tr("Not a number: %1").arg(Quoted(pasted)));
+        return;
+    }
+    // The limit's own check would refuse it too, but without a word.
+    if (typingLimit_ > 0 && result.size() > typingLimit_ && result.size() > text().size()) {
+        RefusePaste(tr("Too long for this box (at most %1 characters): %2")
+                        .arg(typingLimit_)
+                        .arg(Quoted(pasted)));
         return;
     }
     insert(clean);
+}
+
+void CNumEdit::RefusePaste(const QString& why) {
+    constexpr int kShownMs = 4000;
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), why, this, QRect(), kShownMs);
 }
 
 void CNumEdit::contextMenuEvent(QContextMenuEvent* event) {

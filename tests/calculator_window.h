@@ -198,6 +198,18 @@ public:
         return kNoId;
     }
 
+    ControlId ClearAllButton() const {
+        switch (kind_) {
+        case Calculator::RollLength:
+            return RollLengthId::ClearAll;
+        case Calculator::RollWeight:
+            return RollWeightId::ClearAll;
+        case Calculator::Slitter:
+            return SlitterId::ClearAll;
+        }
+        return kNoId;
+    }
+
     std::vector<ControlId> BoxIds() const {
         switch (kind_) {
         case Calculator::RollLength: {

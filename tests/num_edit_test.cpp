@@ -2,13 +2,17 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
+#include <QLocale>
+#include <QToolTip>
 #include <QtTest/QTest>
 #include <memory>
 
 #include <gtest/gtest.h>
 
+#include "calculator_window.h"
 #include "controls/measurement_pair.h"
 #include "controls/num_edit.h"
+#include "numbers/number_text.h"
 #include "numbers/unit_factors.h"
 
 namespace {
@@ -81,8 +85,8 @@ TEST_F(Boxes, PointBeforeTheExponentOnly) {
 }
 
 TEST_F(Boxes, FocusSelectsTheWholeTextByTabAndByClick) {
-    a->setText("123.456");
-    b->setText("789");
+    a->ShowText("123.456");
+    b->ShowText("789");
     b->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(b->selectedText(), "789");
     QTest::mouseClick(a, Qt::LeftButton, Qt::NoModifier, QPoint(5, 10));
@@ -96,11 +100,11 @@ TEST_F(Boxes, FocusSelectsTheWholeTextByTabAndByClick) {
 }
 
 TEST_F(Boxes, SelectedTextMinusAndExponent) {
-    a->setText("123");
+    a->ShowText("123");
     a->selectAll();
     QTest::keyClicks(a, "-");
     EXPECT_EQ(a->text(), "-");
-    a->setText("123");
+    a->ShowText("123");
     a->selectAll();
     QTest::keyClicks(a, "e");
     EXPECT_EQ(a->text(), "");
@@ -116,7 +120,7 @@ TEST_F(Boxes, BackspaceDeletesOnce) {
 }
 
 TEST_F(Boxes, ClipboardAndUndoShortcutsWork) {
-    a->setText("12.5");
+    a->ShowText("12.5");
     a->selectAll();
     QTest::keySequence(a, QKeySequence::Copy);
     EXPECT_EQ(a->text(), "12.5");
@@ -150,6 +154,124 @@ TEST_F(Boxes, ACommaIsThePointAndAPasteMustLeaveANumber) {
     EXPECT_EQ(b->text(), "2.5e3");
 }
 
+// The number behind a box lives exactly as long as the text SetValue wrote for it. Each change
+// below ends on that very text again, which must then count as what it says.
+struct TextChange {
+    const char* how;
+    void (*change)(CNumEdit* box);
+    double counts;
+};
+
+const TextChange kTextChanges[] = {
+    {"a new value", [](CNumEdit* box) { box->SetValue(2e-5); }, 2e-5},
+    {"a cleared text", [](CNumEdit* box) { box->ShowText("0.0000"); }, 0.0},
+    {"typing",
+     [](CNumEdit* box) {
+         box->selectAll();
+         QTest::keyClicks(box, "0.0000");
+     },
+     0.0},
+    {"a paste",
+     [](CNumEdit* box) {
+         QApplication::clipboard()->setText("0.0000");
+         box->selectAll();
+         QTest::keySequence(box, QKeySequence::Paste);
+     },
+     0.0},
+    {"undo",
+     [](CNumEdit* box) {
+         box->selectAll();
+         QTest::keyClicks(box, "5");
+         QTest::keySequence(box, QKeySequence::Undo);
+     },
+     0.0},
+};
+
+TEST_F(Boxes, TheNumberBehindTheTextLivesAsLongAsItsText) {
+    for (const TextChange& row : kTextChanges) {
+        SCOPED_TRACE(row.how);
+        a->setFocus(Qt::TabFocusReason);
+        a->SetValue(1.3e-5);
+        ASSERT_EQ(a->text(), "0.0000");
+        ASSERT_EQ(a->GetValue(), 1.3e-5);
+        row.change(a);
+        EXPECT_EQ(a->text(), "0.0000");
+        EXPECT_EQ(a->GetValue(), row.counts);
+    }
+}
+
+class NumberBehindABox : public ::testing::TestWithParam<Calculator> {};
+
+// Tiny results show as the very texts the boxes clear to; opening and Clear All leave only what
+// the texts say.
+TEST_P(NumberBehindABox, NoneAtOpeningAndNoneAfterClearAll) {
+    CapturedSeams seams(std::chrono::seconds(60));
+    CalculatorWindow window(GetParam());
+    ASSERT_TRUE(window.Ready());
+    auto expectTheTextsCount = [&](const char* when) {
+        for (ControlId id : window.BoxIds()) {
+            EXPECT_EQ(window.Box(id)->GetValue(), ReadNumber(window.Text(id)))
+                << when << " " << id.value;
+        }
+    };
+    expectTheTextsCount("opening");
+    for (ControlId id : window.BoxIds()) {
+        window.Box(id)->SetValue(1e-9);
+    }
+    window.Click(window.ClearAllButton());
+    expectTheTextsCount("Clear All");
+}
+
+INSTANTIATE_TEST_SUITE_P(EachWindow, NumberBehindABox,
+                         ::testing::Values(Calculator::RollLength, Calculator::RollWeight,
+                                           Calculator::Slitter));
+
+// A paste reads as the user's locale writes numbers; the test runs once per locale, each run
+// taking the rows of its own.
+struct LocalePaste {
+    const char* locale;
+    const char* pasted;
+    const char* result; // empty: refused, with a note saying why
+};
+
+const LocalePaste kLocalePastes[] = {
+    {"en_US", "1,234", "1234"},
+    {"en_US", "1,234.5", "1234.5"},
+    {"en_US", "-12,345,678.25", "-12345678.25"},
+    {"en_US", "2,5", "2.5"},
+    {"en_US", "1.234,5", ""},
+    {"en_US", "12,34", "12.34"},
+    {"en_US", "forty inches", ""},
+    {"de_DE", "1,234", "1.234"},
+    {"de_DE", "1.234,5", "1234.5"},
+    {"de_DE", "1.234", "1234"},
+    {"de_DE", "2,5", "2.5"},
+    {"de_DE", "1.5e3", "1.5e3"},
+    {"de_DE", "1,234.5", ""},
+};
+
+TEST_F(Boxes, LocalePasteReadsAsTheLocaleWritesNumbers) {
+    const QString locale = QLocale::system().name();
+    int rows = 0;
+    for (const LocalePaste& row : kLocalePastes) {
+        if (locale != row.locale) {
+            continue;
+        }
+        ++rows;
+        SCOPED_TRACE(row.pasted);
+        b->setFocus(Qt::TabFocusReason);
+        b->ShowText("");
+        QToolTip::hideText();
+        QApplication::clipboard()->setText(row.pasted);
+        QTest::keySequence(b, QKeySequence::Paste);
+        EXPECT_EQ(b->text(), row.result);
+        if (*row.result == '\0') {
+            EXPECT_EQ(QToolTip::text(), QString("Not a number: ") + row.pasted);
+        }
+    }
+    EXPECT_GT(rows, 0) << "no rows for " << locale.toStdString();
+}
+
 TEST_F(Boxes, TypingLimitDoesNotCutProgramText) {
     a->SetTypingLimit(2);
     Type(a, "-12");
@@ -175,6 +297,7 @@ TEST_F(Boxes, PastedTextRespectsTheLimit) {
     Type(a, "");
     QTest::keySequence(a, QKeySequence::Paste);
     EXPECT_EQ(a->text(), "");
+    EXPECT_EQ(QToolTip::text(), "Too long for this box (at most 2 characters): 150");
     QApplication::clipboard()->setText("15");
     QTest::keySequence(a, QKeySequence::Paste);
     EXPECT_EQ(a->text(), "15");
@@ -196,7 +319,7 @@ TEST_F(Boxes, FormatAndValue) {
     // A text too long for the box shows its leading digits.
     a->SetValue(1e300);
     EXPECT_EQ(a->cursorPosition(), 0);
-    a->setText(" 3.5abc");
+    a->ShowText(" 3.5abc");
     EXPECT_EQ(a->GetValue(), 3.5);
 }
 
@@ -214,7 +337,7 @@ TEST_F(Boxes, ClearingPairConvertsOrClears) {
     Type(b, "20");
     Leave(b);
     EXPECT_EQ(a->text(), "0.787");
-    a->setText("7");
+    a->ShowText("7");
     Type(b, "-5");
     Leave(b);
     EXPECT_EQ(a->text(), "0.000");
