@@ -7,6 +7,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "numbers/number_text.h"
+#include "numbers/unit_factors.h"
 #include "slitter/slit_list.h"
 
 namespace {
@@ -78,15 +79,43 @@ void CheckSlitRows(const CSlitList& list, std::size_t from, int count, double w,
     }
 }
 
+// Where every width was entered as the same length in both units, the two columns show one
+// length: within the four decimals each cell is rounded to, once for every operation, since each
+// one carries on from the distances as shown.
+void CheckColumnsAgree(const CSlitList& list, std::size_t from, std::size_t to, int operations) {
+    for (std::size_t row = from; row < to; ++row) {
+        const auto& cells = list.Row(row).cells;
+        for (std::size_t c : {1, 3}) {
+            const double inches = ReadNumber(cells[c]);
+            const double mm = ReadNumber(cells[c + 1]);
+            if (!std::isfinite(inches) || std::fabs(inches) > 1e9) {
+                continue;
+            }
+            const double slack = 0.00005 * (1 + kMmPerInch) * operations + 1e-12 * std::fabs(mm);
+            Check(std::fabs(mm - inches * kMmPerInch) <= slack,
+                  "inch and mm columns disagree for linked widths", [&] {
+                      return "row " + std::to_string(row) + ": " + Quote(cells[c]) + " in, " +
+                             Quote(cells[c + 1]) + " mm";
+                  });
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
     CSlitList list;
+    bool linked = true; // every width since the list was last empty had mm = inches x 25.4
+    int operations = 0; // that added rows since then
     while (!in.Empty()) {
         if (list.RowCount() > kMaxRows) {
             list.Clear();
             Check(list.RowCount() == 0, "Clear left rows");
+        }
+        if (list.RowCount() == 0) {
+            linked = true;
+            operations = 0;
         }
         const std::size_t before = list.RowCount();
         const KnifeRow last = before > 0 ? list.Row(before - 1) : KnifeRow{};
@@ -102,7 +131,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const int count = op == 0 ? in.TakeInt(-5, 120) : 1;
         const double w = in.TakeDouble();
-        const double m = in.TakeDouble();
+        const std::uint8_t link = in.TakeByte();
+        const double m = link < 0x80 ? w * kMmPerInch : in.TakeDouble();
         const bool widthGiven = w > 0.0;
 
         std::string message;
@@ -163,6 +193,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
         CheckSlitRows(list, before + opening, slits, w, m, startInches, startMm);
+        linked = linked && (after == before || link < 0x80);
+        operations += after == before ? 0 : 1;
+        if (linked) {
+            CheckColumnsAgree(list, before, after, operations);
+        }
     }
     return 0;
 }

@@ -22,6 +22,29 @@ bool Given(double v) {
     return v > 0.0;
 }
 
+// Zero, or of a size whose squares and products stay far from overflow and underflow.
+bool Moderate(std::initializer_list<double> values) {
+    for (double v : values) {
+        if (v != 0.0 && !(std::fabs(v) >= 1e-100 && std::fabs(v) <= 1e100)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Within(double v, double lo, double hi) {
+    return v == 0.0 || (v >= lo && v <= hi);
+}
+
+// Rolls a plant winds: every figure the solver rounds to three or four decimals is then far from
+// rounding to nothing, so no division by a rounded zero can occur.
+bool PlantRoll(const RollWeightInput& in) {
+    return Within(in.rollDiameter, in.coreDiameter + 0.5, 1000) &&
+           Within(in.coreDiameter, 0.1, 100) && Within(in.webWidth, 1, 1000) &&
+           Within(in.rollWeight, 1, 1e6) && Within(in.specificGravity, 0.01, 30) &&
+           Within(in.lbsPerCubicFoot, 0.5, 2000) && Within(in.lbsPerCubicInch, 3e-4, 1.2);
+}
+
 std::string Inputs(std::initializer_list<double> values) {
     std::string out;
     for (double v : values) {
@@ -63,19 +86,34 @@ void CheckRollLength(double length, double core, double roll, double thickness) 
         break;
     }
 
-    // The formulas in their written order, so a reordering that changes the last bit shows.
-    const double rollArea = ((roll * 0.5) * (roll * 0.5)) * 3.141592654;
-    const double coreArea = ((core * 0.5) * (core * 0.5)) * 3.141592654;
-    double value = 0.0;
-    if (r.outcome == RollLengthOutcome::LengthSolved) {
-        value = ((rollArea - coreArea) / thickness) * 0.08333333333333333;
-    } else if (r.outcome == RollLengthOutcome::ThicknessSolved) {
-        value = (rollArea - coreArea) / (length * 12.0);
-    } else {
-        value = std::sqrt((((length * 12.0) * thickness) + coreArea) * 4.0 * 0.31830988614222805);
+    // Within the range where no area or product overflows, every answer is a number, and an
+    // answer fed back as an input solves for the input it came from. Only an inverted roll
+    // (diameter under the core) has no way back.
+    if (!Moderate({length, core, roll, thickness})) {
+        return;
     }
-    Check(SameDouble(r.value, value), "roll length: wrong value",
-          [&] { return where() + " -> " + Describe(r.value) + ", expected " + Describe(value); });
+    Check(std::isfinite(r.value), "roll length: a result is not finite", where);
+    if (!(r.value > 0.0)) {
+        return;
+    }
+    double back = 0.0;
+    double original = 0.0;
+    double slack = 1e-12;
+    if (r.outcome == RollLengthOutcome::LengthSolved) {
+        back = SolveRollLength(r.value, core, roll, 0.0).value;
+        original = thickness;
+    } else if (r.outcome == RollLengthOutcome::ThicknessSolved) {
+        back = SolveRollLength(0.0, core, roll, r.value).value;
+        original = length;
+    } else {
+        back = SolveRollLength(0.0, core, r.value, thickness).value;
+        original = length;
+        // Squaring the root back loses what the core's area outweighs of the wound area.
+        slack *= 1.0 + (core * core) / (length * 12.0 * thickness);
+    }
+    Check(std::fabs(back - original) <= slack * original,
+          "roll length: the answer does not solve back",
+          [&] { return where() + " -> " + Describe(r.value) + " -> " + Describe(back); });
 }
 
 // A value the solver rounded to n decimals is the nearest double to some text with n decimals, so
@@ -185,6 +223,48 @@ void CheckRollWeight(const RollWeightInput& in) {
         Check(RoundedTo(r.solvedValue, 2), "roll weight: width not at two decimals", got);
         break;
     }
+
+    if (!PlantRoll(in)) {
+        return;
+    }
+    for (double v : {r.solvedValue, r.lbsPerCubicInch, r.lbsPerCubicFoot, r.kgPerCubicMeter,
+                     r.gPerCubicCm, r.specificGravity}) {
+        Check(std::isfinite(v), "roll weight: a result is not finite", got);
+    }
+    // Only one entered density makes a family; two may contradict each other.
+    const int densities =
+        Given(in.specificGravity) + Given(in.lbsPerCubicFoot) + Given(in.lbsPerCubicInch);
+    if (r.solvedCase != RollWeightCase::Weight || densities != 1) {
+        return;
+    }
+    // The solved weight, entered with the roll instead of a density, gives the density back: off
+    // only by the weight's three decimals, the volume's three (against four here) and a density
+    // carried at four.
+    RollWeightInput trip{in.rollDiameter, in.coreDiameter, in.webWidth, r.solvedValue, 0, 0, 0};
+    const RollWeightResult b = SolveRollWeight(trip);
+    Check(b.outcome == RollWeightOutcome::Solved && b.solvedCase == RollWeightCase::Density,
+          "roll weight: the solved weight does not solve back", got);
+    const double area =
+        RoundTo(0.25 * kRollWeightPi *
+                    (in.rollDiameter * in.rollDiameter - in.coreDiameter * in.coreDiameter),
+                4);
+    const double volume = in.webWidth * area;
+    const double rel = (in.webWidth * 0.00055 + 0.00055) / volume + 0.0005 / r.solvedValue +
+                       0.00005 / r.lbsPerCubicInch;
+    auto near = [&](double back, double was, double extra) {
+        return std::fabs(back - was) <= 2 * was * rel + extra;
+    };
+    auto trip_got = [&] {
+        return got() + " -> back I " + Describe(b.lbsPerCubicInch) + ", F " +
+               Describe(b.lbsPerCubicFoot) + ", S " + Describe(b.specificGravity);
+    };
+    Check(near(b.lbsPerCubicInch, r.lbsPerCubicInch, 1e-6), "roll weight: lb/in3 not given back",
+          trip_got);
+    Check(near(b.lbsPerCubicFoot, r.lbsPerCubicFoot,
+               2 * r.lbsPerCubicFoot * 0.0001 * kCubicInchesPerCubicFoot / volume + 1e-4),
+          "roll weight: lb/ft3 not given back", trip_got);
+    Check(near(b.specificGravity, r.specificGravity, 0.0015),
+          "roll weight: specific gravity not given back", trip_got);
 }
 
 } // namespace
