@@ -19,9 +19,9 @@
 
 namespace {
 
-// Refuses a user's edit (a paste, a drop) that would take the text past the limit, as a classic
-// edit box does. The program's own setText is never refused, so a long result stays whole, and
-// shortening such a result is always allowed.
+// Refuses a user's edit (a paste, a drop) that would take the text past the limit, so a box never
+// holds more than it was made for. The program's own text is never refused, so a long result
+// stays whole, and shortening such a result is always allowed.
 class LengthLimit : public QValidator {
 public:
     LengthLimit(int limit, QLineEdit* box)

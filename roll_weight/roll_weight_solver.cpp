@@ -77,65 +77,66 @@ RollWeightResult SolveRollWeight(const RollWeightInput& in) {
         S = RoundTo(I * kSpecificGravityPerLbIn3, 6);
     }
 
-    double A = 0.0;
-    double V = 0.0;
-    double X = 0.0;
+    double faceArea = 0.0;
+    double volumeCubicInches = 0.0;
+    double volumeCubicFeet = 0.0;
     switch (solvedCase) {
     case RollWeightCase::Weight:
-        A = RoundTo(RingArea(D, d), 3);
-        V = RoundTo(W * A, 3);
-        X = RoundTo(V * kCubicFeetPerCubicInch, 3);
+        faceArea = RoundTo(RingArea(D, d), 3);
+        volumeCubicInches = RoundTo(W * faceArea, 3);
+        volumeCubicFeet = RoundTo(volumeCubicInches * kCubicFeetPerCubicInch, 3);
         if (I > 0.0) {
-            M = RoundTo(I * V, 3);
+            M = RoundTo(I * volumeCubicInches, 3);
         } else if (F > 0.0) {
-            M = RoundTo(F * X, 3);
+            M = RoundTo(F * volumeCubicFeet, 3);
         } else {
-            M = RoundTo(S * kLbIn3PerSpecificGravity * V, 3);
+            M = RoundTo(S * kLbIn3PerSpecificGravity * volumeCubicInches, 3);
         }
         r.solvedValue = M;
         break;
     case RollWeightCase::Density:
-        A = RoundTo(RingArea(D, d), 4);
+        faceArea = RoundTo(RingArea(D, d), 4);
         break;
     case RollWeightCase::WebWidth:
-        A = RoundTo(RingArea(D, d), 3);
+        faceArea = RoundTo(RingArea(D, d), 3);
         // Specific gravity is tried first here, unlike the weight case.
         if (S > 0.0) {
-            V = RoundTo(M / (S * kLbIn3PerSpecificGravity), 3);
+            volumeCubicInches = RoundTo(M / (S * kLbIn3PerSpecificGravity), 3);
         } else if (I > 0.0) {
-            V = RoundTo(M / I, 3);
+            volumeCubicInches = RoundTo(M / I, 3);
         } else {
-            V = RoundTo(M / (F * kCubicFeetPerCubicInch), 3);
+            volumeCubicInches = RoundTo(M / (F * kCubicFeetPerCubicInch), 3);
         }
-        W = RoundTo(V / A, 2);
+        W = RoundTo(volumeCubicInches / faceArea, 2);
         r.solvedValue = W;
         break;
     case RollWeightCase::RollDiameter:
-        V = RoundTo(M / I, 2);
-        A = RoundTo(V / W, 3);
-        D = RoundTo(2 * std::sqrt((d * d * 0.25 * kRollWeightPi + A) * kRollWeightInversePi), 3);
+        volumeCubicInches = RoundTo(M / I, 2);
+        faceArea = RoundTo(volumeCubicInches / W, 3);
+        D = RoundTo(2 * std::sqrt((d * d * 0.25 * kRollWeightPi + faceArea) * kRollWeightInversePi),
+                    3);
         r.solvedValue = D;
         break;
     }
 
-    if (A == 0.0) {
-        A = RoundTo(RingArea(D, d), 4);
+    if (faceArea == 0.0) {
+        faceArea = RoundTo(RingArea(D, d), 4);
     }
-    if (V == 0.0) {
-        V = RoundTo(W * A, 4);
+    if (volumeCubicInches == 0.0) {
+        volumeCubicInches = RoundTo(W * faceArea, 4);
     }
     if (I == 0.0) {
-        I = RoundTo(M / V, 6);
+        I = RoundTo(M / volumeCubicInches, 6);
     }
     const double derivedS = RoundTo(I * kSpecificGravityPerLbIn3, 6);
     if (derived) {
         S = derivedS;
     }
-    if (X == 0.0) {
-        X = RoundTo(V * kCubicFeetPerCubicInch, 4);
+    if (volumeCubicFeet == 0.0) {
+        volumeCubicFeet = RoundTo(volumeCubicInches * kCubicFeetPerCubicInch, 4);
     }
     if (F == 0.0) {
-        F = RoundTo(M / X, 4);
+        F = RoundTo(M / volumeCubicFeet, 4);
     }
 
     r.outcome = RollWeightOutcome::Solved;
