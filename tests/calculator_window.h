@@ -185,30 +185,9 @@ public:
     std::string Text(ControlId id) const { return Box(id)->text().toStdString(); }
     bool Enabled(ControlId id) const { return dlg_->GetDlgItem(id)->isEnabled(); }
 
-    // The Print button, which every calculator has.
-    ControlId PrintButton() const {
-        switch (kind_) {
-        case Calculator::RollLength:
-            return RollLengthId::Print;
-        case Calculator::RollWeight:
-            return RollWeightId::Print;
-        case Calculator::Slitter:
-            return SlitterId::Print;
-        }
-        return kNoId;
-    }
-
-    ControlId ClearAllButton() const {
-        switch (kind_) {
-        case Calculator::RollLength:
-            return RollLengthId::ClearAll;
-        case Calculator::RollWeight:
-            return RollWeightId::ClearAll;
-        case Calculator::Slitter:
-            return SlitterId::ClearAll;
-        }
-        return kNoId;
-    }
+    // The buttons every calculator has.
+    ControlId PrintButton() const { return Shared().print; }
+    ControlId ClearAllButton() const { return Shared().clearAll; }
 
     std::vector<ControlId> BoxIds() const {
         switch (kind_) {
@@ -312,6 +291,22 @@ public:
     }
 
 private:
+    struct SharedButtons {
+        ControlId print;
+        ControlId clearAll;
+    };
+    SharedButtons Shared() const {
+        switch (kind_) {
+        case Calculator::RollLength:
+            return {RollLengthId::Print, RollLengthId::ClearAll};
+        case Calculator::RollWeight:
+            return {RollWeightId::Print, RollWeightId::ClearAll};
+        case Calculator::Slitter:
+            return {SlitterId::Print, SlitterId::ClearAll};
+        }
+        return {kNoId, kNoId};
+    }
+
     void SelectAll(ControlId id) {
         Box(id)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Box(id), Qt::Key_Home);
