@@ -235,7 +235,6 @@ void CNumEdit::focusInEvent(QFocusEvent* event) {
     // Typing then replaces the old value, however the focus came.
     selectAll();
     selectOnMouse_ = event->reason() == Qt::MouseFocusReason;
-    emit gotFocus();
 }
 
 void CNumEdit::mousePressEvent(QMouseEvent* event) {

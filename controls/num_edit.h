@@ -40,7 +40,6 @@ public:
 signals:
     // The box lost the keyboard focus; emitted after the field's own handling.
     void lostFocus();
-    void gotFocus();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

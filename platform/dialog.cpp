@@ -26,6 +26,7 @@
 #include <cmath>
 #include <vector>
 
+#include "numbers/mul_div.h"
 #include "platform/resources.h"
 
 namespace {
@@ -178,12 +179,7 @@ QWidget* CDialog::MainWindow() {
 }
 
 QFont CDialog::DialogFont(const DialogTemplate& tmpl) {
-    // The classic dialog font is not on this desktop; a metric-compatible sans stands in.
-    QString face = QString::fromStdString(tmpl.fontFace);
-    if (face == "MS Sans Serif" || face == "MS Shell Dlg") {
-        face = "Liberation Sans";
-    }
-    QFont font(face);
+    QFont font(QString::fromStdString(tmpl.fontFace));
     font.setPointSize(tmpl.pointSize);
     font.setStyleHint(QFont::SansSerif);
     return font;
@@ -194,12 +190,8 @@ Qt::Alignment CDialog::TemplateAlignment(unsigned style) {
 }
 
 QRect CDialog::MapDialogRect(int x, int y, int cx, int cy) const {
-    auto mulDiv = [](int value, int mul, int div) {
-        const long long p = static_cast<long long>(value) * mul;
-        return static_cast<int>((p >= 0 ? p + div / 2 : p - div / 2) / div);
-    };
-    return QRect(mulDiv(x, baseX_, 4), mulDiv(y, baseY_, 8), mulDiv(cx, baseX_, 4),
-                 mulDiv(cy, baseY_, 8));
+    return QRect(MulDiv(x, baseX_, 4), MulDiv(y, baseY_, 8), MulDiv(cx, baseX_, 4),
+                 MulDiv(cy, baseY_, 8));
 }
 
 void CDialog::Build() {
@@ -227,7 +219,6 @@ void CDialog::Build() {
     }
     const QSize size = MapDialogRect(0, 0, template_.cx, template_.cy).size();
     if (template_.style & kModalFrame) {
-        flags |= Qt::MSWindowsFixedSizeDialogHint;
         setFixedSize(size);
     } else {
         resize(size);
@@ -602,7 +593,7 @@ void CDialog::OnCancel() {
 }
 
 void CDialog::OnSysCommand(unsigned command) {
-    if ((command & 0xFFF0u) == SC_CLOSE) {
+    if (command == SC_CLOSE) {
         OnCancel();
     }
 }

@@ -31,9 +31,6 @@ public:
     template <class T> T* Item(ControlId id) const { return qobject_cast<T*>(GetDlgItem(id)); }
 
     const DialogTemplate& Template() const { return template_; }
-    // Dialog base units (pixels per 4 horizontal and 8 vertical dialog units).
-    int BaseUnitX() const { return baseX_; }
-    int BaseUnitY() const { return baseY_; }
     QRect MapDialogRect(int x, int y, int cx, int cy) const;
 
     // The stand-in for the window's system menu: right-click on the background, Alt+Space,
@@ -46,7 +43,7 @@ public:
     // The window that owns dialogs created without an owner.
     static void SetMainWindow(QWidget* window);
     static QWidget* MainWindow();
-    // The font standing in for the templates' dialog font.
+    // The font a template's controls are drawn in.
     static QFont DialogFont(const DialogTemplate& tmpl);
     // The horizontal alignment a control's template style asks for.
     static Qt::Alignment TemplateAlignment(unsigned style);

@@ -80,7 +80,7 @@ enum DialogStyle : unsigned {
 struct DialogTemplate {
     std::string title;
     int cx = 0, cy = 0; // dialog units
-    std::string fontFace = "MS Sans Serif";
+    std::string fontFace = "Liberation Sans";
     int pointSize = 8;
     unsigned style = 0;
     std::vector<ControlTemplate> controls;

@@ -154,13 +154,6 @@ QCursor LoadAppCursor(int id) {
     return QCursor(bitmap, mask, 0, 0);
 }
 
-QString LoadAppString(int id) {
-    if (id == IDS_ABOUTBOX) {
-        return QStringLiteral("&About velmarch...");
-    }
-    return {};
-}
-
 QString DisclaimerText() {
     // One paragraph, upper case, two blanks between sentences.
     return QStringLiteral(

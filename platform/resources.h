@@ -1,4 +1,4 @@
-// The program's own resources: pictures, cursor, strings and the version record.
+// The program's own resources: pictures, cursor, the disclaimer and the version.
 #pragma once
 
 #include <QCursor>
@@ -9,11 +9,7 @@
 inline constexpr int IDR_MAINFRAME = 128; // the windows' icon
 inline constexpr int IDB_BANNER = 133;    // the maker's banner
 inline constexpr int IDC_LINK_HAND = 130; // the link label's pointing hand
-inline constexpr int IDS_ABOUTBOX = 101;  // the About entry of the system menu
 
-inline constexpr const char* kProductName = "velmarch Application";
-inline constexpr const char* kInternalName = "velmarch";
-inline constexpr const char* kFileVersion = "1.0.0.1";
 inline constexpr const char* kProductVersion = "1.0.0.1";
 
 QIcon LoadAppIcon(int id);
@@ -22,6 +18,5 @@ QPixmap LoadAppIconImage(int id, int size, qreal devicePixelRatio = 1.0);
 // A bitmap at the device pixel ratio asked for (2 picks the sharper variant).
 QPixmap LoadAppBitmap(int id, qreal devicePixelRatio = 1.0);
 QCursor LoadAppCursor(int id);
-QString LoadAppString(int id);
 // The disclaimer shown in the main window.
 QString DisclaimerText();

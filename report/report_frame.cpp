@@ -1,8 +1,8 @@
 #include "report/report_frame.h"
 
-#include <cstdlib>
 #include <utility>
 
+#include "numbers/mul_div.h"
 #include "numbers/number_text.h"
 
 namespace {
@@ -26,31 +26,12 @@ constexpr int kHeadingLine = 18;
 constexpr int kRuleLine = 19;
 constexpr int kFooterLine = 62;
 
-// Multiplies and divides in 64 bits and rounds the quotient half away from zero, as the printer
-// platform's font height rule does (12.5 pixels make 13, not 12).
-int MulDiv(int number, int numerator, int denominator) {
-    if (denominator == 0) {
-        return -1;
-    }
-    const long long product = static_cast<long long>(number) * numerator;
-    long long quotient = product / denominator;
-    const long long remainder = product % denominator;
-    if (2 * std::llabs(remainder) >= std::llabs(static_cast<long long>(denominator))) {
-        quotient += (product < 0) == (denominator < 0) ? 1 : -1;
-    }
-    return static_cast<int>(quotient);
-}
-
 } // namespace
 
 std::tm LocalTime() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-#if defined(_WIN32)
-    localtime_s(&local, &now);
-#else
     localtime_r(&now, &local);
-#endif
     return local;
 }
 

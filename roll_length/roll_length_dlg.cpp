@@ -91,11 +91,8 @@ bool CRollLengthDlg::OnInitDialog() {
     }
 
     if (Template().style & kSysMenu) {
-        const QString about = LoadAppString(IDS_ABOUTBOX);
-        if (!about.isEmpty()) {
-            AppendSystemMenuSeparator();
-            AppendSystemMenuItem(IDM_ABOUTBOX, about);
-        }
+        AppendSystemMenuSeparator();
+        AppendSystemMenuItem(IDM_ABOUTBOX, kAboutBoxEntry);
     }
 
     setWindowIcon(icon_);
@@ -145,7 +142,7 @@ void CRollLengthDlg::OnPrint() {
 }
 
 void CRollLengthDlg::OnSysCommand(unsigned command) {
-    if ((command & 0xFFF0u) == IDM_ABOUTBOX) {
+    if (command == IDM_ABOUTBOX) {
         if (aboutAction_) {
             aboutAction_(this);
         }

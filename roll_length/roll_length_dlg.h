@@ -14,6 +14,7 @@ class CNumEdit;
 
 // The window menu's About entry.
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
+inline constexpr const char* kAboutBoxEntry = "&About velmarch...";
 
 class CRollLengthDlg : public CDialog {
     Q_OBJECT

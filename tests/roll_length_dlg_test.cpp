@@ -283,7 +283,7 @@ TEST_F(RollLengthWindow, LinksOpenTheMakersAddresses) {
     EXPECT_EQ(QApplication::focusWidget(), Box(Id::LengthFeet)); // a link never takes the focus
 }
 
-// Exposes the system-command handler so that a command with low bits set can be sent.
+// Exposes the system-command handler so that a command can be sent as the menu sends it.
 class SysCommandProbe : public CRollLengthDlg {
 public:
     using CRollLengthDlg::OnSysCommand;
@@ -326,7 +326,7 @@ TEST(RollLengthSystemMenu, AboutEntryOpensTheAboutBoxModally) {
     EXPECT_EQ(aboutsSeen, 1);
     EXPECT_EQ(dlg.Item<CNumEdit>(Id::LengthFeet)->text(), "0.000");
     closeAboutWhenOpen();
-    dlg.OnSysCommand(0x0013);
+    dlg.OnSysCommand(IDM_ABOUTBOX);
     EXPECT_EQ(aboutsSeen, 2);
     EXPECT_TRUE(dlg.isEnabled());
     EXPECT_TRUE(dlg.isVisible());
