@@ -153,7 +153,7 @@ void PressAsClick(QAbstractButton* button, Qt::FocusReason reason) {
     }
 }
 
-Qt::Alignment HorizontalAlignment(unsigned style) {
+Qt::Alignment HorizontalAlignment(ControlStyles style) {
     if (style & kAlignCenter) {
         return Qt::AlignHCenter;
     }
@@ -185,7 +185,7 @@ QFont CDialog::DialogFont(const DialogTemplate& tmpl) {
     return font;
 }
 
-Qt::Alignment CDialog::TemplateAlignment(unsigned style) {
+Qt::Alignment CDialog::TemplateAlignment(ControlStyles style) {
     return HorizontalAlignment(style);
 }
 

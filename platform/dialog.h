@@ -46,7 +46,7 @@ public:
     // The font a template's controls are drawn in.
     static QFont DialogFont(const DialogTemplate& tmpl);
     // The horizontal alignment a control's template style asks for.
-    static Qt::Alignment TemplateAlignment(unsigned style);
+    static Qt::Alignment TemplateAlignment(ControlStyles style);
 
 protected:
     // Return true to let the dialog focus its first tab stop.

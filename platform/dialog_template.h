@@ -2,6 +2,7 @@
 // controls in template order). CDialog builds the widgets from it.
 #pragma once
 
+#include <QFlags>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -37,6 +38,9 @@ enum ControlStyle : unsigned {
     kNoSortHeader = 1u << 14,
     kIcon = 1u << 15, // a picture that shows an icon rather than a bitmap
 };
+Q_DECLARE_FLAGS(ControlStyles, ControlStyle)
+Q_DECLARE_OPERATORS_FOR_FLAGS(ControlStyles)
+inline constexpr ControlStyles kNoStyle{};
 
 class QWidget;
 struct ControlTemplate;
@@ -63,7 +67,7 @@ struct ControlTemplate {
     ControlKind kind = ControlKind::Label;
     std::string caption;
     int x = 0, y = 0, cx = 0, cy = 0; // dialog units
-    unsigned style = 0;
+    ControlStyles style;
     int resource = 0;            // picture resource id
     ControlMaker make = nullptr; // for StyledLabel, LinkLabel and NumEdit
 };
@@ -76,12 +80,14 @@ enum DialogStyle : unsigned {
     kAppWindow = 1u << 4,     // its own task-bar button
     kAtOwnerOrigin = 1u << 5, // opens at the top-left of its owner's client area
 };
+Q_DECLARE_FLAGS(DialogStyles, DialogStyle)
+Q_DECLARE_OPERATORS_FOR_FLAGS(DialogStyles)
 
 struct DialogTemplate {
     std::string title;
     int cx = 0, cy = 0; // dialog units
     std::string fontFace = "Liberation Sans";
     int pointSize = 8;
-    unsigned style = 0;
+    DialogStyles style;
     std::vector<ControlTemplate> controls;
 };

@@ -21,9 +21,10 @@ DialogTemplate MakeMainWindow() {
         {I::RollWeight, K::PushButton, "Roll &Weight", 208, 236, 54, 14, kTabStop},
         {I::RollDiameter, K::PushButton, "Roll &Diameter", 153, 236, 54, 14, kTabStop},
         {I::KnifePositions, K::PushButton, "&Knife Positions", 263, 236, 54, 14, kTabStop},
-        {I::Version, K::StyledLabel, "Version 1.00", 7, 81, 365, 8, 0},
-        {I::Heading, K::StyledLabel, "IMPORTANT INFORMATION -- Please Read", 7, 89, 365, 8, 0},
-        {I::DisclaimerHeading, K::StyledLabel, "DISCLAIMER", 7, 100, 365, 8, 0},
+        {I::Version, K::StyledLabel, "Version 1.00", 7, 81, 365, 8, kNoStyle},
+        {I::Heading, K::StyledLabel, "IMPORTANT INFORMATION -- Please Read", 7, 89, 365, 8,
+         kNoStyle},
+        {I::DisclaimerHeading, K::StyledLabel, "DISCLAIMER", 7, 100, 365, 8, kNoStyle},
     };
     return t;
 }
@@ -38,7 +39,7 @@ DialogTemplate MakeAboutBox() {
     t.controls = {
         {kNoId, K::Picture, "", 11, 17, 20, 20, kIcon, IDR_MAINFRAME},
         {kNoId, K::Label, "velmarch Version 1.0", 40, 10, 119, 8, kNoPrefix},
-        {kNoId, K::Label, "Copyright (C) Velmarch Products LLC", 40, 25, 119, 8, 0},
+        {kNoId, K::Label, "Copyright (C) Velmarch Products LLC", 40, 25, 119, 8, kNoStyle},
         {I::Ok, K::DefPushButton, "OK", 178, 7, 50, 14, kTabStop},
     };
     return t;

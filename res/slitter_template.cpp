@@ -7,7 +7,7 @@ namespace {
 using K = ControlKind;
 
 DialogTemplate MakeSlitter() {
-    constexpr unsigned kNumberBox = kBorder | kTabStop;
+    constexpr ControlStyles kNumberBox = kBorder | kTabStop;
     using I = SlitterId;
     DialogTemplate t;
     t.title = "Velmarch Slitter Position Calculator";
@@ -20,15 +20,15 @@ DialogTemplate MakeSlitter() {
          "1) To calulcate positions, enter either the number of knives and slit sizes, or add "
          "slit sizes individually.  You can add as many slits as needed.  Equal and varied slits "
          "may be mixed within the same calculation.",
-         4, 81, 342, 18, 0},
-        {kNoId, K::GroupBox, "Equal Slit Properties:", 178, 100, 168, 55, 0},
+         4, 81, 342, 18, kNoStyle},
+        {kNoId, K::GroupBox, "Equal Slit Properties:", 178, 100, 168, 55, kNoStyle},
         {kNoId, K::Label, "Number of Slits:", 199, 112, 50, 8, kAlignRight},
         {I::SlitCount, K::NumEdit, "", 252, 109, 23, 12, kNumberBox},
         {kNoId, K::Label, "Slit Size in Inches:", 191, 125, 58, 8, kAlignRight},
         {I::SlitInches, K::NumEdit, "", 252, 123, 37, 12, kNumberBox},
         {kNoId, K::Label, "Slit Size in Millimeters:", 180, 140, 69, 8, kAlignRight},
         {I::SlitMm, K::NumEdit, "", 252, 137, 37, 12, kNumberBox},
-        {kNoId, K::GroupBox, "Varied Slit or Increment Properties:", 4, 100, 150, 55, 0},
+        {kNoId, K::GroupBox, "Varied Slit or Increment Properties:", 4, 100, 150, 55, kNoStyle},
         {kNoId, K::Label, "Next slit / inc. width (Inches):", 8, 112, 92, 8, kAlignRight},
         {I::NextInches, K::NumEdit, "", 103, 110, 40, 12, kNumberBox},
         {kNoId, K::Label, "Next slit / inc. width (mm):", 18, 125, 82, 8, kAlignRight},
@@ -43,7 +43,7 @@ DialogTemplate MakeSlitter() {
         {kNoId, K::Label, "And\n\nOr", 157, 117, 17, 25, kAlignCenter},
         {I::Steps, K::StyledLabel,
          "2) Enter data above and click Add Slit(s)\n3) Click Print to print knife positions", 4,
-         157, 342, 17, 0},
+         157, 342, 17, kNoStyle},
         {I::SetupIncrement, K::CheckBox, "Add Setup &Increment", 18, 139, 80, 8, kTabStop},
     };
     return t;
