@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     dialog.setWindowTitle("Velmarch Roll Calculation Application");
     dialog.setFixedSize(args[1].toInt(), args[2].toInt());
     auto* banner = new QLabel(&dialog);
-    banner->setPixmap(QPixmap(":/res/banner133.bmp"));
+    banner->setPixmap(QPixmap(":/res/banner.png"));
     banner->setAlignment(Qt::AlignCenter);
     banner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     const int margin = 8;

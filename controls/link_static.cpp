@@ -6,7 +6,6 @@
 
 #include "platform/dialog.h"
 #include "platform/message_box.h"
-#include "platform/resources.h"
 #include "platform/shell_open.h"
 
 CLinkStatic::CLinkStatic(QWidget* parent)
@@ -29,8 +28,8 @@ void CLinkStatic::setText(const QString& text) {
 void CLinkStatic::SetLinkStyle(LinkStyle style) {
     linkStyle_ = style;
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    cursor_ = LoadAppCursor(IDC_LINK_HAND);
-    setCursor(*cursor_);
+    isLink_ = true;
+    setCursor(Qt::PointingHandCursor);
     SetLinkColor(QColor(0, 0, 255));
     SetUnderline(true);
 }

@@ -4,10 +4,8 @@
 #pragma once
 
 #include <QColor>
-#include <QCursor>
 #include <QFont>
 #include <QWidget>
-#include <optional>
 #include <string>
 
 // What a link's target is, and so how the desktop is asked to open it.
@@ -30,7 +28,7 @@ public:
 
     QColor LinkColor() const { return textColour_; }
     const QFont& LinkFont() const { return font_; }
-    bool IsLink() const { return cursor_.has_value(); }
+    bool IsLink() const { return isLink_; }
     int PaintFlags() const {
         return static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap);
     }
@@ -47,7 +45,7 @@ private:
     QFont font_;
     LinkStyle linkStyle_ = LinkStyle::Web;
     std::string target_;
-    std::optional<QCursor> cursor_;
+    bool isLink_ = false;
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
 };

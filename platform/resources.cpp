@@ -1,8 +1,6 @@
 #include "platform/resources.h"
 
-#include <QBitmap>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QList>
 #include <optional>
 
@@ -19,12 +17,16 @@ static void InitResources() {
 
 namespace {
 
+// The icon theme's picture of the given size; the program carries 16, 32, 64 and 256.
+QString IconFile(int size) {
+    return QStringLiteral(":/res/hicolor/%1.png").arg(size);
+}
+
 QIcon MakeAppIcon() {
     QIcon icon;
-    icon.addPixmap(LoadAppIconImage(IDR_MAINFRAME, 16));
-    icon.addPixmap(LoadAppIconImage(IDR_MAINFRAME, 32));
-    icon.addFile(":/res/icon128@2x.png");
-    icon.addFile(":/res/icon128_256.png");
+    for (int size : {16, 32, 64, 256}) {
+        icon.addFile(IconFile(size));
+    }
     return icon;
 }
 
@@ -101,28 +103,13 @@ QPixmap LoadAppIconImage(int id, int size, qreal devicePixelRatio) {
     if (devicePixelRatio > 1.5) {
         // Twice the pixels from the same artwork: the 32-pixel image stands in for 16, the
         // 64-pixel one for 32.
-        QPixmap sharp = size == 16 ? LoadAppIconImage(id, 32) : QPixmap(":/res/icon128@2x.png");
+        QPixmap sharp(IconFile(2 * size));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             return sharp;
         }
     }
-    // Every window asks for these; the file is read once.
-    static const QList<QImage> images = [] {
-        QList<QImage> read;
-        QImageReader reader(":/res/icon128.ico", "ico");
-        for (int i = 0; i < reader.imageCount(); ++i) {
-            reader.jumpToImage(i);
-            read.append(reader.read());
-        }
-        return read;
-    }();
-    for (const QImage& image : images) {
-        if (image.width() == size) {
-            return QPixmap::fromImage(image);
-        }
-    }
-    return {};
+    return QPixmap(IconFile(size));
 }
 
 QPixmap LoadAppBitmap(int id, qreal devicePixelRatio) {
@@ -131,27 +118,13 @@ QPixmap LoadAppBitmap(int id, qreal devicePixelRatio) {
         return {};
     }
     if (devicePixelRatio > 1.5) {
-        QPixmap sharp(":/res/banner133@2x.bmp");
+        QPixmap sharp(":/res/banner@2x.png");
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             return sharp;
         }
     }
-    return QPixmap(":/res/banner133.bmp");
-}
-
-QCursor LoadAppCursor(int id) {
-    InitResources();
-    if (id != IDC_LINK_HAND) {
-        return QCursor(Qt::ArrowCursor);
-    }
-    QBitmap bitmap(":/res/cursor130.xbm");
-    QBitmap mask(":/res/cursor130_mask.xbm");
-    if (bitmap.isNull() || mask.isNull()) {
-        return QCursor(Qt::PointingHandCursor);
-    }
-    // Hot spot at the top-left corner: the tip of the finger.
-    return QCursor(bitmap, mask, 0, 0);
+    return QPixmap(":/res/banner.png");
 }
 
 QString DisclaimerText() {

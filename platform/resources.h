@@ -1,14 +1,12 @@
-// The program's own resources: pictures, cursor, the disclaimer and the version.
+// The program's own resources: pictures, the disclaimer and the version.
 #pragma once
 
-#include <QCursor>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
 
 inline constexpr int IDR_MAINFRAME = 128; // the windows' icon
 inline constexpr int IDB_BANNER = 133;    // the maker's banner
-inline constexpr int IDC_LINK_HAND = 130; // the link label's pointing hand
 
 inline constexpr const char* kProductVersion = "1.0.0.1";
 
@@ -17,6 +15,5 @@ QIcon LoadAppIcon(int id);
 QPixmap LoadAppIconImage(int id, int size, qreal devicePixelRatio = 1.0);
 // A bitmap at the device pixel ratio asked for (2 picks the sharper variant).
 QPixmap LoadAppBitmap(int id, qreal devicePixelRatio = 1.0);
-QCursor LoadAppCursor(int id);
 // The disclaimer shown in the main window.
 QString DisclaimerText();

@@ -208,10 +208,9 @@ TEST(ProgramIcon, DrawsAsIfItsPicturesWereReadAtOnce) {
     // The icon reads its pictures on first use; each size must come out as from an icon built
     // from them straight away.
     QIcon eager;
-    eager.addPixmap(LoadAppIconImage(IDR_MAINFRAME, 16));
-    eager.addPixmap(LoadAppIconImage(IDR_MAINFRAME, 32));
-    eager.addFile(":/res/icon128@2x.png");
-    eager.addFile(":/res/icon128_256.png");
+    for (int size : {16, 32, 64, 256}) {
+        eager.addFile(QStringLiteral(":/res/hicolor/%1.png").arg(size));
+    }
     const QIcon icon = LoadAppIcon(IDR_MAINFRAME);
     EXPECT_FALSE(icon.isNull());
     EXPECT_EQ(icon.availableSizes(), eager.availableSizes());
