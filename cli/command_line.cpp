@@ -73,12 +73,14 @@ struct Formatting {
     bool exact = false;
 };
 
-void AddFormatting(CLI::App& command, Formatting& f, const char* defaultFormat) {
+void AddFormatting(CLI::App& command, Formatting& f, const char* defaultFormat, bool exact = true) {
     f.format = defaultFormat;
     command.add_option("--format", f.format, "Output: text (aligned for a person), csv or json")
         ->check(CLI::IsMember({"text", "csv", "json"}))
         ->capture_default_str();
-    command.add_flag("--exact", f.exact, "Add each value at full precision beside its text");
+    if (exact) {
+        command.add_flag("--exact", f.exact, "Add each value at full precision beside its text");
+    }
 }
 
 OutputOptions OptionsOf(const Formatting& f) {
@@ -168,7 +170,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
 
     std::map<std::string, std::string> values;
     auto value = [&](CLI::App* command, const std::string& name, const std::string& help) {
-        command->add_option("--" + name, values[command->get_name() + name], help);
+        command->add_option("--" + name, values[command->get_name() + name], help)
+            ->type_name("VALUE");
     };
 
     Formatting lengthFormat, weightFormat, knivesFormat, batchFormat;
@@ -179,7 +182,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     value(length, "diameter", "Roll diameter (bare number: in)");
     value(length, "thickness", "Material thickness (bare number: in)");
     AddFormatting(*length, lengthFormat, "text");
-    length->footer(std::string("\n") + kLengthExample);
+    length->footer(std::string("\n") + kLengthExample +
+                   "\nUnits and exit codes: rollcalc-cli --help.\n");
 
     CLI::App* weight = app.add_subcommand("weight", "Roll Weight: solve the quantity left out "
                                                     "and complete the density family");
@@ -189,28 +193,38 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     value(weight, "weight", "Roll weight (bare number: lb)");
     value(weight, "sg", "Specific gravity");
     std::vector<std::string> densities;
-    weight->add_option("--density", densities,
-                       "Density in sg, lb/ft3, lb/in3, kg/m3 or g/cm3 (bare number: sg); "
-                       "may be given once per measure");
+    weight
+        ->add_option("--density", densities,
+                     "Density in sg, lb/ft3, lb/in3, kg/m3 or g/cm3 (bare number: sg); "
+                     "may be given once per measure")
+        ->type_name("VALUE");
     AddFormatting(*weight, weightFormat, "text");
-    weight->footer(std::string("\n") + kWeightExample);
+    weight->footer(std::string("\n") + kWeightExample +
+                   "\nUnits and exit codes: rollcalc-cli --help.\n");
 
     CLI::App* knives = app.add_subcommand("knives", "Slitter Position: the knife list, built in "
                                                     "the order the options are given");
     std::vector<std::string> equal, slits, increments;
     CLI::Option* equalOption =
-        knives->add_option("--equal", equal, "COUNTxWIDTH: that many equal slits (3x2.5in)");
-    CLI::Option* slitOption = knives->add_option("--slit", slits, "WIDTH: one slit (1in)");
-    CLI::Option* incrementOption = knives->add_option(
-        "--increment", increments, "WIDTH: a setup increment; it can only open the list");
-    AddFormatting(*knives, knivesFormat, "text");
-    knives->footer(std::string("\n") + kKnivesExample);
+        knives->add_option("--equal", equal, "That many equal slits (3x2.5in)")
+            ->type_name("COUNTxWIDTH");
+    CLI::Option* slitOption =
+        knives->add_option("--slit", slits, "One slit (1in)")->type_name("WIDTH");
+    CLI::Option* incrementOption =
+        knives
+            ->add_option("--increment", increments, "A setup increment; it can only open the list")
+            ->type_name("WIDTH");
+    // The knife list keeps its values as the texts it shows: there is nothing more exact.
+    AddFormatting(*knives, knivesFormat, "text", false);
+    knives->footer(std::string("\n") + kKnivesExample +
+                   "\nUnits and exit codes: rollcalc-cli --help.\n");
 
     CLI::App* batch = app.add_subcommand("batch", "CSV in, CSV out: one roll a row, streamed");
     std::string file = "-";
     batch->add_option("FILE", file, "The CSV file, or - for standard input")->capture_default_str();
     AddFormatting(*batch, batchFormat, "csv");
-    batch->footer(std::string("\n") + kBatchExample);
+    batch->footer(std::string("\n") + kBatchExample +
+                  "\nUnits and exit codes: rollcalc-cli --help.\n");
 
     const std::string_view commands[] = {"length", "weight", "knives", "batch"};
     if (!args.empty() && !args.front().starts_with("-") &&

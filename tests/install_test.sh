@@ -11,6 +11,8 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr > /dev/null
 id=example.velmarch.RollCalc
 expect=(
   usr/bin/rollcalc
+  usr/bin/rollcalc-cli
+  usr/share/man/man1/rollcalc-cli.1.gz
   usr/share/applications/$id.desktop
   usr/share/metainfo/$id.metainfo.xml
 )
@@ -34,6 +36,10 @@ done
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || status=1
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" > /dev/null || status=1
 grep -q '^Exec=rollcalc$' "$root/usr/share/applications/$id.desktop" || { echo "Exec is not rollcalc"; status=1; }
+
+# The manual page carries every command's options, not only the overview.
+zcat "$root/usr/share/man/man1/rollcalc-cli.1.gz" | grep -q -- '--thickness' ||
+  { echo "the manual page lacks the commands' options"; status=1; }
 
 [ $status -eq 0 ] && echo "installed files are complete and valid"
 exit $status
