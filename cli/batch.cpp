@@ -22,7 +22,9 @@ class BatchRun {
 public:
     BatchRun(std::ostream& out, std::ostream& err, const OutputOptions& options)
         : out_(out), err_(err), options_(options),
-          figureColumns_(FigureColumns(kBatchCalculators, options.exact)) {}
+          figureColumns_(FigureColumns(kBatchCalculators, options.exact)),
+          layouts_{FigureLayout(CliCalculator::Length, figureColumns_),
+                   FigureLayout(CliCalculator::Weight, figureColumns_)} {}
 
     int Run(std::istream& in) {
         csv_parser parser;
@@ -201,7 +203,7 @@ private:
             std::vector<std::string> record = KeptFields();
             // A refused row carries its message and no figures.
             std::vector<std::string> cells = message.empty()
-                                                 ? FigureCells(solution, figureColumns_)
+                                                 ? LayoutOf(calculator).Cells(solution)
                                                  : std::vector<std::string>(figureColumns_.size());
             record.insert(record.end(), cells.begin(), cells.end());
             record.emplace_back(solution.solved);
@@ -238,6 +240,10 @@ private:
         }
     }
 
+    const FigureLayout& LayoutOf(CliCalculator calculator) const {
+        return layouts_[calculator == CliCalculator::Length ? 0 : 1];
+    }
+
     std::vector<std::string> KeptFields() const {
         std::vector<std::string> kept;
         for (std::size_t i = 0; i < columns_.size(); ++i) {
@@ -252,6 +258,7 @@ private:
     std::ostream& err_;
     OutputOptions options_;
     std::vector<std::string> figureColumns_;
+    FigureLayout layouts_[2]; // length, weight
     std::vector<Column> columns_;
     std::vector<std::string> fields_;
     long long lineNumber_ = 0;

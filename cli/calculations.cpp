@@ -191,7 +191,7 @@ std::string ShiftPoint(std::string_view text, int shift) {
     } else if (pointAt > static_cast<long long>(digits.size())) {
         digits.append(static_cast<std::size_t>(pointAt) - digits.size(), '0');
     }
-    digits.insert(static_cast<std::size_t>(pointAt), ".");
+    digits.insert(digits.begin() + static_cast<std::ptrdiff_t>(pointAt), '.');
     return sign + digits + std::string(exponent);
 }
 
@@ -247,7 +247,7 @@ bool ValidNumber(const std::string& number, std::string_view original, std::stri
         return false;
     }
     if (!std::isfinite(ReadNumber(number))) {
-        error = "\"" + std::string(original) + "\" is beyond the range of a number";
+        error.assign(1, '"').append(original).append("\" is beyond the range of a number");
         return false;
     }
     return true;

@@ -93,23 +93,32 @@ std::vector<std::string> FigureColumns(const std::vector<CliCalculator>& calcula
     return columns;
 }
 
-std::vector<std::string> FigureCells(const Solution& solution,
-                                     const std::vector<std::string>& columns) {
-    std::vector<std::string> cells(columns.size());
-    for (const Figure& f : solution.figures) {
+FigureLayout::FigureLayout(CliCalculator calculator, const std::vector<std::string>& columns)
+    : columnCount_(columns.size()) {
+    const std::vector<QuantitySpec>& quantities = QuantitiesOf(calculator);
+    for (std::size_t k = 0; k < quantities.size(); ++k) {
         for (int side = 0; side < 2; ++side) {
-            const std::string column = f.spec->columns[side];
+            const std::string column = quantities[k].columns[side];
             if (column.empty()) {
                 continue;
             }
             for (std::size_t i = 0; i < columns.size(); ++i) {
-                if (columns[i] == column) {
-                    cells[i] = ShownText(f, side);
-                } else if (columns[i] == column + "_exact") {
-                    cells[i] = ExactText(f.values[side]);
+                if (columns[i] == column || columns[i] == column + "_exact") {
+                    places_.push_back({k, side, columns[i] != column, i});
                 }
             }
         }
+    }
+}
+
+std::vector<std::string> FigureLayout::Cells(const Solution& solution) const {
+    std::vector<std::string> cells(columnCount_);
+    for (const Place& p : places_) {
+        if (p.figure >= solution.figures.size()) {
+            continue; // a row refused before its solve has no figures
+        }
+        const Figure& f = solution.figures[p.figure];
+        cells[p.column] = p.exact ? ExactText(f.values[p.side]) : ShownText(f, p.side);
     }
     return cells;
 }
@@ -139,10 +148,13 @@ void WriteSolutionText(std::ostream& out, const Solution& solution, bool exact) 
         line += PadLeft(ShownText(f, 0), 12);
         const std::string_view unit = ShownUnit(f.spec->units[0]);
         if (HasPartner(f)) {
-            line += " " + PadRight(unit, 7) + "/ " + PadLeft(ShownText(f, 1), 12) + " " +
-                    PadRight(ShownUnit(f.spec->units[1]), 6);
+            line.append(" ").append(PadRight(unit, 7)).append("/ ");
+            line.append(PadLeft(ShownText(f, 1), 12)).append(" ");
+            line.append(PadRight(ShownUnit(f.spec->units[1]), 6));
         } else {
-            line += unit.empty() ? std::string() : " " + std::string(unit);
+            if (!unit.empty()) {
+                line.append(" ").append(unit);
+            }
             line.append(labelWidth + 2 + 12 + 1 + 7 + 2 + 12 + 1 + 6 - Width(line), ' ');
         }
         if (exact) {
@@ -168,7 +180,7 @@ void WriteSolution(std::ostream& out, const Solution& solution, const OutputOpti
         break;
     case OutputFormat::Csv: {
         std::vector<std::string> columns = FigureColumns({solution.calculator}, options.exact);
-        std::vector<std::string> cells = FigureCells(solution, columns);
+        std::vector<std::string> cells = FigureLayout(solution.calculator, columns).Cells(solution);
         columns.insert(columns.begin(), {"calculator", "solved"});
         cells.insert(cells.begin(), {NameOf(solution.calculator), solution.solved});
         WriteCsvRecord(out, columns);

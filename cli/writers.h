@@ -24,9 +24,23 @@ void WriteCsvRecord(std::ostream& out, const std::vector<std::string>& fields);
 // The columns of solved figures for these calculators, in window order, each once; with
 // `exact`, each followed by its full-precision column.
 std::vector<std::string> FigureColumns(const std::vector<CliCalculator>& calculators, bool exact);
-// A solution's cells under those columns (empty where its window has no such box).
-std::vector<std::string> FigureCells(const Solution& solution,
-                                     const std::vector<std::string>& columns);
+// Where one calculator's figures fall among those columns, found once rather than per row.
+class FigureLayout {
+public:
+    FigureLayout(CliCalculator calculator, const std::vector<std::string>& columns);
+    // A solution's cells under the columns (empty where its window has no such box).
+    std::vector<std::string> Cells(const Solution& solution) const;
+
+private:
+    struct Place {
+        std::size_t figure;
+        int side;
+        bool exact;
+        std::size_t column;
+    };
+    std::size_t columnCount_;
+    std::vector<Place> places_;
+};
 nlohmann::ordered_json SolutionJson(const Solution& solution, bool exact);
 void WriteSolutionText(std::ostream& out, const Solution& solution, bool exact);
 
