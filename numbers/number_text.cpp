@@ -102,21 +102,27 @@ void AppendFixed(std::string& out, double value, int decimals) {
         }
     }
 
+    // Written in place at its final size: this runs for every figure shown and every rounding.
     auto digitAt = [&](long long k) { return k >= 0 && k < digitCount ? digits[k] : '0'; };
+    const std::size_t intDigits = exponent < 0 ? 1 : static_cast<std::size_t>(exponent) + 1;
+    const std::size_t start = out.size();
+    out.resize(start + (negative ? 1 : 0) + intDigits +
+               (decimals > 0 ? 1 + static_cast<std::size_t>(decimals) : 0));
+    char* p = out.data() + start;
     if (negative) {
-        out.push_back('-');
+        *p++ = '-';
     }
     if (exponent < 0) {
-        out.push_back('0');
+        *p++ = '0';
     } else {
         for (long long k = 0; k <= exponent; ++k) {
-            out.push_back(digitAt(k));
+            *p++ = digitAt(k);
         }
     }
     if (decimals > 0) {
-        out.push_back('.');
+        *p++ = '.';
         for (long long j = 1; j <= decimals; ++j) {
-            out.push_back(digitAt(static_cast<long long>(exponent) + j));
+            *p++ = digitAt(static_cast<long long>(exponent) + j);
         }
     }
 }
