@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -47,25 +48,80 @@ long long LeadingMagnitude(std::string_view mantissa, long long exponent) {
     return magnitude + exponent;
 }
 
+__extension__ typedef unsigned __int128 Wide;
+
+// The seventeen significant digits of a positive value, correctly rounded (ties to even, as
+// to_chars rounds), and the decimal exponent of the first. Exact integer arithmetic for the
+// values boxes hold, from 1e-6 up to 2^53; false for any other value, which to_chars then writes.
+// to_chars with a precision is several times slower, and every shown figure and every rounding
+// in a solver comes through here.
+bool SeventeenDigits(double value, char (&digits)[18], int& exponent) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    if (biased == 0 || biased == 0x7FF || value < 1e-6) {
+        return false;
+    }
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
+    const int shift = 1075 - biased; // value = mantissa / 2^shift
+    if (shift <= 0 || shift > 127) {
+        return false;
+    }
+    constexpr std::uint64_t kLow = 10'000'000'000'000'000ULL; // 10^16
+    int e = static_cast<int>(std::floor(std::log10(value)));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = 16 - e; // the digits are value * 10^k, rounded
+        if (k < 0 || k > 22) {
+            return false;
+        }
+        Wide scale = 1;
+        for (int i = 0; i < k; ++i) {
+            scale *= 10;
+        }
+        const Wide product = static_cast<Wide>(mantissa) * scale;
+        Wide n = product >> shift;
+        const Wide rest = product - (n << shift);
+        const Wide half = Wide{1} << (shift - 1);
+        if (rest > half || (rest == half && (n & 1) != 0)) {
+            ++n;
+        }
+        if (n < kLow) {
+            --e;
+        } else if (n >= Wide{kLow} * 10) {
+            ++e;
+        } else {
+            std::uint64_t d = static_cast<std::uint64_t>(n);
+            for (int i = 16; i >= 0; --i) {
+                digits[i] = static_cast<char>('0' + d % 10);
+                d /= 10;
+            }
+            exponent = e;
+            return true;
+        }
+    }
+    return false;
+}
+
 // Shows |value| (finite) in fixed point with the given decimals.
 void AppendFixed(std::string& out, double value, int decimals) {
     const bool negative = std::signbit(value);
     value = std::fabs(value);
 
     // Seventeen significant digits of the value, then the system's own rounding on those digits.
-    char buf[40];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 16);
-    std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
-    const std::size_t ePos = sci.find('e');
     char digits[18];
-    int digitCount = 0;
-    for (std::size_t i = 0; i < ePos; ++i) {
-        if (IsDigit(sci[i])) {
-            digits[digitCount++] = sci[i];
-        }
-    }
+    int digitCount = 17;
     int exponent = 0;
-    {
+    if (!SeventeenDigits(value, digits, exponent)) {
+        char buf[40];
+        auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 16);
+        std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+        const std::size_t ePos = sci.find('e');
+        digitCount = 0;
+        for (std::size_t i = 0; i < ePos; ++i) {
+            if (IsDigit(sci[i])) {
+                digits[digitCount++] = sci[i];
+            }
+        }
         std::string_view e = sci.substr(ePos + 1);
         if (!e.empty() && e.front() == '+') {
             e.remove_prefix(1);

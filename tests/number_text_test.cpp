@@ -107,6 +107,14 @@ TEST(FormatNumber, ShowsOnlySeventeenSignificantDigits) {
     EXPECT_EQ(FormatNumber("%4.3f", 123456789012345678901.0), "123456789012345680000.000");
     EXPECT_EQ(FormatNumber("%4.2f", 0.1), "0.10");
     EXPECT_EQ(FormatNumber("%4.20f", 0.1), "0.10000000000000001000");
+    // An exact tie at the seventeenth digit goes to the even digit, as to_chars rounds.
+    EXPECT_EQ(FormatNumber("%4.1f", 1125899906842625.25), "1125899906842625.2");
+    EXPECT_EQ(FormatNumber("%4.1f", 1125899906842625.75), "1125899906842625.8");
+    // Either side of 1e-6 and of 2^53, where the integer digits give way to to_chars.
+    EXPECT_EQ(FormatNumber("%4.20f", 0.0000009999999999999999), "0.00000100000000000000");
+    EXPECT_EQ(FormatNumber("%4.20f", 0.000001), "0.00000100000000000000");
+    EXPECT_EQ(FormatNumber("%4.1f", 9007199254740991.0), "9007199254740991.0");
+    EXPECT_EQ(FormatNumber("%4.1f", 9007199254740993.0), "9007199254740992.0");
     const std::string max = FormatNumber("%4.4f", std::numeric_limits<double>::max());
     EXPECT_EQ(max.size(), 309u + 5u);
     EXPECT_EQ(max.substr(0, 18), "179769313486231570");
