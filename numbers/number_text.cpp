@@ -1,6 +1,7 @@
 #include "numbers/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -50,6 +51,15 @@ long long LeadingMagnitude(std::string_view mantissa, long long exponent) {
 
 __extension__ typedef unsigned __int128 Wide;
 
+constexpr auto kPowersOfTen = [] {
+    std::array<Wide, 23> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i) {
+        p[i] = p[i - 1] * 10;
+    }
+    return p;
+}();
+
 // The seventeen significant digits of a positive value, correctly rounded (ties to even, as
 // to_chars rounds), and the decimal exponent of the first. Exact integer arithmetic for the
 // values boxes hold, from 1e-6 up to 2^53; false for any other value, which to_chars then writes.
@@ -68,17 +78,14 @@ bool SeventeenDigits(double value, char (&digits)[18], int& exponent) {
         return false;
     }
     constexpr std::uint64_t kLow = 10'000'000'000'000'000ULL; // 10^16
-    int e = static_cast<int>(std::floor(std::log10(value)));
+    // 78913 / 2^18 is log10(2) from below: the estimate is the exponent or one under it.
+    int e = ((biased - 1023) * 78913) >> 18;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = 16 - e; // the digits are value * 10^k, rounded
         if (k < 0 || k > 22) {
             return false;
         }
-        Wide scale = 1;
-        for (int i = 0; i < k; ++i) {
-            scale *= 10;
-        }
-        const Wide product = static_cast<Wide>(mantissa) * scale;
+        const Wide product = static_cast<Wide>(mantissa) * kPowersOfTen[k];
         Wide n = product >> shift;
         const Wide rest = product - (n << shift);
         const Wide half = Wide{1} << (shift - 1);
