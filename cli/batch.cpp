@@ -166,10 +166,8 @@ private:
                 continue;
             }
             std::string error;
-            std::optional<Entry> entry;
-            if (ParseNumber(fields_[i], error)) {
-                entry = ParseEntry(calculator, c.key, fields_[i] + c.unit, error);
-            }
+            const std::optional<Entry> entry =
+                ParseCell(calculator, c.key, c.unit, fields_[i], error);
             if (!entry) {
                 return c.name + ": " + error;
             }

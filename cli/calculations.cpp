@@ -357,8 +357,12 @@ std::optional<double> ParseNumber(std::string_view text, std::string& error) {
     return ReadNumber(number);
 }
 
-std::optional<Entry> ParseEntry(CliCalculator calculator, std::string_view key,
-                                std::string_view text, std::string& error) {
+namespace {
+
+// The entry for a number text already split from its unit; `text` is the argument as given.
+std::optional<Entry> EntryOf(CliCalculator calculator, std::string_view key,
+                             const std::string& number, std::string_view unit,
+                             std::string_view text, std::string& error) {
     const std::optional<Dimension> dimension = DimensionOf(key);
     const std::vector<QuantitySpec>& quantities = QuantitiesOf(calculator);
     const QuantitySpec* named = nullptr;
@@ -373,9 +377,6 @@ std::optional<Entry> ParseEntry(CliCalculator calculator, std::string_view key,
         error = std::string("the ") + NameOf(calculator) + " calculator has no " + std::string(key);
         return std::nullopt;
     }
-    std::string number;
-    std::string_view unit;
-    SplitNumberAndUnit(text, number, unit);
     if (!ValidNumber(number, text, error)) {
         return std::nullopt;
     }
@@ -394,6 +395,28 @@ std::optional<Entry> ParseEntry(CliCalculator calculator, std::string_view key,
     error = "unknown unit \"" + std::string(unit) + "\" in \"" + std::string(text) +
             "\"; expected " + UnitsOf(*dimension);
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Entry> ParseEntry(CliCalculator calculator, std::string_view key,
+                                std::string_view text, std::string& error) {
+    std::string number;
+    std::string_view unit;
+    SplitNumberAndUnit(text, number, unit);
+    return EntryOf(calculator, key, number, unit, text, error);
+}
+
+std::optional<Entry> ParseCell(CliCalculator calculator, std::string_view key,
+                               std::string_view unit, std::string_view text, std::string& error) {
+    std::string number;
+    std::string_view typedUnit;
+    SplitNumberAndUnit(text, number, typedUnit);
+    if (!typedUnit.empty()) {
+        error = "expected a number, got \"" + std::string(text) + "\"";
+        return std::nullopt;
+    }
+    return EntryOf(calculator, key, number, unit, text, error);
 }
 
 namespace {

@@ -63,6 +63,10 @@ bool IsUnit(std::string_view unit);
 std::optional<Entry> ParseEntry(CliCalculator calculator, std::string_view key,
                                 std::string_view text, std::string& error);
 
+// Reads a batch cell: a number alone, in the unit its column names.
+std::optional<Entry> ParseCell(CliCalculator calculator, std::string_view key,
+                               std::string_view unit, std::string_view text, std::string& error);
+
 // Reads a number with no unit in the same way; empty text is an error.
 std::optional<double> ParseNumber(std::string_view text, std::string& error);
 
