@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 #include <iterator>
+#include <map>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include "platform/message_box.h"
 #include "platform/shell_open.h"
 #include "roll_length/roll_length_dlg.h"
+#include "worked_examples.h"
 
 namespace {
 
@@ -153,46 +155,6 @@ TEST_F(RollLengthWindow, EnterInAMetricBoxLeavesItThenCalculates) {
     EXPECT_EQ(Text(Id::LengthMeters), "181.537");
 }
 
-TEST_F(RollLengthWindow, ValuesBehindRoundedTextsStayExact) {
-    Type(Id::LengthFeet, "1000");
-    Type(Id::CoreInches, "3");
-    Type(Id::RollInches, "10");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(Text(Id::ThicknessInches), "0.0060");
-    EXPECT_EQ(Text(Id::ThicknessMm), "0.1513"); // from 0.0059559..., not from the shown 0.0060
-    Type(Id::RollInches, "0");
-    Type(Id::ThicknessInches, "0.01");
-    Click(Id::Calculate);
-    EXPECT_EQ(Text(Id::RollInches), "12.7196");
-    EXPECT_EQ(Text(Id::RollMm), "323.0784");
-
-    // A 12 micron film entered in millimetres: its inch box shows 0.0005, and the length comes
-    // from the exact conversion behind it.
-    Click(Id::ClearAll);
-    Type(Id::CoreMm, "76.2");
-    Type(Id::RollMm, "254");
-    Type(Id::ThicknessMm, "0.012");
-    Click(Id::Calculate);
-    EXPECT_EQ(Text(Id::ThicknessInches), "0.0005");
-    EXPECT_EQ(Text(Id::LengthMeters), "3842.532");
-}
-
-TEST_F(RollLengthWindow, NegativeResultsAreShown) {
-    Type(Id::CoreInches, "3");
-    Type(Id::RollInches, "2");
-    Type(Id::ThicknessInches, "0.01");
-    Click(Id::Calculate);
-    EXPECT_EQ(Text(Id::LengthFeet), "-32.725");
-    EXPECT_EQ(Text(Id::LengthMeters), "-9.975");
-    Type(Id::LengthFeet, "1000");
-    Type(Id::CoreInches, "10");
-    Type(Id::RollInches, "3");
-    Type(Id::ThicknessInches, "0");
-    Click(Id::Calculate);
-    EXPECT_EQ(Text(Id::ThicknessInches), "-0.0060");
-    EXPECT_EQ(Text(Id::ThicknessMm), "0.0000"); // a thickness that is not positive clears its mm
-}
-
 TEST_F(RollLengthWindow, RefusalsChangeNoBox) {
     Click(Id::Calculate);
     Type(Id::LengthFeet, "1000");
@@ -214,18 +176,45 @@ TEST_F(RollLengthWindow, RefusalsChangeNoBox) {
     EXPECT_FALSE(Button(Id::Print)->isEnabled());
 }
 
-TEST_F(RollLengthWindow, TwelveTypedCharactersButLongResultsWhole) {
+TEST_F(RollLengthWindow, TakesTwelveTypedCharacters) {
     Type(Id::LengthFeet, "1234567890123456");
     EXPECT_EQ(Text(Id::LengthFeet), "123456789012");
-    Type(Id::LengthFeet, "0");
-    Type(Id::CoreInches, "3");
-    Type(Id::RollInches, "10");
-    Type(Id::ThicknessInches, "1e-10",
-         false); // its mm partner shows 0.0000, so it must not be left via Tab
-    Click(Id::Calculate);
-    EXPECT_EQ(Text(Id::LengthFeet), "59559360732.083");
-    EXPECT_EQ(Text(Id::LengthMeters), "18153693151.139");
 }
+
+// The worked examples, typed box by box (each left by focusing the next) and then calculated.
+class RollLengthExample : public RollLengthWindow,
+                          public ::testing::WithParamInterface<WorkedExample> {};
+
+TEST_P(RollLengthExample, ShowsTheWorkedTexts) {
+    const std::map<std::string, Id> boxes = {
+        {"length_ft", Id::LengthFeet},         {"length_m", Id::LengthMeters},
+        {"core_in", Id::CoreInches},           {"core_mm", Id::CoreMm},
+        {"diameter_in", Id::RollInches},       {"diameter_mm", Id::RollMm},
+        {"thickness_in", Id::ThicknessInches}, {"thickness_mm", Id::ThicknessMm}};
+    const WorkedExample& example = GetParam();
+    for (const BoxText& typed : example.typed) {
+        Type(boxes.at(typed.box), QString::fromUtf8(typed.text), false);
+    }
+    Button(Id::Calculate)->setFocus(Qt::TabFocusReason); // leaves the last box
+    const Texts8 before = Texts();
+    Click(Id::Calculate);
+    if (example.refusal != nullptr) {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, example.refusal);
+        EXPECT_EQ(Texts(), before);
+        return;
+    }
+    EXPECT_TRUE(messages.empty());
+    for (const BoxText& shown : example.shown) {
+        EXPECT_EQ(Text(boxes.at(shown.box)), shown.text) << shown.box;
+    }
+    for (const BoxText& typed : example.typed) {
+        EXPECT_EQ(Text(boxes.at(typed.box)), typed.text) << typed.box;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Worked, RollLengthExample, ::testing::ValuesIn(WorkedExamplesOf("length")),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RollLengthWindow, LeavingABoxBringsItsPartnerIntoStep) {
     Type(Id::CoreMm, "2");

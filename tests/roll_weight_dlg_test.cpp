@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 #include <limits>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
 #include "roll_weight/roll_weight_dlg.h"
+#include "worked_examples.h"
 
 namespace {
 
@@ -263,23 +265,6 @@ TEST_F(RollWeightWindow, CalculatesTheWeightFromInchEntries) {
     EXPECT_EQ(Text(Id::Kilograms), "1128.50");
 }
 
-TEST_F(RollWeightWindow, CalculatesTheWeightFromMetricEntries) {
-    Enter(Id::RollMm, "1016");
-    Enter(Id::CoreMm, "76.2");
-    Enter(Id::WebMm, "1524");
-    Enter(Id::SpecificGravityCopy, "0.92");
-    EXPECT_EQ(Text(Id::RollInches), "40.000");
-    EXPECT_EQ(Text(Id::CoreInches), "3.000");
-    EXPECT_EQ(Text(Id::WebInches), "60.000");
-    EXPECT_EQ(Text(Id::SpecificGravity), "0.9200");
-    ClickCalculate();
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Text(Id::Pounds), "2487.88");
-    EXPECT_EQ(Text(Id::Kilograms), "1128.50");
-    ExpectDensityFamilyOfTheWorkedExample();
-    EXPECT_TRUE(Button(Id::Print)->isEnabled());
-}
-
 TEST_F(RollWeightWindow, EnterInAMetricBoxLeavesItThenCalculates) {
     Enter(Id::RollInches, "40");
     Enter(Id::CoreInches, "3");
@@ -300,44 +285,46 @@ TEST_F(RollWeightWindow, EnterInAMetricBoxLeavesItThenCalculates) {
     EXPECT_EQ(Text(Id::Pounds), "9993.74");
 }
 
-TEST_F(RollWeightWindow, DerivesDensityFromAWeighedRoll) {
-    Enter(Id::RollInches, "40");
-    Enter(Id::CoreInches, "3");
-    Enter(Id::WebInches, "60");
-    // Left by pressing Calculate: tabbing through the kilograms would turn it into 2487.89.
-    Type(Id::Pounds, "2487.879");
-    ClickCalculate();
-    EXPECT_EQ(Text(Id::Kilograms), "1128.50");
-    ExpectDensityFamilyOfTheWorkedExample();
-    EXPECT_EQ(Text(Id::SpecificGravity), "0.9197");
-    EXPECT_EQ(Text(Id::SpecificGravityCopy), "0.9197");
-    EXPECT_EQ(Text(Id::Pounds), "2487.879");
-    EXPECT_TRUE(Button(Id::Print)->isEnabled());
-}
+// The worked examples, typed box by box (each left by clicking the next) and then calculated.
+class RollWeightExample : public RollWeightWindow,
+                          public ::testing::WithParamInterface<WorkedExample> {};
 
-TEST_F(RollWeightWindow, SolvesWebWidthAndRollDiameter) {
-    Enter(Id::RollInches, "40");
-    Enter(Id::CoreInches, "3");
-    Enter(Id::SpecificGravity, "0.92");
-    Type(Id::Pounds, "2487.879");
-    ClickCalculate();
-    EXPECT_EQ(Text(Id::WebInches), "59.980");
-    EXPECT_EQ(Text(Id::WebMm), "1523.492");
-    ExpectDensityFamilyOfTheWorkedExample();
-    EXPECT_EQ(Text(Id::Pounds), "2487.879");
-    EXPECT_EQ(Text(Id::SpecificGravity), "0.92");
-
-    QTest::mouseClick(Button(Id::ClearAll), Qt::LeftButton);
-    Enter(Id::CoreInches, "3");
-    Enter(Id::WebInches, "60");
-    Enter(Id::SpecificGravity, "0.92");
-    Type(Id::Pounds, "2487.879");
-    ClickCalculate();
-    EXPECT_EQ(Text(Id::RollInches), "40.000");
-    EXPECT_EQ(Text(Id::RollMm), "1016.000");
-    ExpectDensityFamilyOfTheWorkedExample();
+TEST_P(RollWeightExample, ShowsTheWorkedTexts) {
+    const std::map<std::string, Id> boxes = {{"diameter_in", Id::RollInches},
+                                             {"diameter_mm", Id::RollMm},
+                                             {"core_in", Id::CoreInches},
+                                             {"core_mm", Id::CoreMm},
+                                             {"width_in", Id::WebInches},
+                                             {"width_mm", Id::WebMm},
+                                             {"weight_lb", Id::Pounds},
+                                             {"weight_kg", Id::Kilograms},
+                                             {"sg", Id::SpecificGravity},
+                                             {"density_lb_ft3", Id::LbsPerCubicFoot},
+                                             {"density_kg_m3", Id::KgPerCubicMeter},
+                                             {"density_lb_in3", Id::LbsPerCubicInch},
+                                             {"density_g_cm3", Id::GPerCubicCm}};
+    const WorkedExample& example = GetParam();
+    for (const BoxText& typed : example.typed) {
+        Type(boxes.at(typed.box), QString::fromUtf8(typed.text));
+    }
+    const std::vector<std::string> before = CalculateFromKeyboard();
+    if (example.refusal != nullptr) {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, example.refusal);
+        EXPECT_EQ(Texts(), before);
+        return;
+    }
     EXPECT_TRUE(messages.empty());
+    for (const BoxText& shown : example.shown) {
+        EXPECT_EQ(Text(boxes.at(shown.box)), shown.text) << shown.box;
+    }
+    for (const BoxText& typed : example.typed) {
+        EXPECT_EQ(Text(boxes.at(typed.box)), typed.text) << typed.box;
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Worked, RollWeightExample, ::testing::ValuesIn(WorkedExamplesOf("weight")),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RollWeightWindow, AMissingCoreDiameterIsReportedWhateverElseIsFilled) {
     Enter(Id::RollInches, "40");

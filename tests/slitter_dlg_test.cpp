@@ -20,6 +20,7 @@
 #include "platform/message_box.h"
 #include "res/templates.h"
 #include "slitter/slitter_dlg.h"
+#include "worked_examples.h"
 
 namespace {
 
@@ -149,42 +150,38 @@ TEST_F(SlitterWindow, ListHasFiveFixedColumnsOverTheKnifeList) {
     EXPECT_EQ(View()->indexWidget(Model()->index(1, 0)), nullptr);
 }
 
-TEST_F(SlitterWindow, EqualSlitsThenAVariedSlitGiveTheFirstWorkedExample) {
-    Type(SlitCount, "3");
-    Type(SlitInches, "2.5");
-    Click(AddSlits); // the inch box loses the focus to the button first
-    EXPECT_EQ(Text(SlitMm), "63.5000");
-    Type(NextInches, "1");
-    Click(AddSlit);
-    EXPECT_EQ(Text(NextMm), "25.4000");
+// The worked knife lists, built with the window's buttons in the order of their steps.
+class SlitterExample : public SlitterWindow, public ::testing::WithParamInterface<KnifeExample> {};
+
+TEST_P(SlitterExample, ShowsTheWorkedList) {
+    for (const KnifeStep& step : GetParam().steps) {
+        std::string value = step.value;
+        const bool mm = value.ends_with("mm");
+        value.resize(value.size() - 2);
+        const std::string option = step.option;
+        if (option == "--equal") {
+            const std::size_t x = value.find('x');
+            Type(SlitCount, QString::fromStdString(value.substr(0, x)));
+            Type(mm ? SlitMm : SlitInches, QString::fromStdString(value.substr(x + 1)));
+            Click(AddSlits);
+        } else {
+            if (option == "--increment") {
+                Click(SetupIncrement);
+            }
+            Type(mm ? NextMm : NextInches, QString::fromStdString(value));
+            Click(AddSlit);
+        }
+    }
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Shown(), (Rows{{"1", "0.0000", "0.0000", "0.0000", "0.0000"},
-                             {"2", "2.5000", "63.5000", "2.5000", "63.5000"},
-                             {"3", "2.5000", "63.5000", "5.0000", "127.0000"},
-                             {"4", "2.5000", "63.5000", "7.5000", "190.5000"},
-                             {"5", "1.0000", "25.4000", "8.5000", "215.9000"}}));
-    EXPECT_EQ(dlg->KnifeList().RowCount(), 5u);
-    EXPECT_EQ(dlg->KnifeList().Row(4).cells[3], "8.5000");
+    Rows expected;
+    for (const auto& row : GetParam().rows) {
+        expected.emplace_back(row.begin(), row.end());
+    }
+    EXPECT_EQ(Shown(), expected);
 }
 
-TEST_F(SlitterWindow, SetupIncrementThenEqualSlitsGiveTheSecondWorkedExample) {
-    Click(SetupIncrement);
-    ASSERT_TRUE(Check()->isChecked());
-    Type(NextInches, ".75");
-    Click(AddSlit);
-    EXPECT_EQ(Text(NextMm), "19.0500");
-    EXPECT_FALSE(Check()->isChecked());
-    EXPECT_FALSE(Check()->isEnabled());
-    Type(SlitCount, "2");
-    Type(SlitMm, "76.2");
-    Click(AddSlits);
-    EXPECT_EQ(Text(SlitInches), "3.0000");
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Shown(), (Rows{{"0", "0.0000", "0.0000", "0.0000", "0.0000"},
-                             {"1", "0.7500", "19.0500", "0.7500", "19.0500"},
-                             {"2", "3.0000", "76.2000", "3.7500", "95.2500"},
-                             {"3", "3.0000", "76.2000", "6.7500", "171.4500"}}));
-}
+INSTANTIATE_TEST_SUITE_P(Worked, SlitterExample, ::testing::ValuesIn(kKnifeExamples),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SlitterWindow, RefusalsShowTheirMessageWithTheStopIconAndChangeNothing) {
     Click(AddSlits);
