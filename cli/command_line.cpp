@@ -226,11 +226,23 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     batch->footer(std::string("\n") + kBatchExample +
                   "\nUnits and exit codes: rollcalc-cli --help.\n");
 
+    // Extras are reported here: CLI11's own message lists them in reverse.
+    app.allow_extras();
+    for (CLI::App* command : {length, weight, knives, batch}) {
+        command->allow_extras();
+    }
+
     const std::string_view commands[] = {"length", "weight", "knives", "batch"};
     if (!args.empty() && !args.front().starts_with("-") &&
         std::find(std::begin(commands), std::end(commands), args.front()) == std::end(commands)) {
         err << kProgram << ": unknown command \"" << args.front()
             << "\"; expected length, weight, knives or batch\n";
+        return 2;
+    }
+    if (!args.empty() && args.front().starts_with("-") && args.front() != "-h" &&
+        args.front() != "--help" && args.front() != "--version") {
+        err << kProgram << ": unknown option \"" << args.front()
+            << "\"; expected a command: length, weight, knives or batch\n";
         return 2;
     }
     try {
@@ -250,6 +262,21 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
         err << kProgram << where << ": " << e.what() << " (see " << kProgram << where
             << " --help)\n";
         return 2;
+    }
+
+    for (const CLI::App* command : app.get_subcommands()) {
+        std::vector<std::string> extras = app.remaining();
+        const std::vector<std::string> own = command->remaining();
+        extras.insert(extras.begin(), own.begin(), own.end());
+        if (!extras.empty()) {
+            const std::string& first = extras.front();
+            const std::string name = command->get_name();
+            err << kProgram << " " << name << ": "
+                << (first.starts_with("-") ? "unknown option \"" : "unexpected argument \"")
+                << first << "\"; expected the options of " << kProgram << " " << name
+                << " --help\n";
+            return 2;
+        }
     }
 
     for (CliCalculator calculator : {CliCalculator::Length, CliCalculator::Weight}) {
