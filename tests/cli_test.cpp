@@ -32,8 +32,9 @@ std::string ReadFile(const std::string& path) {
 }
 
 Outcome RunCli(const std::vector<std::string>& args, const std::string& input = "") {
-    const std::string dir = ::testing::TempDir();
-    const std::string in = dir + "cli_in", out = dir + "cli_out", err = dir + "cli_err";
+    // Named by the process: ctest runs the cases of this file side by side.
+    const std::string base = ::testing::TempDir() + "cli_" + std::to_string(getpid());
+    const std::string in = base + "_in", out = base + "_out", err = base + "_err";
     std::ofstream(in, std::ios::binary) << input;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -57,6 +58,9 @@ Outcome RunCli(const std::vector<std::string>& args, const std::string& input = 
     posix_spawn_file_actions_destroy(&actions);
     run.out = ReadFile(out);
     run.err = ReadFile(err);
+    for (const std::string& file : {in, out, err}) {
+        std::remove(file.c_str());
+    }
     return run;
 }
 
