@@ -1,11 +1,13 @@
 // The calculators' worked examples, each written once: the values a user gives and the texts the
 // window then shows. The window tests type them into the boxes; the command-line test gives them
-// as arguments. Both must show the same texts. Standard C++ only.
+// as arguments. Both must show the same texts. Standard C++ and GoogleTest only.
 #pragma once
 
 #include <ostream>
 #include <string_view>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 // A box by its command-line column: quantity and unit ("core_mm", "density_lb_ft3", "sg"). Typed,
 // it is the value typed into that box and left by clicking the next one (the last one is left by
@@ -130,6 +132,26 @@ inline std::vector<WorkedExample> WorkedExamplesOf(std::string_view calculator) 
         }
     }
     return examples;
+}
+
+// What a window shows after an example's Calculate: its one refusal with no box changed, or the
+// example's texts with each typed box still as typed. `textOf` reads a box by its column name.
+template <class TextOf, class Messages>
+void ExpectWorkedTexts(const WorkedExample& example, TextOf textOf, const Messages& messages,
+                       bool boxesUnchanged) {
+    if (example.refusal != nullptr) {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, example.refusal);
+        EXPECT_TRUE(boxesUnchanged);
+        return;
+    }
+    EXPECT_TRUE(messages.empty());
+    for (const BoxText& shown : example.shown) {
+        EXPECT_EQ(textOf(shown.box), shown.text) << shown.box;
+    }
+    for (const BoxText& typed : example.typed) {
+        EXPECT_EQ(textOf(typed.box), typed.text) << typed.box;
+    }
 }
 
 // The knife list's worked examples: options in the order given (the window's buttons in the
