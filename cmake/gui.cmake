@@ -8,8 +8,7 @@ add_library(rollcalc_ui STATIC
     platform/dialog.cpp
     platform/message_box.cpp
     platform/shell_open.cpp
-    platform/printer.cpp
-    platform/qt_print_surface.cpp
+    platform/report_painter.cpp
     platform/print_report.cpp
     controls/num_edit.cpp
     controls/styled_static.cpp
@@ -45,12 +44,8 @@ add_library(rollcalc_ui STATIC
 )
 target_include_directories(rollcalc_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(rollcalc_ui PUBLIC rollcalc_core Qt6::Widgets Qt6::PrintSupport)
-# Qt prints through CUPS here but drops its answer to a print job; the printer asks CUPS itself.
-if(UNIX AND NOT APPLE)
-    find_package(Cups REQUIRED)
-    target_link_libraries(rollcalc_ui PRIVATE Cups::Cups)
-    target_compile_definitions(rollcalc_ui PRIVATE ROLLCALC_CUPS)
-endif()
+# CUPS is never linked: the painter asks the copy Qt's print support loads, once it has.
+target_link_libraries(rollcalc_ui PRIVATE ${CMAKE_DL_LIBS})
 
 add_executable(rollcalc app/main.cpp)
 target_link_libraries(rollcalc PRIVATE rollcalc_ui)

@@ -10,28 +10,25 @@ constexpr int kMeasurementColumn = 60;
 
 } // namespace
 
-PrintOutcome PrintFigureReport(std::span<const FigureRow> rows, const PrintSurfaceSource& printer,
-                               const ReportClock& clock) {
-    CReportFrame frame(clock);
-    const PrintOutcome opened =
-        frame.Open(printer, "Velmarch Products Roll Calculation Report", kRollReportDocument);
-    if (opened != PrintOutcome::Printed) {
-        return opened;
-    }
-    frame.PageHeader({{"Figure", 5}, {"Measurement", kMeasurementColumn}});
-    const int h = frame.LineHeight();
+ReportDocument FigureReport(const PageMeasures& m, const ReportStamp& stamp,
+                            std::span<const FigureRow> rows) {
+    const ReportHeading headings[] = {{"Figure", 5}, {"Measurement", kMeasurementColumn}};
+    ReportPage page =
+        ReportPageHeader(m, stamp, "Velmarch Products Roll Calculation Report", headings);
+    // All the labels first, then all the measurements.
     int line = kFirstRowLine;
     for (const FigureRow& row : rows) {
-        frame.Text(frame.Left(), line * h, row.label);
+        page.texts.push_back({5 * m.aveCharWidth, line * m.lineHeight, row.label, false});
         line += kRowPitch;
     }
     line = kFirstRowLine;
     for (const FigureRow& row : rows) {
-        const std::string text =
-            row.second ? FormatText(row.format, {FormatArg{row.first}, FormatArg{*row.second}})
-                       : FormatNumber(row.format, row.first);
-        frame.Text(kMeasurementColumn * frame.AveCharWidth(), line * h, text);
+        std::string text = row.second
+                               ? FormatText(row.format, {FormatArg{row.first}, FormatArg{*row.second}})
+                               : FormatNumber(row.format, row.first);
+        page.texts.push_back(
+            {kMeasurementColumn * m.aveCharWidth, line * m.lineHeight, std::move(text), false});
         line += kRowPitch;
     }
-    return frame.Close();
+    return {kRollReportDocument, {std::move(page)}};
 }

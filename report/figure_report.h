@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-#include "report/print_surface.h"
+#include "report/report_document.h"
 #include "report/report_frame.h"
 
 // The spooler's name for the report, and the name a saved copy is offered under.
@@ -18,6 +18,5 @@ struct FigureRow {
     std::optional<double> second; // for a row that prints two units
 };
 
-// Prints the rows as given; without a printer it prints nothing and says why.
-PrintOutcome PrintFigureReport(std::span<const FigureRow> rows, const PrintSurfaceSource& printer,
-                               const ReportClock& clock);
+ReportDocument FigureReport(const PageMeasures& m, const ReportStamp& stamp,
+                            std::span<const FigureRow> rows);

@@ -1,8 +1,8 @@
 #include "report/report_frame.h"
 
+#include <cmath>
 #include <utility>
 
-#include "numbers/mul_div.h"
 #include "numbers/number_text.h"
 
 namespace {
@@ -16,8 +16,6 @@ constexpr const char* kJobLine =
 
 constexpr int kPointsPerInch = 72;
 constexpr int kFontPoints = 10;
-constexpr int kNormalWeight = 400;
-constexpr int kBoldWeight = 700;
 
 // Lines of the page, in line heights.
 constexpr int kMakerLine = 4;
@@ -25,6 +23,11 @@ constexpr int kJobLineRow = 6;
 constexpr int kHeadingLine = 18;
 constexpr int kRuleLine = 19;
 constexpr int kFooterLine = 62;
+
+// Centred by counting characters with the normal font's average width: no text is measured.
+int CentredX(const PageMeasures& m, std::string_view text) {
+    return m.width / 2 - (static_cast<int>(text.size()) / 2) * m.aveCharWidth;
+}
 
 } // namespace
 
@@ -50,143 +53,47 @@ std::string ReportTimeText(const std::tm& time) {
                        FormatArg{std::string_view(time.tm_hour < 12 ? "AM" : "PM")}});
 }
 
-int ReportFontHeight(int pixelsPerInchY) {
-    return -MulDiv(kFontPoints, pixelsPerInchY, kPointsPerInch);
+ReportStamp StampOf(const std::tm& time) {
+    return {ReportDateText(time), ReportTimeText(time)};
 }
 
-std::string PrintOutcomeMessage(PrintOutcome outcome) {
-    switch (outcome) {
-    case PrintOutcome::Printed:
-        return {};
-    case PrintOutcome::NoPrinter:
-        return "The report was not printed: no default printer is set up.";
-    case PrintOutcome::PrinterUnavailable:
-        return "The report was not printed: the default printer cannot be reached.";
-    case PrintOutcome::JobRefused:
-        return "The report was not printed: the printer refused the job.";
-    }
-    return {};
+int ReportFontPixels(int pixelsPerInchY) {
+    return static_cast<int>(
+        std::lround(static_cast<double>(kFontPoints) * pixelsPerInchY / kPointsPerInch));
 }
 
-CReportFrame::CReportFrame(ReportClock clock) : clock_(std::move(clock)) {}
-
-CReportFrame::~CReportFrame() {
-    Close();
-}
-
-PrintOutcome CReportFrame::Open(const PrintSurfaceSource& printer, std::string_view title,
-                                std::string_view documentName) {
-    Close();
-    // Once per run, so that every page carries the same date and time.
-    const std::tm now = clock_ ? clock_() : LocalTime();
-    dateText_ = ReportDateText(now);
-    timeText_ = ReportTimeText(now);
-
-    OpenedPrinter opened = printer ? printer() : OpenedPrinter{};
-    if (!opened.surface) {
-        outcome_ = opened.refusal;
-        return outcome_;
-    }
-    outcome_ = PrintOutcome::Printed;
-    surface_ = std::move(opened.surface);
-    title_ = std::string(title);
-
-    const int height = ReportFontHeight(surface_->PixelsPerInchY());
-    boldFont_ = surface_->CreateFont(PrintFontSpec{"Arial", height, kBoldWeight});
-    normalFont_ = surface_->CreateFont(PrintFontSpec{"Arial", height, kNormalWeight});
-
-    // A refusal by the spooler does not stop the run; it is told at the end.
-    Note(surface_->StartDoc(documentName));
-    Note(surface_->StartPage());
-    keptFont_ = surface_->SelectFont(normalFont_);
-
-    const PrintTextMetrics metrics = surface_->GetTextMetrics();
-    width_ = surface_->PrintableWidth();
-    lineHeight_ = metrics.height + metrics.externalLeading;
-    aveCharWidth_ = metrics.aveCharWidth;
-    // A refusal so far does not end the run here; Close tells it.
-    return PrintOutcome::Printed;
-}
-
-void CReportFrame::Note(bool accepted) {
-    if (!accepted) {
-        outcome_ = PrintOutcome::JobRefused;
-    }
-}
-
-void CReportFrame::PageHeader(std::vector<ReportHeading> headings) {
-    headings_ = std::move(headings);
-    DrawHeader();
-}
-
-void CReportFrame::DrawHeader() {
-    if (!surface_) {
-        return;
-    }
-    const int h = lineHeight_;
-    const int a = aveCharWidth_;
-    surface_->TextOut(Left(), 0, dateText_);
-    // Right-aligned by counting characters: no text is measured.
-    surface_->TextOut(Right() - static_cast<int>(timeText_.size()) * a, 0, timeText_);
-    surface_->TextOut(10 * a, kMakerLine * h, kMakerName);
-    surface_->TextOut(10 * a, (kMakerLine + 1) * h, kMakerAddress);
-    surface_->TextOut(10 * a, (kMakerLine + 2) * h, kMakerCity);
-    surface_->TextOut(10 * a, (kMakerLine + 3) * h, kMakerTelephone);
-    surface_->TextOut(60 * a, kJobLineRow * h, kJobLine);
-
-    surface_->SelectFont(boldFont_);
+ReportPage ReportPageHeader(const PageMeasures& m, const ReportStamp& stamp,
+                            std::string_view title, std::span<const ReportHeading> headings) {
+    const int h = m.lineHeight;
+    const int a = m.aveCharWidth;
+    const int left = 5 * a;
+    const int right = m.width - 5 * a;
+    ReportPage page;
+    auto text = [&page](int x, int y, std::string_view s, bool bold = false) {
+        page.texts.push_back({x, y, std::string(s), bold});
+    };
+    text(left, 0, stamp.date);
+    // Right-aligned by counting characters.
+    text(right - static_cast<int>(stamp.time.size()) * a, 0, stamp.time);
+    text(10 * a, kMakerLine * h, kMakerName);
+    text(10 * a, (kMakerLine + 1) * h, kMakerAddress);
+    text(10 * a, (kMakerLine + 2) * h, kMakerCity);
+    text(10 * a, (kMakerLine + 3) * h, kMakerTelephone);
+    text(60 * a, kJobLineRow * h, kJobLine);
     // Centred with the normal font's average width although the title is bold.
-    surface_->TextOut(CentredX(title_), 0, title_);
-    for (const ReportHeading& heading : headings_) {
-        surface_->TextOut(heading.column * a, kHeadingLine * h, heading.text);
+    text(CentredX(m, title), 0, title, true);
+    for (const ReportHeading& heading : headings) {
+        text(heading.column * a, kHeadingLine * h, heading.text, true);
     }
     // A band three pixels high whatever the resolution.
     for (int i = 0; i < 3; ++i) {
-        surface_->MoveTo(Left(), kRuleLine * h + i);
-        surface_->LineTo(Right(), kRuleLine * h + i);
+        page.rules.push_back({left, right, kRuleLine * h + i});
     }
-    surface_->SelectFont(normalFont_);
+    return page;
 }
 
-int CReportFrame::CentredX(std::string_view text) const {
-    return width_ / 2 - (static_cast<int>(text.size()) / 2) * aveCharWidth_;
-}
-
-void CReportFrame::PageFooter(long long page, long long pageCount) {
-    if (!surface_) {
-        return;
-    }
-    const std::string footer = FormatText("Page %d of %d", {FormatArg{page}, FormatArg{pageCount}});
-    surface_->TextOut(CentredX(footer), kFooterLine * lineHeight_, footer);
-}
-
-void CReportFrame::NextPage() {
-    if (!surface_) {
-        return;
-    }
-    Note(surface_->EndPage());
-    Note(surface_->StartPage());
-    surface_->SelectFont(normalFont_);
-    DrawHeader();
-}
-
-PrintOutcome CReportFrame::Close() {
-    if (!surface_) {
-        return outcome_;
-    }
-    surface_->SelectFont(keptFont_);
-    Note(surface_->EndPage());
-    Note(surface_->EndDoc());
-    // The fonts belong to the surface here, so they go before it does.
-    surface_->DeleteFont(boldFont_);
-    surface_->DeleteFont(normalFont_);
-    surface_.reset();
-    headings_.clear();
-    return outcome_;
-}
-
-void CReportFrame::Text(int x, int y, std::string_view text) {
-    if (surface_) {
-        surface_->TextOut(x, y, text);
-    }
+void AddPageFooter(ReportPage& page, const PageMeasures& m, long long number, long long count) {
+    std::string footer = FormatText("Page %d of %d", {FormatArg{number}, FormatArg{count}});
+    const int x = CentredX(m, footer);
+    page.texts.push_back({x, kFooterLine * m.lineHeight, std::move(footer), false});
 }

@@ -1,5 +1,6 @@
 #include "roll_length/roll_length_dlg.h"
 
+#include <QMenu>
 #include <QPushButton>
 
 #include "controls/box_table.h"
@@ -92,6 +93,9 @@ bool CRollLengthDlg::OnInitDialog() {
 
     if (Template().style & kSysMenu) {
         AppendSystemMenuSeparator();
+        connect(SystemMenu()->addAction(QStringLiteral("Print Preview...")), &QAction::triggered,
+                this, &CRollLengthDlg::OnPrintPreview);
+        AppendSystemMenuSeparator();
         AppendSystemMenuItem(IDM_ABOUTBOX, kAboutBoxEntry);
     }
 
@@ -135,10 +139,18 @@ void CRollLengthDlg::OnClearAll() {
     ClearBoxes(*this, kBoxes);
 }
 
+ReportBuilder CRollLengthDlg::Report() const {
+    return [figures = Figures()](const PageMeasures& m, const ReportStamp& stamp) {
+        return RollLengthReport(m, stamp, figures);
+    };
+}
+
 void CRollLengthDlg::OnPrint() {
-    PrintReport(this, kRollReportDocument, [figures = Figures()](const PrintSurfaceSource& p) {
-        return PrintRollLengthReport(figures, p);
-    });
+    PrintReport(this, kRollReportDocument, Report());
+}
+
+void CRollLengthDlg::OnPrintPreview() {
+    PreviewReport(this, Report());
 }
 
 void CRollLengthDlg::OnSysCommand(unsigned command) {

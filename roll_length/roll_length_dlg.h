@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/dialog.h"
+#include "platform/print_report.h"
 #include "res/templates.h"
 #include "roll_length/roll_length_report.h"
 
@@ -25,7 +26,10 @@ public:
     // What the report prints: the boxes' numbers now.
     RollLengthFigures Figures() const;
 
+    // The report of the boxes as they stand now.
+    ReportBuilder Report() const;
     void OnPrint();
+    void OnPrintPreview();
     void OnClearAll();
 
     // What the window menu's About entry opens, handed in by the program: the window itself knows

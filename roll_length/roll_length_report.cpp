@@ -2,8 +2,8 @@
 
 #include "report/figure_report.h"
 
-PrintOutcome PrintRollLengthReport(const RollLengthFigures& f, const PrintSurfaceSource& printer,
-                                   const ReportClock& clock) {
+ReportDocument RollLengthReport(const PageMeasures& m, const ReportStamp& stamp,
+                                const RollLengthFigures& f) {
     // The labels' dot runs differ from row to row; they are printed as they stand.
     const FigureRow rows[] = {
         {"1.  Roll Diameter..............................................",
@@ -15,5 +15,5 @@ PrintOutcome PrintRollLengthReport(const RollLengthFigures& f, const PrintSurfac
         {"4.  Material Thickness......................................",
          "%4.4f inches / %4.4f millimeters", f.thicknessInches, f.thicknessMm},
     };
-    return PrintFigureReport(rows, printer, clock);
+    return FigureReport(m, stamp, rows);
 }

@@ -2,8 +2,6 @@
 #pragma once
 
 #include "report/figure_report.h"
-#include "report/print_surface.h"
-#include "report/report_frame.h"
 
 // The figures as the window's boxes hold them when Print is pressed.
 struct RollLengthFigures {
@@ -13,7 +11,5 @@ struct RollLengthFigures {
     double thicknessInches = 0, thicknessMm = 0;
 };
 
-// Without a printer it prints nothing and says why.
-PrintOutcome PrintRollLengthReport(const RollLengthFigures& figures,
-                                   const PrintSurfaceSource& printer,
-                                   const ReportClock& clock = LocalTime);
+ReportDocument RollLengthReport(const PageMeasures& m, const ReportStamp& stamp,
+                                const RollLengthFigures& figures);

@@ -1,5 +1,6 @@
 #include "roll_weight/roll_weight_dlg.h"
 
+#include <QMenu>
 #include <QPushButton>
 
 #include "controls/box_table.h"
@@ -77,6 +78,11 @@ bool CRollWeightDlg::OnInitDialog() {
     Item<CStyledStatic>(Id::CoreLabel)->SetTextAlignment(Qt::AlignRight);
 
     connect(Item<QPushButton>(Id::Print), &QPushButton::clicked, this, &CRollWeightDlg::OnPrint);
+    if (Template().style & kSysMenu) {
+        AppendSystemMenuSeparator();
+        connect(SystemMenu()->addAction(QStringLiteral("Print Preview...")), &QAction::triggered,
+                this, &CRollWeightDlg::OnPrintPreview);
+    }
     connect(Item<QPushButton>(Id::ClearAll), &QPushButton::clicked, this,
             &CRollWeightDlg::OnClearAll);
     return true;
@@ -131,8 +137,16 @@ void CRollWeightDlg::OnClearAll() {
     ClearBoxes(*this, kBoxes);
 }
 
+ReportBuilder CRollWeightDlg::Report() const {
+    return [figures = Figures()](const PageMeasures& m, const ReportStamp& stamp) {
+        return RollWeightReport(m, stamp, figures);
+    };
+}
+
 void CRollWeightDlg::OnPrint() {
-    PrintReport(this, kRollReportDocument, [figures = Figures()](const PrintSurfaceSource& p) {
-        return PrintRollWeightReport(figures, p);
-    });
+    PrintReport(this, kRollReportDocument, Report());
+}
+
+void CRollWeightDlg::OnPrintPreview() {
+    PreviewReport(this, Report());
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/dialog.h"
+#include "platform/print_report.h"
 #include "res/templates.h"
 #include "roll_weight/roll_weight_report.h"
 
@@ -18,7 +19,10 @@ public:
     // twin's, which the window keeps equal to the other.
     RollWeightFigures Figures() const;
 
+    // The report of the boxes as they stand now.
+    ReportBuilder Report() const;
     void OnPrint();
+    void OnPrintPreview();
     void OnClearAll();
 
 protected:

@@ -2,8 +2,8 @@
 
 #include "report/figure_report.h"
 
-PrintOutcome PrintRollWeightReport(const RollWeightFigures& f, const PrintSurfaceSource& printer,
-                                   const ReportClock& clock) {
+ReportDocument RollWeightReport(const PageMeasures& m, const ReportStamp& stamp,
+                                const RollWeightFigures& f) {
     // The labels' dot runs differ from row to row; they are printed as they stand.
     const FigureRow rows[] = {
         {"1.  Roll Diameter..........................................................",
@@ -41,5 +41,5 @@ PrintOutcome PrintRollWeightReport(const RollWeightFigures& f, const PrintSurfac
          f.gPerCubicCm,
          {}},
     };
-    return PrintFigureReport(rows, printer, clock);
+    return FigureReport(m, stamp, rows);
 }

@@ -2,8 +2,6 @@
 #pragma once
 
 #include "report/figure_report.h"
-#include "report/print_surface.h"
-#include "report/report_frame.h"
 
 // The figures as the window's boxes hold them when Print is pressed. Each row prints its own
 // figure, so pounds and kilograms show what their boxes hold even when they disagree.
@@ -16,7 +14,5 @@ struct RollWeightFigures {
     double lbsPerCubicFoot = 0, lbsPerCubicInch = 0, kgPerCubicMeter = 0, gPerCubicCm = 0;
 };
 
-// Without a printer it prints nothing and says why.
-PrintOutcome PrintRollWeightReport(const RollWeightFigures& figures,
-                                   const PrintSurfaceSource& printer,
-                                   const ReportClock& clock = LocalTime);
+ReportDocument RollWeightReport(const PageMeasures& m, const ReportStamp& stamp,
+                                const RollWeightFigures& figures);

@@ -30,6 +30,7 @@ public:
 
     std::size_t RowCount() const { return rows_.size(); }
     const KnifeRow& Row(std::size_t index) const { return rows_[index]; }
+    const std::vector<KnifeRow>& Rows() const { return rows_; }
 
 private:
     void ReadRunningDistance(double& inches, double& mm) const;

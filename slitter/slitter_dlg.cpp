@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
-#include <QPointer>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <climits>
@@ -83,6 +83,11 @@ bool CSlitterDlg::OnInitDialog() {
     connect(Item<QPushButton>(Id::AddSlit), &QPushButton::clicked, this, &CSlitterDlg::OnAddSlit);
     connect(Item<QPushButton>(Id::ClearAll), &QPushButton::clicked, this, &CSlitterDlg::OnClearAll);
     connect(Item<QPushButton>(Id::Print), &QPushButton::clicked, this, &CSlitterDlg::OnPrint);
+    if (Template().style & kSysMenu) {
+        AppendSystemMenuSeparator();
+        connect(SystemMenu()->addAction(QStringLiteral("Print Preview...")), &QAction::triggered,
+                this, &CSlitterDlg::OnPrintPreview);
+    }
     return true;
 }
 
@@ -126,17 +131,18 @@ void CSlitterDlg::OnClearAll() {
     IncrementBox()->setEnabled(true);
 }
 
+ReportBuilder CSlitterDlg::Report() const {
+    // The rows as they stand now, copied: the job may run on after the list has changed.
+    return [rows = knives_.Rows()](const PageMeasures& m, const ReportStamp& stamp) {
+        return SlitterReport(m, stamp, rows);
+    };
+}
+
 void CSlitterDlg::OnPrint() {
-    PrintReport(this, kSlitterReportDocument, [this](const PrintSurfaceSource& p) {
-        // The window takes no input while the run goes on, and the focus comes back
-        // to where it was.
-        const QPointer<QWidget> focused = focusWidget();
-        setEnabled(false);
-        const PrintOutcome outcome = PrintSlitterReport(knives_, p);
-        setEnabled(true);
-        if (focused != nullptr) {
-            focused->setFocus(Qt::OtherFocusReason);
-        }
-        return outcome;
-    });
+    // The window takes no input while the run goes on.
+    PrintReport(this, kSlitterReportDocument, Report(), WhilePrinting::OwnerDisabled);
+}
+
+void CSlitterDlg::OnPrintPreview() {
+    PreviewReport(this, Report());
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/dialog.h"
+#include "platform/print_report.h"
 #include "res/templates.h"
 #include "slitter/slit_list.h"
 #include "slitter/slitter_report.h"
@@ -25,7 +26,10 @@ public:
     void OnAddSlits();
     void OnAddSlit();
     void OnClearAll();
+    // The report of the list as it stands now.
+    ReportBuilder Report() const;
     void OnPrint();
+    void OnPrintPreview();
 
 protected:
     bool OnInitDialog() override;

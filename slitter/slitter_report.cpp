@@ -13,49 +13,34 @@ constexpr int kWidthColumn = 30;
 constexpr int kDistanceColumn = 75;
 constexpr const char* kPairFormat = "%s inches / %s mm";
 
+std::string Pair(const std::string& inches, const std::string& mm) {
+    return FormatText(kPairFormat,
+                      {FormatArg{std::string_view(inches)}, FormatArg{std::string_view(mm)}});
+}
+
 } // namespace
 
-PrintOutcome PrintSlitterReport(const CSlitList& list, const PrintSurfaceSource& printer,
-                                const ReportClock& clock) {
-    CReportFrame frame(clock);
-    const PrintOutcome opened =
-        frame.Open(printer, "Velmarch Products Slitter Position Report", kSlitterReportDocument);
-    if (opened != PrintOutcome::Printed) {
-        return opened;
-    }
-    frame.PageHeader(
-        {{"Position", 5}, {"Slit Width ", kWidthColumn}, {"Distance ", kDistanceColumn}});
-
-    const std::size_t n = list.RowCount();
+ReportDocument SlitterReport(const PageMeasures& m, const ReportStamp& stamp,
+                             std::span<const KnifeRow> knives) {
+    const ReportHeading headings[] = {
+        {"Position", 5}, {"Slit Width ", kWidthColumn}, {"Distance ", kDistanceColumn}};
+    const std::size_t n = knives.size();
     // A page break only when another row follows: 40 rows are one page, not one and an empty one.
-    long long pageCount = static_cast<long long>(n / kRowsPerPage + (n % kRowsPerPage != 0));
-    if (pageCount < 1) {
-        pageCount = 1;
-    }
-    long long page = 1;
-    int k = 0;
-    const int h = frame.LineHeight();
-    const int a = frame.AveCharWidth();
-    for (std::size_t i = 0; i < n; ++i) {
-        if (i != 0 && i % kRowsPerPage == 0) {
-            frame.PageFooter(page, pageCount);
-            frame.NextPage();
-            ++page;
-            k = 0;
+    const std::size_t pageCount = n == 0 ? 1 : (n + kRowsPerPage - 1) / kRowsPerPage;
+    ReportDocument document{kSlitterReportDocument, {}};
+    for (std::size_t p = 0; p < pageCount; ++p) {
+        ReportPage page =
+            ReportPageHeader(m, stamp, "Velmarch Products Slitter Position Report", headings);
+        for (std::size_t i = p * kRowsPerPage; i < n && i < (p + 1) * kRowsPerPage; ++i) {
+            const KnifeRow& row = knives[i];
+            const int y = (kFirstRowLine + static_cast<int>(i % kRowsPerPage)) * m.lineHeight;
+            page.texts.push_back({5 * m.aveCharWidth, y, row.cells[0], false});
+            page.texts.push_back({kWidthColumn * m.aveCharWidth, y, Pair(row.cells[1], row.cells[2]), false});
+            page.texts.push_back(
+                {kDistanceColumn * m.aveCharWidth, y, Pair(row.cells[3], row.cells[4]), false});
         }
-        const KnifeRow& row = list.Row(i);
-        const std::string width =
-            FormatText(kPairFormat, {FormatArg{std::string_view(row.cells[1])},
-                                     FormatArg{std::string_view(row.cells[2])}});
-        const std::string distance =
-            FormatText(kPairFormat, {FormatArg{std::string_view(row.cells[3])},
-                                     FormatArg{std::string_view(row.cells[4])}});
-        const int y = (kFirstRowLine + k) * h;
-        frame.Text(frame.Left(), y, row.cells[0]);
-        frame.Text(kWidthColumn * a, y, width);
-        frame.Text(kDistanceColumn * a, y, distance);
-        ++k;
+        AddPageFooter(page, m, static_cast<long long>(p + 1), static_cast<long long>(pageCount));
+        document.pages.push_back(std::move(page));
     }
-    frame.PageFooter(page, pageCount);
-    return frame.Close();
+    return document;
 }

@@ -27,8 +27,7 @@
 #include "controls/num_edit.h"
 #include "platform/dialog.h"
 #include "platform/message_box.h"
-#include "platform/printer.h"
-#include "recording_print_surface.h"
+#include "platform/print_report.h"
 #include "res/templates.h"
 #include "roll_length/roll_length_dlg.h"
 #include "roll_weight/roll_weight_dlg.h"
@@ -135,16 +134,56 @@ inline std::set<QWidget*> VisibleTopLevels() {
     return shown;
 }
 
+// A printer that keeps each document it is given, laid out for the worked example's measures
+// (W = 4800, h = 96, a = 36). The job runs on a thread of its own; the window reads the documents
+// only once the run has ended.
+struct RecordingPrinter {
+    std::shared_ptr<std::vector<ReportDocument>> documents =
+        std::make_shared<std::vector<ReportDocument>>();
+
+    ReportPrinter Printer() const {
+        return [documents = documents](const PageBuilder& build) {
+            documents->push_back(build(PageMeasures{4800, 96, 36}));
+            return PrintOutcome::Printed;
+        };
+    }
+    // The text the last run put at a point, or "(none)".
+    std::string At(int x, int y) const {
+        if (!documents->empty()) {
+            for (const ReportPage& page : documents->back().pages) {
+                for (const PlacedText& t : page.texts) {
+                    if (t.x == x && t.y == y) {
+                        return t.text;
+                    }
+                }
+            }
+        }
+        return "(none)";
+    }
+    bool Printed(const std::string& text) const {
+        for (const ReportDocument& d : *documents) {
+            for (const ReportPage& page : d.pages) {
+                for (const PlacedText& t : page.texts) {
+                    if (t.text == text) {
+                        return true;
+                    }
+                }
+            }
+        }
+        return false;
+    }
+};
+
 // For a fixture's life, messages are collected here and reports print on a recording printer, so
 // that no person or printer is needed; a hang ends the test.
 class CapturedSeams {
 public:
     explicit CapturedSeams(std::chrono::seconds bound) : watchdog_(bound) {
         SetMessageSink([this](const MessageRecord& r) { messages.push_back(r.text); });
-        SetPrinterSource(printer.Source());
+        SetReportPrinter(printer.Printer());
     }
     ~CapturedSeams() {
-        SetPrinterSource({});
+        SetReportPrinter({});
         SetMessageSink({});
     }
     CapturedSeams(const CapturedSeams&) = delete;

@@ -36,12 +36,7 @@ protected:
         QTest::keyClick(w.Box(box), key, Qt::AltModifier);
     }
 
-    bool Printed(const std::string& text) const {
-        const auto& calls = printer.log->calls;
-        return std::any_of(calls.begin(), calls.end(), [&](const PrintCall& c) {
-            return c.kind == PrintCall::Text && c.text == text;
-        });
-    }
+    bool Printed(const std::string& text) const { return printer.Printed(text); }
 };
 
 // Typed in a metric box and acted on with the mnemonic at once: the box is left first, so its
@@ -102,12 +97,12 @@ TEST_P(Keyboard, FocusComesBackAfterAPrintRunAndTheAboutBox) {
     ASSERT_TRUE(w.Ready());
     w.MakePrintable();
     bool enabledWhenAsked = true;
-    SetPrinterSource([&] {
+    SetReportPrinter([&](const PageBuilder& build) {
         enabledWhenAsked = w.Dialog().isEnabled();
-        return printer.Source()();
+        return printer.Printer()(build);
     });
     w.Click(w.PrintButton());
-    EXPECT_EQ(printer.log->Count(PrintCall::Destroyed), 1u);
+    EXPECT_EQ(printer.documents->size(), 1u);
     EXPECT_EQ(enabledWhenAsked, GetParam() != Calculator::Slitter);
     EXPECT_TRUE(w.Dialog().isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), w.Dialog().GetDlgItem(w.PrintButton()));

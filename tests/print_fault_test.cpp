@@ -1,15 +1,17 @@
 // Print faults through the three windows' Print buttons: no default printer, one out of reach, a
-// queue that rejects the job, pages that fail, and a real Qt printer that cannot start its
-// document. Every run must end, release every font and the surface, say why in one warning that
+// queue that rejects the job, a print server that takes the connection and never answers, and a
+// real Qt printer that cannot start its document. Every run must end, say why in one warning that
 // offers a PDF file instead, and leave the window enabled with its values as they were. Then the
-// PDF file itself: saved through the report code and read back, cancelled, or not writable.
+// PDF file itself: saved and read back, cancelled, not writable, or offered in a home folder that
+// has no documents folder.
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
-#include <QStandardPaths>
+#include <QProgressDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -17,27 +19,28 @@
 #include <ostream>
 #include <set>
 #include <string>
-#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "calculator_window.h"
 #include "platform/message_box.h"
 #include "platform/print_report.h"
-#include "platform/printer.h"
-#include "platform/qt_print_surface.h"
-#include "recording_print_surface.h"
-#include "report/report_frame.h"
 #include "res/templates.h"
 
 namespace {
 
 constexpr auto kBound = std::chrono::seconds(60);
 
-enum class Fault { NoPrinter, DefaultUnreachable, QueueRejectsJobs, PagesFail };
+// ServerSilent waits out the deadline; ServerCancelled is stopped with Cancel.
+enum class Fault { NoPrinter, DefaultUnreachable, QueueRejectsJobs, ServerSilent, ServerCancelled };
 
 const char* NameOf(Fault fault) {
     switch (fault) {
@@ -47,8 +50,10 @@ const char* NameOf(Fault fault) {
         return "DefaultUnreachable";
     case Fault::QueueRejectsJobs:
         return "QueueRejectsJobs";
-    case Fault::PagesFail:
-        return "PagesFail";
+    case Fault::ServerSilent:
+        return "ServerSilent";
+    case Fault::ServerCancelled:
+        return "ServerCancelled";
     }
     return "?";
 }
@@ -64,22 +69,25 @@ PrintOutcome OutcomeOf(Fault fault) {
     case Fault::DefaultUnreachable:
         return PrintOutcome::PrinterUnavailable;
     case Fault::QueueRejectsJobs:
-    case Fault::PagesFail:
         return PrintOutcome::JobRefused;
+    case Fault::ServerSilent:
+    case Fault::ServerCancelled:
+        return PrintOutcome::ServerSilent;
     }
     return PrintOutcome::Printed;
 }
 
 // The one warning a failed print shows: why, how to set a default printer, and the PDF offer.
-void ExpectSaysWhy(const MessageRecord& m, PrintOutcome outcome) {
+void ExpectSaysWhy(const MessageRecord& m, const std::string& why) {
     EXPECT_EQ(m.icon, MessageIcon::Warning);
     EXPECT_EQ(m.buttons, MessageButtons::YesNo);
-    EXPECT_EQ(m.text.rfind(PrintOutcomeMessage(outcome), 0), 0u) << m.text;
+    EXPECT_EQ(m.text.rfind(why, 0), 0u) << m.text;
     EXPECT_NE(m.text.find("lpoptions -d NAME"), std::string::npos) << m.text;
     EXPECT_NE(m.text.find("Save the report as a PDF file instead?"), std::string::npos) << m.text;
 }
 
-// Message boxes answered as the user would, and the save dialog's answers, both written down.
+// Message boxes answered as the user would, and the save dialog's answers (each given once, then
+// cancelled), all written down.
 class PrintTest {
 protected:
     PrintTest() {
@@ -89,11 +97,11 @@ protected:
         });
         SetSaveFileAnswer([this](const std::string& suggested) {
             suggestions.push_back(suggested);
-            return savePath;
+            return std::exchange(savePath, std::nullopt);
         });
     }
     ~PrintTest() {
-        SetPrinterSource({});
+        SetReportPrinter({});
         SetMessageSink({});
         SetSaveFileAnswer({});
     }
@@ -105,39 +113,7 @@ protected:
     std::optional<std::string> savePath;
 };
 
-// A recording surface whose document or page calls fail as a spooler's can. It notes whether the
-// window takes input at the moment the document starts.
-class FaultySurface : public RecordingPrintSurface {
-public:
-    FaultySurface(std::shared_ptr<PrintLog> log, Fault fault, std::function<void()> atStartDoc)
-        : RecordingPrintSurface(SurfaceSetup{}, std::move(log)), fault_(fault),
-          atStartDoc_(std::move(atStartDoc)) {}
-
-    bool StartDoc(std::string_view documentName) override {
-        RecordingPrintSurface::StartDoc(documentName);
-        atStartDoc_();
-        return fault_ != Fault::QueueRejectsJobs;
-    }
-    bool StartPage() override {
-        RecordingPrintSurface::StartPage();
-        return false;
-    }
-    bool EndPage() override {
-        RecordingPrintSurface::EndPage();
-        return false;
-    }
-    bool EndDoc() override {
-        RecordingPrintSurface::EndDoc();
-        return fault_ != Fault::QueueRejectsJobs;
-    }
-
-private:
-    Fault fault_;
-    std::function<void()> atStartDoc_;
-};
-
-// Fills the window with values worth printing; the slitter's list runs onto a second page, so
-// that the failing page calls are made between pages too.
+// Fills the window with values worth printing; the slitter's list runs onto a second page.
 void FillIn(CalculatorWindow& w) {
     w.MakePrintable();
     switch (w.Kind()) {
@@ -162,44 +138,62 @@ void FillIn(CalculatorWindow& w) {
     }
 }
 
-// Every font made is deleted once, after the surface's own font is selected back and the document
-// is ended, and the surface goes last.
-void ExpectEverythingReleased(const PrintLog& log) {
-    const std::vector<PrintCall>& calls = log.calls;
-    ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls.back().kind, PrintCall::Destroyed);
-    EXPECT_EQ(log.Count(PrintCall::Destroyed), 1u);
-    EXPECT_EQ(log.Count(PrintCall::StartDoc), 1u);
-    ASSERT_EQ(log.Count(PrintCall::EndDoc), 1u);
-    std::size_t endDoc = 0;
-    std::size_t ownFontBack = 0;
-    for (std::size_t i = 0; i < calls.size(); ++i) {
-        if (calls[i].kind == PrintCall::EndDoc) {
-            endDoc = i;
-        } else if (calls[i].kind == PrintCall::SelectFont && calls[i].font == 0) {
-            ownFontBack = i;
+// A print server on the loopback that takes connections and never answers, for the real print
+// path: the kernel completes each connection, nobody reads it.
+class SilentServer {
+public:
+    SilentServer() {
+        fd_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+            listen(fd_, 16) != 0 ||
+            getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+            ADD_FAILURE() << "no loopback socket";
+            return;
+        }
+        address_ = "127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+        const char* old = std::getenv("CUPS_SERVER");
+        oldServer_ = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
+        setenv("CUPS_SERVER", address_.c_str(), 1);
+    }
+    ~SilentServer() {
+        if (oldServer_) {
+            setenv("CUPS_SERVER", oldServer_->c_str(), 1);
+        } else {
+            unsetenv("CUPS_SERVER");
+        }
+        // Refused from now on, so that a job given up on ends soon.
+        if (fd_ >= 0) {
+            close(fd_);
         }
     }
-    ASSERT_NE(ownFontBack, 0u);
-    std::multiset<int> created;
-    std::multiset<int> deleted;
-    for (std::size_t i = 0; i < calls.size(); ++i) {
-        if (calls[i].kind == PrintCall::CreateFont) {
-            created.insert(calls[i].font);
-        } else if (calls[i].kind == PrintCall::DeleteFont) {
-            deleted.insert(calls[i].font);
-            EXPECT_GT(i, endDoc);
-            EXPECT_GT(i, ownFontBack);
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+
+    const std::string& Address() const { return address_; }
+
+private:
+    int fd_ = -1;
+    std::string address_;
+    std::optional<std::string> oldServer_;
+};
+
+QProgressDialog* ShownProgress() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* progress = qobject_cast<QProgressDialog*>(w); progress && progress->isVisible()) {
+            return progress;
         }
     }
-    EXPECT_EQ(created.size(), 2u);
-    EXPECT_EQ(created, deleted);
+    return nullptr;
 }
 
 class PrintFault : public PrintTest,
                    public ::testing::TestWithParam<std::tuple<Calculator, Fault>> {};
 
-TEST_P(PrintFault, RunEndsCleanlySaysWhyAndLeavesTheWindowAsItWas) {
+TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
     const auto [kind, fault] = GetParam();
     CalculatorWindow w(kind);
     ASSERT_TRUE(w.Ready());
@@ -207,39 +201,59 @@ TEST_P(PrintFault, RunEndsCleanlySaysWhyAndLeavesTheWindowAsItWas) {
     ASSERT_TRUE(w.Enabled(w.PrintButton()));
     ASSERT_TRUE(messages.empty());
 
-    auto log = std::make_shared<PrintLog>();
+    const bool silent = fault == Fault::ServerSilent || fault == Fault::ServerCancelled;
     int lookups = 0;
+    int built = 0;
     std::vector<bool> enabledDuringRun;
-    const auto noteEnabled = [&] { enabledDuringRun.push_back(w.Dialog().isEnabled()); };
-    SetPrinterSource([&, fault = fault]() -> OpenedPrinter {
-        ++lookups;
-        if (fault == Fault::NoPrinter || fault == Fault::DefaultUnreachable) {
-            noteEnabled();
+    std::unique_ptr<SilentServer> server;
+    std::string why = PrintOutcomeMessage(OutcomeOf(fault));
+    if (silent) {
+        // The real path: the default printer, asked of a server that never answers.
+        server = std::make_unique<SilentServer>();
+        why = "The print server at " + server->Address() + " does not answer.";
+        SetPrintDeadline(fault == Fault::ServerSilent ? std::chrono::milliseconds(1500)
+                                                      : std::chrono::seconds(30));
+    } else {
+        SetReportPrinter([&, fault = fault](const PageBuilder& build) {
+            ++lookups;
+            enabledDuringRun.push_back(w.Dialog().isEnabled());
+            if (fault == Fault::QueueRejectsJobs) {
+                built += !build(PageMeasures{4800, 96, 36}).pages.empty();
+            }
             return OutcomeOf(fault);
-        }
-        return std::make_unique<FaultySurface>(log, fault, noteEnabled);
-    });
+        });
+    }
 
     w.FocusButton(w.PrintButton());
     const WindowValues before = w.Values();
     const std::set<QWidget*> shown = VisibleTopLevels();
     for (int press = 1; press <= 2; ++press) {
         SCOPED_TRACE(press);
-        log->calls.clear();
+        if (silent) {
+            // Once the quiet half second is over: the progress window, and Cancel if the row says.
+            QTimer::singleShot(900, [&, fault = fault] {
+                QProgressDialog* progress = ShownProgress();
+                enabledDuringRun.push_back(w.Dialog().isEnabled());
+                ASSERT_NE(progress, nullptr) << "no progress window";
+                EXPECT_EQ(progress->labelText().toStdString(),
+                          kind == Calculator::Slitter ? "Printing Slitter Calculations\u2026"
+                                                      : "Printing Roll Calculations\u2026");
+                if (fault == Fault::ServerCancelled) {
+                    progress->cancel();
+                }
+            });
+        }
         w.Click(w.PrintButton());
-        EXPECT_EQ(lookups, press);
         ASSERT_EQ(enabledDuringRun.size(), static_cast<std::size_t>(press));
-        // Only the slitter report keeps the window from taking input while it runs.
+        // Only the slitter keeps the window from taking input while it runs.
         EXPECT_EQ(enabledDuringRun.back(), kind != Calculator::Slitter);
-        if (fault == Fault::NoPrinter || fault == Fault::DefaultUnreachable) {
-            EXPECT_TRUE(log->calls.empty());
-        } else {
-            ExpectEverythingReleased(*log);
+        if (!silent) {
+            EXPECT_EQ(lookups, press);
             // The run went on to the end although the spooler refused.
-            EXPECT_EQ(log->Count(PrintCall::StartPage), kind == Calculator::Slitter ? 2u : 1u);
+            EXPECT_EQ(built, fault == Fault::QueueRejectsJobs ? press : 0);
         }
         ASSERT_EQ(messages.size(), static_cast<std::size_t>(press));
-        ExpectSaysWhy(messages.back(), OutcomeOf(fault));
+        ExpectSaysWhy(messages.back(), why);
         // Declined: no file is asked for.
         EXPECT_TRUE(suggestions.empty());
         EXPECT_EQ(VisibleTopLevels(), shown);
@@ -248,6 +262,7 @@ TEST_P(PrintFault, RunEndsCleanlySaysWhyAndLeavesTheWindowAsItWas) {
         EXPECT_TRUE(w.Enabled(w.PrintButton()));
         EXPECT_EQ(w.Values(), before);
     }
+    SetPrintDeadline({});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -255,29 +270,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(Calculator::RollLength, Calculator::RollWeight,
                                          Calculator::Slitter),
                        ::testing::Values(Fault::NoPrinter, Fault::DefaultUnreachable,
-                                         Fault::QueueRejectsJobs, Fault::PagesFail)),
+                                         Fault::QueueRejectsJobs, Fault::ServerSilent,
+                                         Fault::ServerCancelled)),
     [](const ::testing::TestParamInfo<PrintFault::ParamType>& info) {
         return std::string(NameOf(std::get<0>(info.param))) + "_" + NameOf(std::get<1>(info.param));
     });
 
-// The real Qt surface on a printer whose document cannot be started (its output cannot be opened,
-// as when a queue refuses the job): the report still runs through, and the surface goes.
-class CountedQtSurface : public QtPrintSurface {
-public:
-    CountedQtSurface(std::unique_ptr<QPrinter> printer, std::vector<bool>& started, int& destroyed)
-        : QtPrintSurface(std::move(printer)), started_(started), destroyed_(destroyed) {}
-    ~CountedQtSurface() override { ++destroyed_; }
-
-    bool StartDoc(std::string_view documentName) override {
-        started_.push_back(QtPrintSurface::StartDoc(documentName));
-        return started_.back();
-    }
-
-private:
-    std::vector<bool>& started_;
-    int& destroyed_;
-};
-
+// The real painter on a printer whose document cannot be started (its output cannot be opened,
+// as when a queue refuses the job): the run ends and says so.
 class QtPrinterFault : public PrintTest, public ::testing::TestWithParam<Calculator> {};
 
 TEST_P(QtPrinterFault, DocumentThatCannotStartEndsCleanly) {
@@ -287,23 +287,22 @@ TEST_P(QtPrinterFault, DocumentThatCannotStartEndsCleanly) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString output = folder.filePath("missing/report.pdf");
-    std::vector<bool> started;
-    int destroyed = 0;
-    SetPrinterSource([&]() -> std::unique_ptr<PrintSurface> {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(output);
-        return std::make_unique<CountedQtSurface>(std::move(printer), started, destroyed);
+    int runs = 0;
+    SetReportPrinter([&](const PageBuilder& build) {
+        ++runs;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(output);
+        return PaintReport(printer, build) ? PrintOutcome::Printed : PrintOutcome::JobRefused;
     });
 
     w.FocusButton(w.PrintButton());
     const WindowValues before = w.Values();
     const std::set<QWidget*> shown = VisibleTopLevels();
     w.Click(w.PrintButton());
-    EXPECT_EQ(started, std::vector<bool>{false});
-    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(runs, 1);
     ASSERT_EQ(messages.size(), 1u);
-    ExpectSaysWhy(messages[0], PrintOutcome::JobRefused);
+    ExpectSaysWhy(messages[0], PrintOutcomeMessage(PrintOutcome::JobRefused));
     EXPECT_EQ(VisibleTopLevels(), shown);
     EXPECT_TRUE(w.Dialog().isEnabled());
     EXPECT_TRUE(w.Enabled(w.PrintButton()));
@@ -317,8 +316,9 @@ INSTANTIATE_TEST_SUITE_P(EachWindow, QtPrinterFault,
                              return std::string(NameOf(info.param));
                          });
 
-// The PDF file offered when there is no printer.
-enum class Save { Saved, Cancelled, CannotWrite };
+// The PDF file offered when there is no printer. InHome: a home folder with no documents folder,
+// saved where it is suggested.
+enum class Save { Saved, Cancelled, CannotWrite, InHome };
 
 const char* NameOf(Save save) {
     switch (save) {
@@ -328,6 +328,8 @@ const char* NameOf(Save save) {
         return "Cancelled";
     case Save::CannotWrite:
         return "CannotWrite";
+    case Save::InHome:
+        return "InHome";
     }
     return "?";
 }
@@ -336,17 +338,41 @@ void PrintTo(Save save, std::ostream* os) {
     *os << NameOf(save);
 }
 
-// The text of a PDF as pdftotext reads it; pdftotext comes with scripts/install-deps.
-std::string PdfText(const QString& pdf) {
+// A tool's output; poppler's tools come with scripts/install-deps.
+std::string ToolOutput(const QString& program, const QStringList& arguments) {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        ADD_FAILURE() << "pdftotext failed (scripts/install-deps installs it): "
+        ADD_FAILURE() << program.toStdString() << " failed (scripts/install-deps installs it): "
                       << process.readAllStandardError().toStdString();
         return {};
     }
     return process.readAllStandardOutput().toStdString();
 }
+
+// HOME, and the settings that name the documents folder, for one test.
+class ScopedHome {
+public:
+    explicit ScopedHome(const QString& home) {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
+            const char* old = std::getenv(name);
+            saved_.emplace_back(name, old != nullptr ? std::optional<std::string>(old)
+                                                     : std::nullopt);
+        }
+        setenv("HOME", home.toLocal8Bit().constData(), 1);
+        setenv("XDG_CONFIG_HOME", (home + "/.config").toLocal8Bit().constData(), 1);
+    }
+    ~ScopedHome() {
+        for (const auto& [name, value] : saved_) {
+            value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+        }
+    }
+    ScopedHome(const ScopedHome&) = delete;
+    ScopedHome& operator=(const ScopedHome&) = delete;
+
+private:
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
 
 class PdfFallback : public PrintTest,
                     public ::testing::TestWithParam<std::tuple<Calculator, Save>> {};
@@ -356,12 +382,21 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
     CalculatorWindow w(kind);
     ASSERT_TRUE(w.Ready());
     FillIn(w);
-    SetPrinterSource([] { return OpenedPrinter(PrintOutcome::NoPrinter); });
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const std::string path =
-        folder.filePath(save == Save::CannotWrite ? "missing/report.pdf" : "report.pdf")
-            .toStdString();
+    SetReportPrinter([](const PageBuilder&) { return PrintOutcome::NoPrinter; });
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const ScopedHome scopedHome(home.path());
+    const QString documents = home.filePath("Documents");
+    if (save != Save::InHome) {
+        ASSERT_TRUE(QDir().mkpath(documents));
+    }
+    const char* document =
+        kind == Calculator::Slitter ? "Slitter Calculations.pdf" : "Roll Calculations.pdf";
+    const std::string suggested =
+        QDir(save == Save::InHome ? home.path() : documents).filePath(document).toStdString();
+    const std::string path = save == Save::CannotWrite ? home.filePath("missing/report.pdf").toStdString()
+                             : save == Save::InHome    ? suggested
+                                                       : home.filePath("report.pdf").toStdString();
     answer = MessageAnswer::Yes;
     if (save != Save::Cancelled) {
         savePath = path;
@@ -371,17 +406,16 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
     const WindowValues before = w.Values();
     w.Click(w.PrintButton());
 
-    const char* document =
-        kind == Calculator::Slitter ? "Slitter Calculations.pdf" : "Roll Calculations.pdf";
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    EXPECT_EQ(suggestions,
-              std::vector<std::string>{QDir(documents).filePath(document).toStdString()});
+    ASSERT_FALSE(suggestions.empty());
+    EXPECT_EQ(suggestions[0], suggested);
     ASSERT_FALSE(messages.empty());
-    ExpectSaysWhy(messages[0], PrintOutcome::NoPrinter);
+    ExpectSaysWhy(messages[0], PrintOutcomeMessage(PrintOutcome::NoPrinter));
     switch (save) {
-    case Save::Saved: {
+    case Save::Saved:
+    case Save::InHome: {
         EXPECT_EQ(messages.size(), 1u);
-        const std::string text = PdfText(QString::fromStdString(path));
+        EXPECT_EQ(suggestions.size(), 1u);
+        const std::string text = ToolOutput("pdftotext", {QString::fromStdString(path), "-"});
         // What the report drew: its title, a worked figure and, for the knife list, page two.
         const std::vector<std::string> expected =
             kind == Calculator::RollLength
@@ -399,12 +433,15 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
     }
     case Save::Cancelled:
         EXPECT_EQ(messages.size(), 1u);
-        EXPECT_TRUE(QDir(folder.path()).isEmpty());
+        EXPECT_TRUE(QDir(documents).isEmpty());
         break;
     case Save::CannotWrite:
+        // Why, in the system's words, and the dialog again, where the user cancels.
         ASSERT_EQ(messages.size(), 2u);
-        EXPECT_EQ(messages[1].text, "The report could not be saved as " + path + ".");
+        EXPECT_EQ(messages[1].text, "The report could not be saved as " + path +
+                                        ": No such file or directory.\n\nChoose another file?");
         EXPECT_EQ(messages[1].icon, MessageIcon::Warning);
+        EXPECT_EQ(suggestions, (std::vector<std::string>{suggested, path}));
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path)));
         break;
     }
@@ -416,7 +453,8 @@ INSTANTIATE_TEST_SUITE_P(
     EachWindow, PdfFallback,
     ::testing::Combine(::testing::Values(Calculator::RollLength, Calculator::RollWeight,
                                          Calculator::Slitter),
-                       ::testing::Values(Save::Saved, Save::Cancelled, Save::CannotWrite)),
+                       ::testing::Values(Save::Saved, Save::Cancelled, Save::CannotWrite,
+                                         Save::InHome)),
     [](const ::testing::TestParamInfo<PdfFallback::ParamType>& info) {
         return std::string(NameOf(std::get<0>(info.param))) + "_" + NameOf(std::get<1>(info.param));
     });
