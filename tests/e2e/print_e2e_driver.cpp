@@ -29,8 +29,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/message_box.h"
-#include "platform/printer.h"
-#include "platform/qt_print_surface.h"
+#include "platform/print_report.h"
+#include "platform/report_painter.h"
 #include "report/report_frame.h"
 #include "res/templates.h"
 #include "roll_length/roll_length_dlg.h"
@@ -270,25 +270,24 @@ struct PageGeometry {
 
 PageGeometry MeasureDefaultPrinter() {
     PageGeometry g;
-    std::unique_ptr<PrintSurface> surface = QtPrintSurface::OpenDefault().surface;
-    auto* qt = dynamic_cast<QtPrintSurface*>(surface.get());
-    if (qt == nullptr) {
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    if (!printer.isValid()) {
         ADD_FAILURE() << "the default printer could not be opened";
         return g;
     }
-    g.dpiY = surface->PixelsPerInchY();
-    g.dpiX = qt->Printer().logicalDpiX();
-    const QRectF page = qt->Printer().pageRect(QPrinter::Point);
+    printer.setFullPage(false);
+    printer.setPageSize(QPrinterInfo::defaultPrinter().defaultPageSize());
+    g.dpiY = printer.logicalDpiY();
+    g.dpiX = printer.logicalDpiX();
+    const QRectF page = printer.pageRect(QPrinter::Point);
     g.leftPt = page.left();
     g.topPt = page.top();
-    g.paperWidthPt = qt->Printer().paperRect(QPrinter::Point).width();
-    g.W = surface->PrintableWidth();
-    g.em = -ReportFontHeight(surface->PixelsPerInchY());
-    const PrintSurface::FontHandle font = surface->CreateFont(PrintFontSpec{"Arial", -g.em, 400});
-    surface->SelectFont(font);
-    const PrintTextMetrics metrics = surface->GetTextMetrics();
-    g.h = metrics.height + metrics.externalLeading;
-    g.a = metrics.aveCharWidth;
+    g.paperWidthPt = printer.paperRect(QPrinter::Point).width();
+    g.em = ReportFontPixels(printer.logicalDpiY());
+    const PageMeasures measures = MeasureReportFont(printer);
+    g.W = measures.width;
+    g.h = measures.lineHeight;
+    g.a = measures.aveCharWidth;
 
     g.printer =
         std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
