@@ -4,24 +4,24 @@
 #include <QBuffer>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QImage>
-#include <QLabel>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QPixmap>
-#include <QScrollArea>
-#include <QVBoxLayout>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
+#include <QLabel>
 #include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPixmap>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <atomic>
 #include <cstdlib>
 #include <future>
@@ -134,8 +134,7 @@ PrintOutcome RunPrinter(QWidget* owner, const std::string& documentName, const P
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
         const auto waited = Clock::now() - start;
-        if (ready() || cancelled || waited >= Deadline() ||
-            (!shown && waited >= kQuiet)) {
+        if (ready() || cancelled || waited >= Deadline() || (!shown && waited >= kQuiet)) {
             loop.quit();
         }
     });
@@ -145,9 +144,9 @@ PrintOutcome RunPrinter(QWidget* owner, const std::string& documentName, const P
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     if (!ready() && Clock::now() - start < Deadline()) {
-        QProgressDialog progress(QString::fromUtf8("Printing %1\u2026")
-                                     .arg(QString::fromStdString(documentName)),
-                                 QStringLiteral("Cancel"), 0, 0, owner);
+        QProgressDialog progress(
+            QString::fromUtf8("Printing %1\u2026").arg(QString::fromStdString(documentName)),
+            QStringLiteral("Cancel"), 0, 0, owner);
         progress.setWindowTitle(QString::fromStdString(ApplicationTitle()));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(0);
@@ -278,8 +277,8 @@ void PrintReport(QWidget* owner, const std::string& documentName, const ReportBu
             return;
         }
         // Saying why, and asking again: the report is not lost for want of a folder.
-        const std::string again = "The report could not be saved as " + *path + ": " +
-                                  *failure + ".\n\nChoose another file?";
+        const std::string again = "The report could not be saved as " + *path + ": " + *failure +
+                                  ".\n\nChoose another file?";
         if (ShowMessageBox(owner, again, MessageIcon::Warning, MessageButtons::YesNo) !=
             MessageAnswer::Yes) {
             return;
@@ -319,9 +318,8 @@ void PreviewReport(QWidget* owner, const ReportBuilder& report) {
         auto* sheet = new QLabel;
         sheet->setPixmap(QPixmap::fromImage(image));
         sheet->setFrameShape(QFrame::Box);
-        sheet->setAccessibleName(QStringLiteral("Page %1 of %2")
-                                     .arg(column->count() + 1)
-                                     .arg(document.pages.size()));
+        sheet->setAccessibleName(
+            QStringLiteral("Page %1 of %2").arg(column->count() + 1).arg(document.pages.size()));
         column->addWidget(sheet, 0, Qt::AlignHCenter);
     }
     auto* scroll = new QScrollArea;

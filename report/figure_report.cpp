@@ -23,9 +23,9 @@ ReportDocument FigureReport(const PageMeasures& m, const ReportStamp& stamp,
     }
     line = kFirstRowLine;
     for (const FigureRow& row : rows) {
-        std::string text = row.second
-                               ? FormatText(row.format, {FormatArg{row.first}, FormatArg{*row.second}})
-                               : FormatNumber(row.format, row.first);
+        std::string text =
+            row.second ? FormatText(row.format, {FormatArg{row.first}, FormatArg{*row.second}})
+                       : FormatNumber(row.format, row.first);
         page.texts.push_back(
             {kMeasurementColumn * m.aveCharWidth, line * m.lineHeight, std::move(text), false});
         line += kRowPitch;

@@ -62,8 +62,8 @@ int ReportFontPixels(int pixelsPerInchY) {
         std::lround(static_cast<double>(kFontPoints) * pixelsPerInchY / kPointsPerInch));
 }
 
-ReportPage ReportPageHeader(const PageMeasures& m, const ReportStamp& stamp,
-                            std::string_view title, std::span<const ReportHeading> headings) {
+ReportPage ReportPageHeader(const PageMeasures& m, const ReportStamp& stamp, std::string_view title,
+                            std::span<const ReportHeading> headings) {
     const int h = m.lineHeight;
     const int a = m.aveCharWidth;
     const int left = 5 * a;

@@ -34,8 +34,8 @@ struct ReportHeading {
 };
 
 // A page with the whole header drawn; rows may start at 20h.
-ReportPage ReportPageHeader(const PageMeasures& m, const ReportStamp& stamp,
-                            std::string_view title, std::span<const ReportHeading> headings);
+ReportPage ReportPageHeader(const PageMeasures& m, const ReportStamp& stamp, std::string_view title,
+                            std::span<const ReportHeading> headings);
 
 // "Page %d of %d", centred by character count at 62h.
 void AddPageFooter(ReportPage& page, const PageMeasures& m, long long number, long long count);

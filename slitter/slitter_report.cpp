@@ -35,7 +35,8 @@ ReportDocument SlitterReport(const PageMeasures& m, const ReportStamp& stamp,
             const KnifeRow& row = knives[i];
             const int y = (kFirstRowLine + static_cast<int>(i % kRowsPerPage)) * m.lineHeight;
             page.texts.push_back({5 * m.aveCharWidth, y, row.cells[0], false});
-            page.texts.push_back({kWidthColumn * m.aveCharWidth, y, Pair(row.cells[1], row.cells[2]), false});
+            page.texts.push_back(
+                {kWidthColumn * m.aveCharWidth, y, Pair(row.cells[1], row.cells[2]), false});
             page.texts.push_back(
                 {kDistanceColumn * m.aveCharWidth, y, Pair(row.cells[3], row.cells[4]), false});
         }

@@ -267,11 +267,10 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachWindow, PrintFault,
-    ::testing::Combine(::testing::Values(Calculator::RollLength, Calculator::RollWeight,
-                                         Calculator::Slitter),
-                       ::testing::Values(Fault::NoPrinter, Fault::DefaultUnreachable,
-                                         Fault::QueueRejectsJobs, Fault::ServerSilent,
-                                         Fault::ServerCancelled)),
+    ::testing::Combine(
+        ::testing::Values(Calculator::RollLength, Calculator::RollWeight, Calculator::Slitter),
+        ::testing::Values(Fault::NoPrinter, Fault::DefaultUnreachable, Fault::QueueRejectsJobs,
+                          Fault::ServerSilent, Fault::ServerCancelled)),
     [](const ::testing::TestParamInfo<PrintFault::ParamType>& info) {
         return std::string(NameOf(std::get<0>(info.param))) + "_" + NameOf(std::get<1>(info.param));
     });
@@ -356,8 +355,8 @@ public:
     explicit ScopedHome(const QString& home) {
         for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
             const char* old = std::getenv(name);
-            saved_.emplace_back(name, old != nullptr ? std::optional<std::string>(old)
-                                                     : std::nullopt);
+            saved_.emplace_back(name,
+                                old != nullptr ? std::optional<std::string>(old) : std::nullopt);
         }
         setenv("HOME", home.toLocal8Bit().constData(), 1);
         setenv("XDG_CONFIG_HOME", (home + "/.config").toLocal8Bit().constData(), 1);
@@ -394,9 +393,10 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
         kind == Calculator::Slitter ? "Slitter Calculations.pdf" : "Roll Calculations.pdf";
     const std::string suggested =
         QDir(save == Save::InHome ? home.path() : documents).filePath(document).toStdString();
-    const std::string path = save == Save::CannotWrite ? home.filePath("missing/report.pdf").toStdString()
-                             : save == Save::InHome    ? suggested
-                                                       : home.filePath("report.pdf").toStdString();
+    const std::string path = save == Save::CannotWrite
+                                 ? home.filePath("missing/report.pdf").toStdString()
+                             : save == Save::InHome ? suggested
+                                                    : home.filePath("report.pdf").toStdString();
     answer = MessageAnswer::Yes;
     if (save != Save::Cancelled) {
         savePath = path;
@@ -449,14 +449,15 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
     EXPECT_EQ(w.Values(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachWindow, PdfFallback,
-    ::testing::Combine(::testing::Values(Calculator::RollLength, Calculator::RollWeight,
-                                         Calculator::Slitter),
-                       ::testing::Values(Save::Saved, Save::Cancelled, Save::CannotWrite,
-                                         Save::InHome)),
-    [](const ::testing::TestParamInfo<PdfFallback::ParamType>& info) {
-        return std::string(NameOf(std::get<0>(info.param))) + "_" + NameOf(std::get<1>(info.param));
-    });
+INSTANTIATE_TEST_SUITE_P(EachWindow, PdfFallback,
+                         ::testing::Combine(::testing::Values(Calculator::RollLength,
+                                                              Calculator::RollWeight,
+                                                              Calculator::Slitter),
+                                            ::testing::Values(Save::Saved, Save::Cancelled,
+                                                              Save::CannotWrite, Save::InHome)),
+                         [](const ::testing::TestParamInfo<PdfFallback::ParamType>& info) {
+                             return std::string(NameOf(std::get<0>(info.param))) + "_" +
+                                    NameOf(std::get<1>(info.param));
+                         });
 
 } // namespace

@@ -58,27 +58,28 @@ constexpr const char* kSlitterTitle = "Velmarch Products Slitter Position Report
 
 // The header of the worked example, drawing order as on paper, with the report's headings.
 ReportPage Header(const char* title, std::vector<PlacedText> headings) {
-    ReportPage page{{
-                        {180, 0, "DATE 03/26/2001", false},
-                        {4152, 0, "TIME 02:05 PM", false},
-                        {360, 384, "Velmarch Products LLC", false},
-                        {360, 480, "1820 Spindle Mill Road", false},
-                        {360, 576, "Harrow Falls, WI 54999", false},
-                        {360, 672, "Telephone (920) 555-0147", false},
-                        {2160, 576,
-                         "Job Name / Number: _________________________________________________",
-                         false},
-                        {1680, 0, title, true},
-                    },
-                    {{180, 4620, 1824}, {180, 4620, 1825}, {180, 4620, 1826}}};
+    ReportPage page{
+        {
+            {180, 0, "DATE 03/26/2001", false},
+            {4152, 0, "TIME 02:05 PM", false},
+            {360, 384, "Velmarch Products LLC", false},
+            {360, 480, "1820 Spindle Mill Road", false},
+            {360, 576, "Harrow Falls, WI 54999", false},
+            {360, 672, "Telephone (920) 555-0147", false},
+            {2160, 576, "Job Name / Number: _________________________________________________",
+             false},
+            {1680, 0, title, true},
+        },
+        {{180, 4620, 1824}, {180, 4620, 1825}, {180, 4620, 1826}}};
     page.texts.insert(page.texts.end(), headings.begin(), headings.end());
     return page;
 }
 
 const std::vector<PlacedText> kRollHeadings = {{180, 1728, "Figure", true},
                                                {2160, 1728, "Measurement", true}};
-const std::vector<PlacedText> kSlitterHeadings = {
-    {180, 1728, "Position", true}, {1080, 1728, "Slit Width ", true}, {2700, 1728, "Distance ", true}};
+const std::vector<PlacedText> kSlitterHeadings = {{180, 1728, "Position", true},
+                                                  {1080, 1728, "Slit Width ", true},
+                                                  {2700, 1728, "Distance ", true}};
 
 // The roll report's page: labels at L, then measurements at 60a, both on rows 20h, 22h, ...
 ReportDocument RollDocument(const std::vector<std::string>& labels,
@@ -278,8 +279,7 @@ TEST_P(SlitterPaging, FortyRowsAPageWithNumberedFooters) {
             p.texts.push_back(
                 {2700, y, cells.cells[3] + " inches / " + cells.cells[4] + " mm", false});
         }
-        const std::string footer =
-            "Page " + std::to_string(page) + " of " + std::to_string(pages);
+        const std::string footer = "Page " + std::to_string(page) + " of " + std::to_string(pages);
         p.texts.push_back({2400 - static_cast<int>(footer.size() / 2) * 36, 5952, footer, false});
         want.pages.push_back(p);
     }
