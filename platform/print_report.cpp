@@ -128,13 +128,17 @@ PrintOutcome RunPrinter(QWidget* owner, const std::string& documentName, const P
         return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
     };
     bool cancelled = false;
+    // Cancel pressed, Escape or cancel() called: each leaves the dialog cancelled, not all signal
+    // it.
+    const QProgressDialog* progressShown = nullptr;
     QEventLoop loop;
     bool shown = false;
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
         const auto waited = Clock::now() - start;
-        if (ready() || cancelled || waited >= Deadline() || (!shown && waited >= kQuiet)) {
+        if (ready() || cancelled || (progressShown != nullptr && progressShown->wasCanceled()) ||
+            waited >= Deadline() || (!shown && waited >= kQuiet)) {
             loop.quit();
         }
     });
@@ -151,6 +155,7 @@ PrintOutcome RunPrinter(QWidget* owner, const std::string& documentName, const P
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(0);
         QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] { cancelled = true; });
+        progressShown = &progress;
         progress.show();
         shown = true;
         loop.exec();
