@@ -26,7 +26,7 @@
 #include <cmath>
 #include <vector>
 
-#include "numbers/mul_div.h"
+#include "numbers/scale_rounded.h"
 #include "platform/resources.h"
 
 namespace {
@@ -190,8 +190,8 @@ Qt::Alignment CDialog::TemplateAlignment(ControlStyles style) {
 }
 
 QRect CDialog::MapDialogRect(int x, int y, int cx, int cy) const {
-    return QRect(MulDiv(x, baseX_, 4), MulDiv(y, baseY_, 8), MulDiv(cx, baseX_, 4),
-                 MulDiv(cy, baseY_, 8));
+    return QRect(ScaleRounded(x, baseX_, 4), ScaleRounded(y, baseY_, 8),
+                 ScaleRounded(cx, baseX_, 4), ScaleRounded(cy, baseY_, 8));
 }
 
 void CDialog::Build() {

@@ -1,9 +1,9 @@
 #include "report/report_frame.h"
 
-#include <cmath>
 #include <utility>
 
 #include "numbers/number_text.h"
+#include "numbers/scale_rounded.h"
 
 namespace {
 
@@ -58,8 +58,7 @@ ReportStamp StampOf(const std::tm& time) {
 }
 
 int ReportFontPixels(int pixelsPerInchY) {
-    return static_cast<int>(
-        std::lround(static_cast<double>(kFontPoints) * pixelsPerInchY / kPointsPerInch));
+    return ScaleRounded(kFontPoints, pixelsPerInchY, kPointsPerInch);
 }
 
 ReportPage ReportPageHeader(const PageMeasures& m, const ReportStamp& stamp, std::string_view title,

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-constexpr int MulDiv(int number, int numerator, int denominator) {
+constexpr int ScaleRounded(int number, int numerator, int denominator) {
     if (denominator == 0) {
         return -1;
     }
