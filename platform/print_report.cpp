@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QStandardPaths>
 #include <QTimer>
@@ -29,6 +30,7 @@
 #include <thread>
 
 #if defined(__unix__) && !defined(__APPLE__)
+#include <cups/cups.h>
 #include <dlfcn.h>
 #endif
 
@@ -85,6 +87,44 @@ std::string PrintServerAddress() {
     }
 #endif
     return "localhost:631";
+}
+
+// The paper a queue without a driver description is set up for ("media", a PWG name such as
+// na_letter_8.5x11in), read from CUPS once Qt has loaded it: Qt sees only a description's paper.
+QPageSize QueuePaper(const QString& queue) {
+    QPageSize paper;
+#if defined(__unix__) && !defined(__APPLE__)
+    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (cups == nullptr) {
+        return paper;
+    }
+    using GetNamedDest = cups_dest_t* (*)(http_t*, const char*, const char*);
+    using GetOption = const char* (*)(const char*, int, cups_option_t*);
+    using FreeDests = void (*)(int, cups_dest_t*);
+    const auto getDest = reinterpret_cast<GetNamedDest>(dlsym(cups, "cupsGetNamedDest"));
+    const auto getOption = reinterpret_cast<GetOption>(dlsym(cups, "cupsGetOption"));
+    const auto freeDests = reinterpret_cast<FreeDests>(dlsym(cups, "cupsFreeDests"));
+    cups_dest_t* dest = getDest != nullptr && getOption != nullptr && freeDests != nullptr
+                            ? getDest(nullptr, queue.toUtf8().constData(), nullptr)
+                            : nullptr;
+    if (dest != nullptr) {
+        const char* media = getOption("media", dest->num_options, dest->options);
+        // The name ends in its size: _8.5x11in or _210x297mm.
+        static const QRegularExpression kSize(QStringLiteral(R"(_([\d.]+)x([\d.]+)(in|mm)$)"));
+        const QRegularExpressionMatch size = kSize.match(QString::fromUtf8(media ? media : ""));
+        if (size.hasMatch()) {
+            paper = QPageSize(QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()),
+                              size.captured(3) == QLatin1String("in") ? QPageSize::Inch
+                                                                      : QPageSize::Millimeter,
+                              QString(), QPageSize::FuzzyMatch);
+        }
+        freeDests(1, dest);
+    }
+    dlclose(cups);
+#else
+    Q_UNUSED(queue);
+#endif
+    return paper;
 }
 
 std::optional<std::string> AskForFile(QWidget* owner, const std::string& suggested) {
@@ -221,7 +261,8 @@ PrintOutcome PrintOnDefaultPrinter(const PageBuilder& build) {
     }
     printer.setFullPage(false);
     // The queue's own paper, not the locale's.
-    const QPageSize paper = info.defaultPageSize();
+    const QPageSize paper =
+        info.defaultPageSize().isValid() ? info.defaultPageSize() : QueuePaper(info.printerName());
     if (paper.isValid()) {
         printer.setPageSize(paper);
     }

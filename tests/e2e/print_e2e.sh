@@ -23,7 +23,7 @@ skip_or_fail() {
     exit $skip_code
 }
 
-for tool in cupsd lpadmin lpstat cupsreject cupsaccept pdftotext pdffonts timeout; do
+for tool in cupsd lpadmin lpstat cupsreject cupsaccept pdftotext pdffonts pdfinfo timeout; do
     command -v "$tool" >/dev/null 2>&1 || PATH=$PATH:/usr/sbin:/sbin
     command -v "$tool" >/dev/null 2>&1 || skip_or_fail "$tool is not installed (scripts/install-deps)"
 done
@@ -137,9 +137,11 @@ if [ $started != yes ]; then
     skip_or_fail "cupsd could not be started here (user $(id -un))"
 fi
 
-# Raw: the backend gets the document exactly as the program handed it to the spooler.
+# Raw: the backend gets the document exactly as the program handed it to the spooler. Letter, so
+# that a report on the locale's A4 instead of the queue's own paper shows.
 # (CUPS 2.4 warns that raw queues are deprecated; they still work.)
-if ! out=$(timeout 20 lpadmin -p "$queue" -E -v "keepjob:$work/jobs" -m raw 2>&1); then
+if ! out=$(timeout 20 lpadmin -p "$queue" -E -v "keepjob:$work/jobs" -m raw \
+    -o media-default=na_letter_8.5x11in 2>&1); then
     echo "$out" >&2
     echo "FAIL: could not add the queue $queue" >&2
     exit 1

@@ -268,29 +268,28 @@ struct PageGeometry {
     int R() const { return W - 5 * a; }
 };
 
-PageGeometry MeasureDefaultPrinter() {
+// The measures of a printer set up on Letter (the queue's paper, as print_e2e.sh set it), kept
+// with the printer itself for measuring texts.
+PageGeometry Measure(std::unique_ptr<QPrinter> printer) {
     PageGeometry g;
-    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    if (!printer.isValid()) {
-        ADD_FAILURE() << "the default printer could not be opened";
+    if (!printer->isValid()) {
+        ADD_FAILURE() << "the printer could not be opened";
         return g;
     }
-    printer.setFullPage(false);
-    printer.setPageSize(QPrinterInfo::defaultPrinter().defaultPageSize());
-    g.dpiY = printer.logicalDpiY();
-    g.dpiX = printer.logicalDpiX();
-    const QRectF page = printer.pageRect(QPrinter::Point);
+    printer->setFullPage(false);
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    g.dpiY = printer->logicalDpiY();
+    g.dpiX = printer->logicalDpiX();
+    const QRectF page = printer->pageRect(QPrinter::Point);
     g.leftPt = page.left();
     g.topPt = page.top();
-    g.paperWidthPt = printer.paperRect(QPrinter::Point).width();
-    g.em = ReportFontPixels(printer.logicalDpiY());
-    const PageMeasures measures = MeasureReportFont(printer);
+    g.paperWidthPt = printer->paperRect(QPrinter::Point).width();
+    g.em = ReportFontPixels(printer->logicalDpiY());
+    const PageMeasures measures = MeasureReportFont(*printer);
     g.W = measures.width;
     g.h = measures.lineHeight;
     g.a = measures.aveCharWidth;
-
-    g.printer =
-        std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    g.printer = std::move(printer);
     for (QFont* f : {&g.normal, &g.bold}) {
         *f = QFont("Arial");
         f->setPixelSize(g.em);
@@ -439,6 +438,21 @@ void CheckFonts(const fs::path& pdf) {
     const bool arial = names == std::set<std::string>{"ArialMT", "Arial-BoldMT"};
     EXPECT_TRUE(liberation || arial)
         << "fonts in the document: " << ::testing::PrintToString(names);
+}
+
+// The queue is set up for Letter: every page of the job must be on it, whatever the locale says.
+void CheckLetterPaper(const fs::path& pdf) {
+    const std::string info =
+        RunTool("pdfinfo", {"-f", "1", "-l", "99", QString::fromStdString(pdf.string())});
+    std::istringstream lines(info);
+    int pages = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("Page ") && line.find(" size:") != std::string::npos) {
+            ++pages;
+            EXPECT_NE(line.find("612 x 792 pts"), std::string::npos) << line;
+        }
+    }
+    EXPECT_GT(pages, 0) << info;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -618,11 +632,15 @@ void CheckRollReport(const Printed& printed, const PageGeometry& g,
     CheckEqualPitch(valueTops, 2 * g.h, g, "measurements");
     CheckRule(printed.job.pdf, 1, g);
     CheckFonts(printed.job.pdf);
+    CheckLetterPaper(printed.job.pdf);
 }
 
 class PrintE2E : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { geometry_ = new PageGeometry(MeasureDefaultPrinter()); }
+    static void SetUpTestSuite() {
+        geometry_ = new PageGeometry(Measure(
+            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution)));
+    }
     static void TearDownTestSuite() {
         delete geometry_;
         geometry_ = nullptr;
@@ -776,6 +794,37 @@ TEST_F(PrintE2E, SlitterWindowPrintsFortyOneKnivesOnTwoPages) {
         CheckRule(printed->job.pdf, page, g);
     }
     CheckFonts(printed->job.pdf);
+    CheckLetterPaper(printed->job.pdf);
+}
+
+// The painter alone, on a PDF file: each text of a document stands where the document puts it,
+// in its weight, on the page it belongs to.
+TEST_F(PrintE2E, PainterPutsEachTextWhereTheDocumentSays) {
+    const fs::path pdf = JobFolder() / "painted.pdf";
+    auto writer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    writer->setOutputFormat(QPrinter::PdfFormat);
+    writer->setOutputFileName(QString::fromStdString(pdf.string()));
+    PageGeometry g = Measure(std::move(writer));
+    ReportDocument document;
+    ASSERT_TRUE(PaintReport(*g.printer, [&](const PageMeasures& m) {
+        document = {
+            "Painted",
+            {{{{0, 0, "Top left", false},
+               {m.width / 2, 7 * m.lineHeight, "Bold middle", true},
+               {9 * m.aveCharWidth, 40 * m.lineHeight, "1.0000 inches / 25.4000 mm", false}},
+              {{0, m.width, 19 * m.lineHeight}}},
+             {{{5 * m.aveCharWidth, 62 * m.lineHeight, "Page 2 of 2", false}}, {}}}};
+        return document;
+    }));
+    const std::vector<PageWords> pages = ReadWords(pdf);
+    ASSERT_EQ(pages.size(), document.pages.size());
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        std::vector<Expected> expected;
+        for (const PlacedText& t : document.pages[p].texts) {
+            expected.push_back({t.x, t.y, t.text, t.bold});
+        }
+        CheckPage(pages[p], expected, g, "page " + std::to_string(p + 1));
+    }
 }
 
 // A queue that refuses jobs (cupsreject): Print says so instead of ending as if it had printed.
