@@ -1,14 +1,16 @@
 // Start-up benchmark: from process start to the main window's first painted frame, and the peak
 // resident memory at that moment, for the real program's start-up (rollcalc_startup_probe)
-// against a bare Qt program showing a dialog of the same size with the same banner
-// (bare_startup_probe). Both carry the first-paint probe, which reports and ends the process.
-// A third program, the bare one with a line of text in the dialog font, is measured beside them
-// for information only: it shows what showing any text at all costs. The programs take turns
-// within one run, each going first equally often, so that machine noise and warm caches fall on
-// all alike. Targets, on the medians against the bare program: time ratio <= 1.15, memory ratio
-// <= 1.10; the exit status is 1 when one is missed.
+// against the same main window built from stock Qt widgets (stock_startup_probe). Both carry the
+// first-paint probe, which reports and ends the process. The programs take turns within one run,
+// each going first equally often, so that machine noise and warm caches fall on both alike.
+// The benchmark runs twice: once as started, and once re-executed under dbus-run-session, because
+// a desktop always has a session bus and the accessibility bridge then connects; the bus daemon
+// starts before the first probe and is not timed. Targets, on the medians against the stock
+// window, in both runs: time ratio <= 1.10, memory ratio <= 1.10; the exit status is 1 when one
+// is missed.
 //
-// usage: startup_bench [--runs N] [--platform NAME] [--verbose] [--rollcalc PATH] [--bare PATH]
+// usage: startup_bench [--runs N] [--platform NAME] [--verbose] [--rollcalc PATH] [--stock PATH]
+//                      [--no-bus]
 // The probes run with QT_QPA_PLATFORM=offscreen unless --platform says otherwise (under
 // xvfb-run, --platform xcb).
 #include <algorithm>
@@ -31,7 +33,7 @@ extern char** environ;
 
 namespace {
 
-constexpr double kTimeTarget = 1.15;
+constexpr double kTimeTarget = 1.10;
 constexpr double kMemoryTarget = 1.10;
 constexpr int kTimeoutMs = 30000;
 
@@ -187,7 +189,7 @@ void PrintRow(const char* what, const char* unit, int decimals, const Summary& s
 
 int Usage() {
     std::fprintf(stderr, "usage: startup_bench [--runs N] [--platform NAME] [--verbose] "
-                         "[--rollcalc PATH] [--bare PATH]\n");
+                         "[--rollcalc PATH] [--stock PATH] [--no-bus]\n");
     return 2;
 }
 
@@ -199,7 +201,9 @@ int main(int argc, char* argv[]) {
     bool verbose = false;
     std::string dir = ExecutableDir();
     std::string real = dir + "/rollcalc_startup_probe";
-    std::string bare = dir + "/bare_startup_probe";
+    std::string stock = dir + "/stock_startup_probe";
+    bool inSession = false;
+    bool withBus = true;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -209,8 +213,12 @@ int main(int argc, char* argv[]) {
             platform = argv[++i];
         } else if (arg == "--rollcalc" && hasValue) {
             real = argv[++i];
-        } else if (arg == "--bare" && hasValue) {
-            bare = argv[++i];
+        } else if (arg == "--stock" && hasValue) {
+            stock = argv[++i];
+        } else if (arg == "--in-session") {
+            inSession = true;
+        } else if (arg == "--no-bus") {
+            withBus = false;
         } else if (arg == "--verbose") {
             verbose = true;
         } else {
@@ -223,7 +231,7 @@ int main(int argc, char* argv[]) {
 
     const std::string loadBefore = LoadAverage();
     // One uncounted run of each fills the page cache; the real one also tells the main window's
-    // pixel size, which the bare dialogs then take on.
+    // pixel size, which the stock window then takes on.
     const std::optional<Sample> warm = RunProbe({real}, platform);
     if (!warm) {
         return 2;
@@ -236,8 +244,7 @@ int main(int argc, char* argv[]) {
         std::vector<double> ms, kb;
     };
     std::vector<Program> programs{{"rollcalc", {real}, {}, {}},
-                                  {"bare Qt", {bare, width, height}, {}, {}},
-                                  {"bare Qt + text", {bare, width, height, "text"}, {}, {}}};
+                                  {"stock Qt", {stock, width, height}, {}, {}}};
     for (size_t p = 1; p < programs.size(); ++p) {
         if (!RunProbe(programs[p].argv, platform)) {
             return 2;
@@ -271,9 +278,10 @@ int main(int argc, char* argv[]) {
     }
     const std::string loadAfter = LoadAverage();
 
-    std::printf("Start-up to first paint, QT_QPA_PLATFORM=%s, %d runs each, taking turns, "
+    std::printf("Start-up to first paint, QT_QPA_PLATFORM=%s, %s, %d runs each, taking turns, "
                 "window %dx%d\n",
-                platform.c_str(), runs, warm->width, warm->height);
+                platform.c_str(), inSession ? "inside dbus-run-session" : "as started", runs,
+                warm->width, warm->height);
     std::printf("  %-26s %12s   %-18s %s\n", "", "median", "[p25 .. p75]", "[min .. max]");
     std::vector<Summary> times, memories;
     for (const Program& program : programs) {
@@ -288,12 +296,37 @@ int main(int argc, char* argv[]) {
     const double memoryRatio = memories[0].median / memories[1].median;
     const bool timeMet = timeRatio <= kTimeTarget;
     const bool memoryMet = memoryRatio <= kMemoryTarget;
-    std::printf("  rollcalc / bare Qt:        time %.3f (target <= %.2f: %s), memory %.3f (target "
+    std::printf("  rollcalc / stock Qt: time %.3f (target <= %.2f: %s), memory %.3f (target "
                 "<= %.2f: %s)\n",
                 timeRatio, kTimeTarget, timeMet ? "met" : "MISSED", memoryRatio, kMemoryTarget,
                 memoryMet ? "met" : "MISSED");
-    std::printf("  rollcalc / bare Qt + text: time %.3f, memory %.3f (for information)\n",
-                times[0].median / times[2].median, memories[0].median / memories[2].median);
     std::printf("  load average before %s, after %s\n", loadBefore.c_str(), loadAfter.c_str());
-    return timeMet && memoryMet ? 0 : 1;
+    int status = timeMet && memoryMet ? 0 : 1;
+    if (!inSession && withBus) {
+        // The second run: this program again, inside its own session bus.
+        std::fflush(stdout);
+        char self[4096] = {};
+        if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) {
+            return 2;
+        }
+        std::vector<std::string> again{"dbus-run-session", "--", self, "--in-session"};
+        for (int i = 1; i < argc; ++i) {
+            again.push_back(argv[i]);
+        }
+        std::vector<char*> args;
+        for (std::string& a : again) {
+            args.push_back(a.data());
+        }
+        args.push_back(nullptr);
+        pid_t pid = 0;
+        if (posix_spawnp(&pid, "dbus-run-session", nullptr, nullptr, args.data(), environ) != 0) {
+            std::fprintf(stderr, "cannot start dbus-run-session\n");
+            return 2;
+        }
+        int wstatus = 0;
+        waitpid(pid, &wstatus, 0);
+        const int second = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 2;
+        status = std::max(status, second);
+    }
+    return status;
 }
