@@ -65,9 +65,11 @@ std::chrono::milliseconds& Deadline() {
 std::string PrintServerAddress() {
 #if defined(__unix__) && !defined(__APPLE__)
     if (const char* server = std::getenv("CUPS_SERVER"); server != nullptr && *server != '\0') {
-        return std::string(server).find(':') != std::string::npos || server[0] == '/'
-                   ? server
-                   : std::string(server) + ":631";
+        std::string address = server;
+        if (address.find(':') == std::string::npos && !address.starts_with('/')) {
+            address += ":631";
+        }
+        return address;
     }
     if (void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD)) {
         const auto server = reinterpret_cast<const char* (*)()>(dlsym(cups, "cupsServer"));
@@ -77,7 +79,8 @@ std::string PrintServerAddress() {
             address = server();
             // A local socket has no port.
             if (!address.starts_with('/')) {
-                address += ":" + std::to_string(port());
+                address += ':';
+                address += std::to_string(port());
             }
         }
         dlclose(cups);
