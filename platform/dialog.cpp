@@ -262,7 +262,8 @@ void CDialog::Build() {
         }
     }
     ArrangeRows();
-    // Captions are fitted once all their neighbours stand.
+    SnapToDevicePixels();
+    // Captions are fitted once all their neighbours stand, in their final places.
     for (std::size_t i = 0; i < created.size(); ++i) {
         const ControlTemplate& control = template_.controls[i];
         if (control.kind == ControlKind::Label || control.kind == ControlKind::CheckBox) {
@@ -476,11 +477,23 @@ void CDialog::SnapToDevicePixels() {
     }
     auto up = [step](int v) { return (v + step - 1) / step * step; };
     auto down = [step](int v) { return v / step * step; };
+    // Text and the etched frame have no inside that paints over a border; shrinking them would cut
+    // a caption's last letters or push a frame across the captions fitted to it.
+    auto framed = [](const QWidget* w) {
+        const auto* frame = qobject_cast<const QFrame*>(w);
+        return qobject_cast<const QLineEdit*>(w) != nullptr ||
+               qobject_cast<const QPushButton*>(w) != nullptr ||
+               (frame != nullptr && frame->frameShape() != QFrame::NoFrame);
+    };
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QRect g = w->geometry();
-        if (!w->isWindow() && g.left() >= 0 && g.top() >= 0) {
-            w->setGeometry(QRect(QPoint(up(g.left()), up(g.top())),
-                                 QPoint(down(g.right()), down(g.bottom()))));
+        if (!w->isWindow() && framed(w) && g.left() >= 0 && g.top() >= 0) {
+            // A box keeps its template place: rounding it inwards hides the start of its number,
+            // rounding it outwards runs it into its caption or unit.
+            if (qobject_cast<const QLineEdit*>(w) == nullptr) {
+                w->setGeometry(QRect(QPoint(up(g.left()), up(g.top())),
+                                     QPoint(down(g.right()), down(g.bottom()))));
+            }
         }
     }
 }
@@ -620,7 +633,6 @@ void CDialog::Initialise() {
             FitCaption(label, label->alignment() & Qt::AlignHorizontal_Mask);
         }
     }
-    SnapToDevicePixels();
     if (focusFirst) {
         // The first tab stop that can take the focus gets it.
         for (const ControlTemplate& control : template_.controls) {

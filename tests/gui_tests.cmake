@@ -27,10 +27,15 @@ foreach(locale IN ITEMS en_US de_DE)
 endforeach()
 # Every window's accessibility, keyboard and layout; the layout also at the scale factors of
 # high-density screens, where text is measured and drawn anew.
-foreach(scale IN ITEMS 1.5 2)
+foreach(scale IN ITEMS 1.25 1.5 1.75 2)
     gtest_discover_tests(gui_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "EveryWindow*"
         TEST_SUFFIX ".x${scale}"
         PROPERTIES ENVIRONMENT "QT_SCALE_FACTOR=${scale}")
+endforeach()
+foreach(dpi IN ITEMS 120 144)
+    gtest_discover_tests(gui_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "EveryWindow*"
+        TEST_SUFFIX ".dpi${dpi}"
+        PROPERTIES ENVIRONMENT "QT_FONT_DPI=${dpi}")
 endforeach()
 
 # Its own process: the spooler's address is set before Qt's print support first looks for it.

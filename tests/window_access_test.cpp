@@ -1,7 +1,7 @@
 // Every window as a screen reader, a keyboard user and the eye meet it: static texts read as
 // labels and caption their boxes, the window menu opens from the keyboard and only on the
 // background, focus shows, and no control overlaps another or clips its text. CTest runs this
-// family again at scale factors 1.5 and 2.
+// family again at scale factors 1.25 to 2 and at font resolutions of 120 and 144 dpi.
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -23,13 +23,16 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "app/about_dlg.h"
 #include "app/roll_calc_dlg.h"
 #include "controls/link_static.h"
+#include "controls/num_edit.h"
 #include "controls/styled_static.h"
+#include "numbers/number_text.h"
 #include "roll_length/roll_length_dlg.h"
 #include "roll_weight/roll_weight_dlg.h"
 #include "slitter/slitter_dlg.h"
@@ -71,6 +74,16 @@ bool IsPicture(const QWidget* w) {
 bool IsStaticText(const QWidget* w) {
     return (qobject_cast<const QLabel*>(w) != nullptr && !IsPicture(w)) ||
            qobject_cast<const CStyledStatic*>(w) != nullptr;
+}
+
+const ControlTemplate& TemplateOf(const CDialog& dlg, const QWidget* w) {
+    for (const ControlTemplate& c : dlg.Template().controls) {
+        if (c.id != kNoId && dlg.GetDlgItem(c.id) == w) {
+            return c;
+        }
+    }
+    ADD_FAILURE() << Name(w) << " is in no template";
+    return dlg.Template().controls.front();
 }
 
 // A mark a user can see: a dotted line across a small button is some fifty pixels.
@@ -308,11 +321,36 @@ TEST_P(EveryWindow, NoControlOverlapsAnotherAndNoTextIsClipped) {
         } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
             EXPECT_GE(box->width(), box->sizeHint().width()) << Name(w) << " is cut";
             EXPECT_GE(box->height(), box->sizeHint().height()) << Name(w) << " is cut";
+        } else if (qobject_cast<QLineEdit*>(w) != nullptr) {
+            // A box shows at every scale as many digits as it does at its template size.
+            const ControlTemplate& c = TemplateOf(*dlg_, w);
+            EXPECT_GE(w->width(), dlg_->MapDialogRect(c.x, c.y, c.cx, c.cy).width())
+                << Name(w) << " is narrower than its template";
         } else if (auto* edit = qobject_cast<QTextEdit*>(w)) {
             const bool fits = edit->document()->size().height() <= edit->viewport()->height();
             EXPECT_TRUE(fits || edit->verticalScrollBar()->isVisible())
                 << Name(w) << " hides text with no way to scroll to it";
         }
+        // Laid out as painting lays it out, in fractional pixels: a caption that only just fits
+        // in whole pixels wraps onto a line it has no room for.
+        QString text;
+        QFont font;
+        int flags = 0;
+        if (auto* link = qobject_cast<CLinkStatic*>(w)) {
+            std::tie(text, font, flags) =
+                std::tuple(link->text(), link->LinkFont(), link->PaintFlags());
+        } else if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !IsPicture(w)) {
+            std::tie(text, font, flags) = std::tuple(
+                label->text(), label->font(),
+                static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0));
+        }
+        const QRectF area(QPointF(0, 0), w->size());
+        const QRectF laid = QFontMetricsF(font, w).boundingRect(area, flags, text);
+        // Less than a pixel of line spacing below the last line cuts no ink.
+        EXPECT_TRUE(text.isEmpty() ||
+                    (laid.width() <= area.width() && laid.height() < area.height() + 1))
+            << Name(w) << " cuts its text: needs " << laid.width() << "x" << laid.height() << " in "
+            << area.width() << "x" << area.height();
         EXPECT_TRUE(ink.isNull() || own.contains(ink))
             << Name(w) << " cuts its text: ink " << ink.x() << "," << ink.y() << " " << ink.width()
             << "x" << ink.height() << " in " << own.width() << "x" << own.height();
