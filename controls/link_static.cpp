@@ -4,13 +4,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/styled_static.h"
 #include "platform/dialog.h"
 #include "platform/message_box.h"
 #include "platform/shell_open.h"
 
 CLinkStatic::CLinkStatic(QWidget* parent)
     : QWidget(parent), textColour_(palette().color(QPalette::WindowText)),
-      background_(palette().color(QPalette::Button)),
       // The classic desktop's stock GUI font is the 8-point dialog sans, not this desktop's larger
       // general font, which would not fit the 8-unit high labels.
       font_(CDialog::DialogFont(DialogTemplate{})) {
@@ -41,7 +41,16 @@ void CLinkStatic::SetTarget(const std::string& target, const std::string& captio
 
 void CLinkStatic::SetLinkColor(const QColor& colour) {
     textColour_ = colour;
+    hasColour_ = true;
+    SetReadableTextColour(this, textColour_);
     RedrawNow();
+}
+
+void CLinkStatic::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && hasColour_) {
+        SetReadableTextColour(this, textColour_);
+    }
 }
 
 void CLinkStatic::SetUnderline(bool underline) {
@@ -59,9 +68,9 @@ void CLinkStatic::RedrawNow() {
 
 void CLinkStatic::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), background_);
     painter.setFont(font_);
-    painter.setPen(textColour_);
+    // The palette's colour for the window's state: greyed when the window is disabled.
+    painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(rect(), PaintFlags(), text_);
 }
 

@@ -35,13 +35,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void RedrawNow();
 
+    // As asked; shown through the palette, lightened on a dark background.
     QColor textColour_;
-    QColor background_;
+    bool hasColour_ = false;
     QFont font_;
     LinkStyle linkStyle_ = LinkStyle::Web;
     std::string target_;

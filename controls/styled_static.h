@@ -1,9 +1,15 @@
-// CStyledStatic: a label that paints its text in its own colour, weight, underline and
-// alignment, with word wrap, on the button-face colour.
+// CStyledStatic: a label that shows its text in its own colour, weight, underline and
+// alignment, with word wrap.
 #pragma once
 
 #include <QColor>
 #include <QLabel>
+
+// Gives a control's text the colour asked for through its palette, so that a disabled control
+// draws as Qt disables it. Where the window's background is dark and the colour would not stand
+// out from it (4.5:1), the colour keeps its hue and is lightened until it does; on a light
+// background it stays exactly as asked.
+void SetReadableTextColour(QWidget* widget, const QColor& colour);
 
 // A QLabel underneath so that assistive technology reads it as a label and it can caption a box
 // (setBuddy). The settings live in the label's own font and alignment, so that whoever lays the
@@ -29,7 +35,7 @@ public:
     void setText(const QString& text);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QColor colour_{0, 0, 127};

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPalette>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -19,11 +20,13 @@
 #include <QTextEdit>
 #include <QtTest/QTest>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -254,6 +257,83 @@ TEST_P(EveryWindow, FocusShowsAndAFocusedButtonDiffersFromTheDefaultOne) {
             button->setDefault(wasDefault);
         }
     }
+}
+
+// Contrast as accessibility guidelines measure it, worked out here on its own.
+double Contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// Fusion's dark scheme.
+QPalette DarkPalette() {
+    QPalette p(QColor(255, 255, 255), QColor(53, 53, 53));
+    p.setColor(QPalette::Base, QColor(42, 42, 42));
+    p.setColor(QPalette::Text, Qt::white);
+    p.setColor(QPalette::ButtonText, Qt::white);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        p.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
+    }
+    return p;
+}
+
+// Every text reads on a light and on a dark desktop, keeps its hue when lightened, and greys as
+// Qt's own labels do when its window is disabled, whether the window opened dark or turned dark.
+TEST_P(EveryWindow, TextsReadOnLightAndDarkPalettesAndGreyWhenDisabled) {
+    const QPalette light = QApplication::palette();
+    auto texts = [](const CDialog& dlg) {
+        QList<QWidget*> out;
+        for (QWidget* w : dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (IsStaticText(w) || qobject_cast<CLinkStatic*>(w) != nullptr) {
+                out << w;
+            }
+        }
+        return out;
+    };
+    std::vector<QColor> lightColours;
+    for (QWidget* w : texts(*dlg_)) {
+        const QColor text = w->palette().color(QPalette::WindowText);
+        EXPECT_GE(Contrast(text, dlg_->palette().color(QPalette::Window)), 4.5) << Name(w);
+        lightColours.push_back(text);
+    }
+    QApplication::setPalette(DarkPalette());
+    std::unique_ptr<CDialog> openedDark = Make(GetParam());
+    openedDark->Create();
+    for (CDialog* dlg : {dlg_.get(), openedDark.get()}) {
+        const QColor window = dlg->palette().color(QPalette::Window);
+        for (int i = 0; QWidget * w : texts(*dlg)) {
+            const QColor text = w->palette().color(QPalette::WindowText);
+            EXPECT_GE(Contrast(text, window), 4.5) << Name(w);
+            const QColor was = lightColours.at(i++);
+            if (was.hslHue() >= 0) {
+                EXPECT_NEAR(text.hslHue(), was.hslHue(), 2) << Name(w);
+            }
+        }
+        // Drawn through the palette: no pixel of the enabled colour once greyed.
+        dlg->setEnabled(false);
+        for (QWidget* w : texts(*dlg)) {
+            const QColor text = w->palette().color(QPalette::Active, QPalette::WindowText);
+            EXPECT_EQ(w->palette().color(QPalette::Disabled, QPalette::WindowText),
+                      dlg->palette().color(QPalette::Disabled, QPalette::WindowText))
+                << Name(w);
+            const QImage image = w->grab().toImage();
+            bool enabledInk = false;
+            for (int y = 0; y < image.height() && !enabledInk; ++y) {
+                for (int x = 0; x < image.width() && !enabledInk; ++x) {
+                    enabledInk = image.pixelColor(x, y) == text;
+                }
+            }
+            EXPECT_FALSE(enabledInk) << Name(w) << " paints over its disabled look";
+        }
+        dlg->setEnabled(true);
+    }
+    QApplication::setPalette(light);
 }
 
 // Where the ink of a text drawn with these flags falls, relative to its rectangle, at the
