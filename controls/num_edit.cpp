@@ -172,6 +172,11 @@ void CNumEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        event->accept();
+        return;
+    }
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
         event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
         QLineEdit::keyPressEvent(event);
@@ -195,6 +200,13 @@ void CNumEdit::keyPressEvent(QKeyEvent* event) {
     }
     if (key == Qt::Key_Backspace) {
         QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // A Ctrl+letter that is no shortcut of the box arrives as a control character: it types
+    // nothing, so it must not delete the selection either.
+    if ((event->modifiers() & Qt::ControlModifier) ||
+        typed.at(0).category() == QChar::Other_Control) {
+        event->ignore();
         return;
     }
     for (QChar ch : typed) {

@@ -129,6 +129,12 @@ TEST_F(Boxes, ClipboardAndUndoShortcutsWork) {
     EXPECT_EQ(a->text(), "");
     QTest::keySequence(a, QKeySequence::Undo);
     EXPECT_EQ(a->text(), "12.5");
+    // Select all, and a Ctrl+letter that is no shortcut: neither may delete a selected number.
+    a->setSelection(1, 2);
+    QTest::keyClick(a, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(a->selectedText(), "12.5");
+    QTest::keyClick(a, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(a->text(), "12.5");
 }
 
 TEST_F(Boxes, ACommaIsThePointAndAPasteMustLeaveANumber) {
