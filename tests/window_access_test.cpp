@@ -267,7 +267,11 @@ double Contrast(const QColor& a, const QColor& b) {
         };
         return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    // By value: minmax of two temporaries would hand back references to them.
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    const double dark = std::min(la, lb);
+    const double light = std::max(la, lb);
     return (light + 0.05) / (dark + 0.05);
 }
 
