@@ -172,9 +172,9 @@ private:
                 return c.name + ": " + error;
             }
             const auto index =
-                static_cast<std::size_t>(entry->spec - QuantitiesOf(calculator).data());
+                static_cast<std::size_t>(entry->quantity - QuantitiesOf(calculator).data());
             if (!given[index].empty()) {
-                return given[index] + " and " + c.name + " both give the " + entry->spec->label;
+                return given[index] + " and " + c.name + " both give the " + entry->quantity->label;
             }
             given[index] = c.name;
             entries.push_back(*entry);

@@ -15,7 +15,7 @@ namespace {
 using D = Dimension;
 
 // The boxes' formats and pairs as the windows have them.
-const std::vector<QuantitySpec> kLengthQuantities = {
+const std::vector<QuantityInfo> kLengthQuantities = {
     {"length",
      "Roll Length",
      D::RollLength,
@@ -54,7 +54,7 @@ const std::vector<QuantitySpec> kLengthQuantities = {
      kInchesPerMm},
 };
 
-const std::vector<QuantitySpec> kWeightQuantities = {
+const std::vector<QuantityInfo> kWeightQuantities = {
     {"diameter",
      "Roll Diameter",
      D::Width,
@@ -120,7 +120,7 @@ const std::vector<QuantitySpec> kWeightQuantities = {
      kLbIn3PerGCm3},
 };
 
-const std::vector<QuantitySpec> kKnifeQuantities = {
+const std::vector<QuantityInfo> kKnifeQuantities = {
     {"slit",
      "Slit Width",
      D::Width,
@@ -268,7 +268,7 @@ std::span<const UnitRoute> RoutesOf(Dimension dimension) {
 }
 } // namespace
 
-const std::vector<QuantitySpec>& QuantitiesOf(CliCalculator calculator) {
+const std::vector<QuantityInfo>& QuantitiesOf(CliCalculator calculator) {
     switch (calculator) {
     case CliCalculator::Length:
         return kLengthQuantities;
@@ -364,9 +364,9 @@ std::optional<Entry> EntryOf(CliCalculator calculator, std::string_view key,
                              const std::string& number, std::string_view unit,
                              std::string_view text, std::string& error) {
     const std::optional<Dimension> dimension = DimensionOf(key);
-    const std::vector<QuantitySpec>& quantities = QuantitiesOf(calculator);
-    const QuantitySpec* named = nullptr;
-    for (const QuantitySpec& q : quantities) {
+    const std::vector<QuantityInfo>& quantities = QuantitiesOf(calculator);
+    const QuantityInfo* named = nullptr;
+    for (const QuantityInfo& q : quantities) {
         if (q.key == key) {
             named = &q;
         }
@@ -384,13 +384,13 @@ std::optional<Entry> EntryOf(CliCalculator calculator, std::string_view key,
         if (route.unit != unit) {
             continue;
         }
-        const QuantitySpec* spec =
+        const QuantityInfo* quantity =
             route.quantity >= 0 ? &quantities[static_cast<std::size_t>(route.quantity)] : named;
         double value = ReadNumber(ShiftPoint(number, route.shift));
         if (route.factor != 1) {
             value *= route.factor;
         }
-        return Entry{spec, route.side, value};
+        return Entry{quantity, route.side, value};
     }
     error = "unknown unit \"" + std::string(unit) + "\" in \"" + std::string(text) +
             "\"; expected " + UnitsOf(*dimension);
@@ -425,13 +425,14 @@ namespace {
 void Leave(Figure& f, int source) {
     const double v = f.values[source];
     const int partner = 1 - source;
-    if (f.spec->units[1][0] == '\0') {
+    if (f.quantity->units[1][0] == '\0') {
         return;
     }
-    if (f.spec->clearing) {
-        f.values[partner] = v > 0 ? v * (source == 0 ? f.spec->toMetric : f.spec->toInch) : 0.0;
+    if (f.quantity->clearing) {
+        f.values[partner] =
+            v > 0 ? v * (source == 0 ? f.quantity->toMetric : f.quantity->toInch) : 0.0;
     } else {
-        f.values[partner] = v * (source == 0 ? f.spec->toMetric : f.spec->toInch);
+        f.values[partner] = v * (source == 0 ? f.quantity->toMetric : f.quantity->toInch);
     }
 }
 
@@ -459,7 +460,7 @@ void SolveLengthFigures(Solution& s) {
     f[solved].solved = true;
     // The partner is converted from the exact result, as leaving the box would.
     Leave(f[solved], 0);
-    s.solved = f[solved].spec->key;
+    s.solved = f[solved].quantity->key;
 }
 
 void SolveWeightFigures(Solution& s) {
@@ -488,9 +489,9 @@ void SolveWeightFigures(Solution& s) {
     if (solved >= 0) {
         // The metric partner is the solver's rounded value times the factor, kept exactly.
         f[solved].values[0] = r.solvedValue;
-        f[solved].values[1] = r.solvedValue * f[solved].spec->toMetric;
+        f[solved].values[1] = r.solvedValue * f[solved].quantity->toMetric;
         f[solved].solved = true;
-        s.solved = f[solved].spec->key;
+        s.solved = f[solved].quantity->key;
     } else {
         s.solved = "density";
     }
@@ -509,12 +510,12 @@ void SolveWeightFigures(Solution& s) {
 
 Solution Solve(CliCalculator calculator, const std::vector<Entry>& entries) {
     Solution s{calculator, {}, {}, ""};
-    for (const QuantitySpec& q : QuantitiesOf(calculator)) {
+    for (const QuantityInfo& q : QuantitiesOf(calculator)) {
         s.figures.push_back({&q, {0.0, 0.0}, false});
     }
     for (const Entry& e : entries) {
         for (Figure& f : s.figures) {
-            if (f.spec == e.spec) {
+            if (f.quantity == e.quantity) {
                 f.values[e.side] = e.value;
                 Leave(f, e.side);
             }
@@ -529,7 +530,7 @@ Solution Solve(CliCalculator calculator, const std::vector<Entry>& entries) {
 }
 
 std::string ShownText(const Figure& figure, int side) {
-    return FormatNumber(figure.spec->formats[side], figure.values[side]);
+    return FormatNumber(figure.quantity->formats[side], figure.values[side]);
 }
 
 std::string ExactText(double value) {

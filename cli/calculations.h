@@ -15,7 +15,7 @@ enum class CliCalculator { Length, Weight, Knives };
 enum class Dimension { RollLength, Width, Weight, Density };
 
 // One pair of boxes in a window, or the single specific gravity box.
-struct QuantitySpec {
+struct QuantityInfo {
     const char* key;   // argument and column word: "core", "diameter", ...
     const char* label; // the window's caption, for the text output
     Dimension dimension;
@@ -28,14 +28,14 @@ struct QuantitySpec {
 
 // A value as it stands in a window's boxes: both sides of a pair, in the boxes' units.
 struct Figure {
-    const QuantitySpec* spec;
+    const QuantityInfo* quantity;
     double values[2];
     bool solved;
 };
 
 // A value given with a unit: the box it lands in and the number that box then holds.
 struct Entry {
-    const QuantitySpec* spec;
+    const QuantityInfo* quantity;
     int side; // 0 inch-based, 1 metric
     double value;
 };
@@ -48,7 +48,7 @@ struct Solution {
 };
 
 // The window's quantities, in window order.
-const std::vector<QuantitySpec>& QuantitiesOf(CliCalculator calculator);
+const std::vector<QuantityInfo>& QuantitiesOf(CliCalculator calculator);
 const char* NameOf(CliCalculator calculator);
 std::optional<CliCalculator> CalculatorNamed(std::string_view name);
 

@@ -102,9 +102,10 @@ bool Collect(CliCalculator calculator, const std::string& option, const std::str
         return false;
     }
     for (const Entry& e : entries) {
-        if (e.spec == entry->spec) {
-            err << kProgram << ": " << option << ": " << e.spec->label << " (" << e.spec->units[0]
-                << (e.spec->units[1][0] ? std::string(" or ") + e.spec->units[1] : "")
+        if (e.quantity == entry->quantity) {
+            err << kProgram << ": " << option << ": " << e.quantity->label << " ("
+                << e.quantity->units[0]
+                << (e.quantity->units[1][0] ? std::string(" or ") + e.quantity->units[1] : "")
                 << ") is given twice; expected one value\n";
             return false;
         }
@@ -149,10 +150,10 @@ bool EqualSlits(const std::string& text, int& count, Entry& width, std::ostream&
 void Widths(const Entry& e, double& inches, double& mm) {
     if (e.side == 0) {
         inches = e.value;
-        mm = e.value * e.spec->toMetric;
+        mm = e.value * e.quantity->toMetric;
     } else {
         mm = e.value;
-        inches = e.value * e.spec->toInch;
+        inches = e.value * e.quantity->toInch;
     }
 }
 
@@ -285,7 +286,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             continue;
         }
         std::vector<Entry> entries;
-        for (const QuantitySpec& q : QuantitiesOf(calculator)) {
+        for (const QuantityInfo& q : QuantitiesOf(calculator)) {
             const std::string& name = q.key;
             const auto it = values.find(command->get_name() + name);
             if (it == values.end() || command->count("--" + name) == 0) {

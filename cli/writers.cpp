@@ -49,7 +49,7 @@ std::string PadLeft(std::string_view text, std::size_t width) {
 }
 
 bool HasPartner(const Figure& f) {
-    return f.spec->units[1][0] != '\0';
+    return f.quantity->units[1][0] != '\0';
 }
 
 } // namespace
@@ -77,7 +77,7 @@ void WriteCsvRecord(std::ostream& out, const std::vector<std::string>& fields) {
 std::vector<std::string> FigureColumns(const std::vector<CliCalculator>& calculators, bool exact) {
     std::vector<std::string> columns;
     for (CliCalculator c : calculators) {
-        for (const QuantitySpec& q : QuantitiesOf(c)) {
+        for (const QuantityInfo& q : QuantitiesOf(c)) {
             for (const char* column : q.columns) {
                 if (column[0] == '\0' ||
                     std::find(columns.begin(), columns.end(), column) != columns.end()) {
@@ -95,7 +95,7 @@ std::vector<std::string> FigureColumns(const std::vector<CliCalculator>& calcula
 
 FigureLayout::FigureLayout(CliCalculator calculator, const std::vector<std::string>& columns)
     : columnCount_(columns.size()) {
-    const std::vector<QuantitySpec>& quantities = QuantitiesOf(calculator);
+    const std::vector<QuantityInfo>& quantities = QuantitiesOf(calculator);
     for (std::size_t k = 0; k < quantities.size(); ++k) {
         for (int side = 0; side < 2; ++side) {
             const std::string column = quantities[k].columns[side];
@@ -129,9 +129,9 @@ nlohmann::ordered_json SolutionJson(const Solution& solution, bool exact) {
     j["solved"] = solution.solved;
     for (const Figure& f : solution.figures) {
         for (int side = 0; side < (HasPartner(f) ? 2 : 1); ++side) {
-            j[f.spec->columns[side]] = ShownText(f, side);
+            j[f.quantity->columns[side]] = ShownText(f, side);
             if (exact) {
-                j[std::string(f.spec->columns[side]) + "_exact"] = f.values[side];
+                j[std::string(f.quantity->columns[side]) + "_exact"] = f.values[side];
             }
         }
     }
@@ -141,16 +141,16 @@ nlohmann::ordered_json SolutionJson(const Solution& solution, bool exact) {
 void WriteSolutionText(std::ostream& out, const Solution& solution, bool exact) {
     std::size_t labelWidth = 0;
     for (const Figure& f : solution.figures) {
-        labelWidth = std::max(labelWidth, Width(f.spec->label));
+        labelWidth = std::max(labelWidth, Width(f.quantity->label));
     }
     for (const Figure& f : solution.figures) {
-        std::string line = PadRight(f.spec->label, labelWidth + 2);
+        std::string line = PadRight(f.quantity->label, labelWidth + 2);
         line += PadLeft(ShownText(f, 0), 12);
-        const std::string_view unit = ShownUnit(f.spec->units[0]);
+        const std::string_view unit = ShownUnit(f.quantity->units[0]);
         if (HasPartner(f)) {
             line.append(" ").append(PadRight(unit, 7)).append("/ ");
             line.append(PadLeft(ShownText(f, 1), 12)).append(" ");
-            line.append(PadRight(ShownUnit(f.spec->units[1]), 6));
+            line.append(PadRight(ShownUnit(f.quantity->units[1]), 6));
         } else {
             if (!unit.empty()) {
                 line.append(" ").append(unit);
