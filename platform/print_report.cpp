@@ -23,7 +23,6 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <atomic>
 #include <cstdlib>
 #include <future>
 #include <memory>
@@ -45,19 +44,16 @@ constexpr auto kQuiet = std::chrono::milliseconds(500);
 constexpr auto kDefaultDeadline = std::chrono::seconds(15);
 constexpr int kPdfResolution = 1200;
 
-SaveFileAnswer& Answer() {
-    static SaveFileAnswer answer;
-    return answer;
-}
+// What the tests put in place of the dialog, the printer and the deadline.
+struct StandIns {
+    SaveFileAnswer answer;
+    ReportPrinter printer;
+    std::chrono::milliseconds deadline = kDefaultDeadline;
+};
 
-ReportPrinter& Replacement() {
-    static ReportPrinter printer;
-    return printer;
-}
-
-std::chrono::milliseconds& Deadline() {
-    static std::chrono::milliseconds deadline = kDefaultDeadline;
-    return deadline;
+StandIns& Given() {
+    static StandIns given;
+    return given;
 }
 
 // Where CUPS connects: what the environment names (CUPS keeps its own answer per thread, from
@@ -74,14 +70,10 @@ std::string PrintServerAddress() {
     if (void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD)) {
         const auto server = reinterpret_cast<const char* (*)()>(dlsym(cups, "cupsServer"));
         const auto port = reinterpret_cast<int (*)()>(dlsym(cups, "ippPort"));
-        std::string address;
-        if (server != nullptr && port != nullptr && server() != nullptr) {
-            address = server();
-            // A local socket has no port.
-            if (!address.starts_with('/')) {
-                address += ':';
-                address += std::to_string(port());
-            }
+        std::string address = server != nullptr && server() != nullptr ? server() : "";
+        // A local socket has no port.
+        if (!address.empty() && !address.starts_with('/') && port != nullptr) {
+            address.append(":").append(std::to_string(port()));
         }
         dlclose(cups);
         if (!address.empty()) {
@@ -101,12 +93,11 @@ QPageSize QueuePaper(const QString& queue) {
     if (cups == nullptr) {
         return paper;
     }
-    using GetNamedDest = cups_dest_t* (*)(http_t*, const char*, const char*);
-    using GetOption = const char* (*)(const char*, int, cups_option_t*);
-    using FreeDests = void (*)(int, cups_dest_t*);
-    const auto getDest = reinterpret_cast<GetNamedDest>(dlsym(cups, "cupsGetNamedDest"));
-    const auto getOption = reinterpret_cast<GetOption>(dlsym(cups, "cupsGetOption"));
-    const auto freeDests = reinterpret_cast<FreeDests>(dlsym(cups, "cupsFreeDests"));
+    // Only the types are taken from the header: the program does not link CUPS.
+    const auto getDest =
+        reinterpret_cast<decltype(&cupsGetNamedDest)>(dlsym(cups, "cupsGetNamedDest"));
+    const auto getOption = reinterpret_cast<decltype(&cupsGetOption)>(dlsym(cups, "cupsGetOption"));
+    const auto freeDests = reinterpret_cast<decltype(&cupsFreeDests)>(dlsym(cups, "cupsFreeDests"));
     cups_dest_t* dest = getDest != nullptr && getOption != nullptr && freeDests != nullptr
                             ? getDest(nullptr, queue.toUtf8().constData(), nullptr)
                             : nullptr;
@@ -131,15 +122,14 @@ QPageSize QueuePaper(const QString& queue) {
 }
 
 std::optional<std::string> AskForFile(QWidget* owner, const std::string& suggested) {
-    if (Answer()) {
-        return Answer()(suggested);
+    if (Given().answer) {
+        return Given().answer(suggested);
     }
-    const QFileInfo file(QString::fromStdString(suggested));
-    QFileDialog dialog(owner, QStringLiteral("Save Report as PDF"), file.absolutePath());
+    // A path with a file name opens in its folder with the file selected.
+    QFileDialog dialog(owner, QStringLiteral("Save Report as PDF"),
+                       QString::fromStdString(suggested), QStringLiteral("PDF files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(file.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
@@ -159,7 +149,7 @@ void SetUpPdf(QPdfWriter& pdf) {
 // half a second, then a progress window with Cancel, until the deadline. A job given up on is
 // left to end on its own; it holds nothing of the window's.
 PrintOutcome RunPrinter(QWidget* owner, const std::string& documentName, const PageBuilder& build) {
-    ReportPrinter printer = Replacement() ? Replacement() : PrintOnDefaultPrinter;
+    ReportPrinter printer = Given().printer ? Given().printer : PrintOnDefaultPrinter;
     auto result = std::make_shared<std::promise<PrintOutcome>>();
     std::future<PrintOutcome> done = result->get_future();
     std::thread([printer = std::move(printer), build, result] {
@@ -170,18 +160,16 @@ PrintOutcome RunPrinter(QWidget* owner, const std::string& documentName, const P
     const auto ready = [&done] {
         return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
     };
-    bool cancelled = false;
     // Cancel pressed, Escape or cancel() called: each leaves the dialog cancelled, not all signal
-    // it.
+    // it, so the poll asks.
     const QProgressDialog* progressShown = nullptr;
     QEventLoop loop;
-    bool shown = false;
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
         const auto waited = Clock::now() - start;
-        if (ready() || cancelled || (progressShown != nullptr && progressShown->wasCanceled()) ||
-            waited >= Deadline() || (!shown && waited >= kQuiet)) {
+        if (ready() || waited >= Given().deadline ||
+            (progressShown == nullptr ? waited >= kQuiet : progressShown->wasCanceled())) {
             loop.quit();
         }
     });
@@ -190,17 +178,15 @@ PrintOutcome RunPrinter(QWidget* owner, const std::string& documentName, const P
         // Held, not lost: what the user does in this half second arrives once the run ends.
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    if (!ready() && Clock::now() - start < Deadline()) {
+    if (!ready() && Clock::now() - start < Given().deadline) {
         QProgressDialog progress(
             QString::fromUtf8("Printing %1\u2026").arg(QString::fromStdString(documentName)),
             QStringLiteral("Cancel"), 0, 0, owner);
         progress.setWindowTitle(QString::fromStdString(ApplicationTitle()));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(0);
-        QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] { cancelled = true; });
         progressShown = &progress;
         progress.show();
-        shown = true;
         loop.exec();
     }
     return ready() ? done.get() : PrintOutcome::ServerSilent;
@@ -215,10 +201,8 @@ std::optional<std::string> SavePdf(const std::string& path, const PageBuilder& b
     file.close();
     QPdfWriter pdf(file.fileName());
     SetUpPdf(pdf);
-    if (!PaintReport(pdf, build)) {
-        return std::string("the file could not be written");
-    }
-    return std::nullopt;
+    return PaintReport(pdf, build) ? std::nullopt
+                                   : std::optional<std::string>("the file could not be written");
 }
 
 } // namespace
@@ -240,15 +224,15 @@ std::string PrintOutcomeMessage(PrintOutcome outcome) {
 }
 
 void SetReportPrinter(ReportPrinter printer) {
-    Replacement() = std::move(printer);
+    Given().printer = std::move(printer);
 }
 
 void SetPrintDeadline(std::chrono::milliseconds deadline) {
-    Deadline() = deadline.count() > 0 ? deadline : kDefaultDeadline;
+    Given().deadline = deadline.count() > 0 ? deadline : kDefaultDeadline;
 }
 
 void SetSaveFileAnswer(SaveFileAnswer answer) {
-    Answer() = std::move(answer);
+    Given().answer = std::move(answer);
 }
 
 PrintOutcome PrintOnDefaultPrinter(const PageBuilder& build) {
@@ -353,17 +337,17 @@ void PreviewReport(QWidget* owner, const ReportBuilder& report) {
     preview.setWindowTitle(QStringLiteral("Print Preview"));
     auto* pages = new QWidget;
     auto* column = new QVBoxLayout(pages);
+    const QSize sheetSize = paper.size() * scale;
     for (const ReportPage& page : document.pages) {
-        QImage image(QSize(static_cast<int>(paper.width() * scale),
-                           static_cast<int>(paper.height() * scale)),
-                     QImage::Format_RGB32);
+        QImage image(sheetSize, QImage::Format_RGB32);
         image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(scale, scale);
-        painter.translate(printable.topLeft() - paper.topLeft());
-        PaintPage(painter, pdf, page);
-        painter.end();
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(scale, scale);
+            painter.translate(printable.topLeft() - paper.topLeft());
+            PaintPage(painter, pdf, page);
+        }
         auto* sheet = new QLabel;
         sheet->setPixmap(QPixmap::fromImage(image));
         sheet->setFrameShape(QFrame::Box);
@@ -379,6 +363,6 @@ void PreviewReport(QWidget* owner, const ReportBuilder& report) {
     auto* layoutBox = new QVBoxLayout(&preview);
     layoutBox->addWidget(scroll);
     layoutBox->addWidget(close);
-    preview.resize(static_cast<int>(paper.width() * scale) + 60, 700);
+    preview.resize(sheetSize.width() + 60, 700);
     preview.exec();
 }

@@ -15,7 +15,7 @@ struct FigureRow {
     const char* label;  // printed as it stands, dot run included
     const char* format; // printf-style, one conversion per value
     double first;
-    std::optional<double> second; // for a row that prints two units
+    std::optional<double> second = std::nullopt; // for a row that prints two units
 };
 
 ReportDocument FigureReport(const PageMeasures& m, const ReportStamp& stamp,

@@ -10,7 +10,6 @@ struct PageMeasures {
     int width = 0;        // W, the printable width
     int lineHeight = 0;   // h, the normal font's cell height plus its leading
     int aveCharWidth = 0; // a, the normal font's average character width
-    bool operator==(const PageMeasures&) const = default;
 };
 
 // A text with the top-left corner of its first character cell at (x, y).

@@ -38,23 +38,16 @@ std::tm LocalTime() {
     return local;
 }
 
-std::string ReportDateText(const std::tm& time) {
-    return FormatText("DATE %02d/%02d/%d",
-                      {FormatArg{static_cast<long long>(time.tm_mon) + 1},
-                       FormatArg{static_cast<long long>(time.tm_mday)},
-                       FormatArg{static_cast<long long>(time.tm_year) + 1900}});
-}
-
-std::string ReportTimeText(const std::tm& time) {
-    const int hour = time.tm_hour % 12 == 0 ? 12 : time.tm_hour % 12;
-    return FormatText("TIME %02d:%02d %s",
-                      {FormatArg{static_cast<long long>(hour)},
-                       FormatArg{static_cast<long long>(time.tm_min)},
-                       FormatArg{std::string_view(time.tm_hour < 12 ? "AM" : "PM")}});
-}
-
 ReportStamp StampOf(const std::tm& time) {
-    return {ReportDateText(time), ReportTimeText(time)};
+    const int hour = time.tm_hour % 12 == 0 ? 12 : time.tm_hour % 12;
+    return {
+        FormatText("DATE %02d/%02d/%d", {FormatArg{static_cast<long long>(time.tm_mon) + 1},
+                                         FormatArg{static_cast<long long>(time.tm_mday)},
+                                         FormatArg{static_cast<long long>(time.tm_year) + 1900}}),
+        FormatText("TIME %02d:%02d %s",
+                   {FormatArg{static_cast<long long>(hour)},
+                    FormatArg{static_cast<long long>(time.tm_min)},
+                    FormatArg{std::string_view(time.tm_hour < 12 ? "AM" : "PM")}})};
 }
 
 int ReportFontPixels(int pixelsPerInchY) {

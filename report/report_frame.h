@@ -20,8 +20,6 @@ std::tm LocalTime();
 
 // Made here rather than with strftime, whose AM/PM follows the locale: a report always says AM or
 // PM.
-std::string ReportDateText(const std::tm& time);
-std::string ReportTimeText(const std::tm& time);
 ReportStamp StampOf(const std::tm& time);
 
 // The pixel size of the 10-point report font at the given vertical resolution, rounded half away

@@ -11,10 +11,9 @@ constexpr std::size_t kRowsPerPage = 40;
 constexpr int kFirstRowLine = 20;
 constexpr int kWidthColumn = 30;
 constexpr int kDistanceColumn = 75;
-constexpr const char* kPairFormat = "%s inches / %s mm";
 
 std::string Pair(const std::string& inches, const std::string& mm) {
-    return FormatText(kPairFormat,
+    return FormatText("%s inches / %s mm",
                       {FormatArg{std::string_view(inches)}, FormatArg{std::string_view(mm)}});
 }
 

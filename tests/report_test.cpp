@@ -98,20 +98,17 @@ ReportDocument RollDocument(const std::vector<std::string>& labels,
 // Texts and sizes the frame makes
 
 TEST(ReportTexts, DateAndTimeOnATwelveHourClock) {
-    EXPECT_EQ(ReportDateText(At(2001, 3, 26, 14, 5)), "DATE 03/26/2001");
-    EXPECT_EQ(ReportDateText(At(1999, 12, 31, 23, 59)), "DATE 12/31/1999");
-    EXPECT_EQ(ReportDateText(At(2026, 1, 5, 0, 0)), "DATE 01/05/2026");
+    EXPECT_EQ(StampOf(At(2001, 3, 26, 14, 5)).date, "DATE 03/26/2001");
+    EXPECT_EQ(StampOf(At(1999, 12, 31, 23, 59)).date, "DATE 12/31/1999");
+    EXPECT_EQ(StampOf(At(2026, 1, 5, 0, 0)).date, "DATE 01/05/2026");
 
-    EXPECT_EQ(ReportTimeText(At(2001, 3, 26, 14, 5)), "TIME 02:05 PM");
-    EXPECT_EQ(ReportTimeText(At(2001, 3, 26, 0, 15)), "TIME 12:15 AM");
-    EXPECT_EQ(ReportTimeText(At(2001, 3, 26, 0, 0)), "TIME 12:00 AM");
-    EXPECT_EQ(ReportTimeText(At(2001, 3, 26, 11, 59)), "TIME 11:59 AM");
-    EXPECT_EQ(ReportTimeText(At(2001, 3, 26, 12, 0)), "TIME 12:00 PM");
-    EXPECT_EQ(ReportTimeText(At(2001, 3, 26, 13, 0)), "TIME 01:00 PM");
-    EXPECT_EQ(ReportTimeText(At(2001, 3, 26, 23, 59)), "TIME 11:59 PM");
-    const ReportStamp stamp = StampOf(At(2001, 3, 26, 14, 5));
-    EXPECT_EQ(stamp.date, kStamp.date);
-    EXPECT_EQ(stamp.time, kStamp.time);
+    EXPECT_EQ(StampOf(At(2001, 3, 26, 14, 5)).time, "TIME 02:05 PM");
+    EXPECT_EQ(StampOf(At(2001, 3, 26, 0, 15)).time, "TIME 12:15 AM");
+    EXPECT_EQ(StampOf(At(2001, 3, 26, 0, 0)).time, "TIME 12:00 AM");
+    EXPECT_EQ(StampOf(At(2001, 3, 26, 11, 59)).time, "TIME 11:59 AM");
+    EXPECT_EQ(StampOf(At(2001, 3, 26, 12, 0)).time, "TIME 12:00 PM");
+    EXPECT_EQ(StampOf(At(2001, 3, 26, 13, 0)).time, "TIME 01:00 PM");
+    EXPECT_EQ(StampOf(At(2001, 3, 26, 23, 59)).time, "TIME 11:59 PM");
 }
 
 TEST(ReportTexts, FontPixelsRoundHalfAwayFromZero) {
