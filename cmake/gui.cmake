@@ -6,6 +6,7 @@ set(CMAKE_AUTORCC ON)
 
 add_library(rollcalc_ui STATIC
     platform/dialog.cpp
+    platform/focus_frame.cpp
     platform/message_box.cpp
     platform/shell_open.cpp
     platform/report_painter.cpp

@@ -1,19 +1,66 @@
 #include "controls/link_static.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include "controls/styled_static.h"
 #include "platform/dialog.h"
+#include "platform/focus_frame.h"
 #include "platform/message_box.h"
 #include "platform/shell_open.h"
+
+namespace {
+
+// What a screen reader is told: a link with a press action once the label is one, else a text.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(CLinkStatic* link) : QAccessibleWidget(link) {}
+
+    QAccessible::Role role() const override {
+        return Link()->IsLink() ? QAccessible::Link : QAccessible::StaticText;
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (Link()->IsLink()) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && Link()->IsLink()) {
+            Link()->OpenTarget();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    CLinkStatic* Link() const { return static_cast<CLinkStatic*>(widget()); }
+};
+
+QAccessibleInterface* MakeLinkAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("CLinkStatic") && object != nullptr && object->isWidgetType()) {
+        return new LinkAccessible(static_cast<CLinkStatic*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
 
 CLinkStatic::CLinkStatic(QWidget* parent)
     : QWidget(parent), textColour_(palette().color(QPalette::WindowText)),
       // The classic desktop's stock GUI font is the 8-point dialog sans, not this desktop's larger
       // general font, which would not fit the 8-unit high labels.
       font_(CDialog::DialogFont(DialogTemplate{})) {
+    static const bool describedToScreenReaders = [] {
+        QAccessible::installFactory(MakeLinkAccessible);
+        return true;
+    }();
+    (void)describedToScreenReaders;
     font_.setUnderline(false);
     // A plain label lets clicks through to the window beneath it.
     setAttribute(Qt::WA_TransparentForMouseEvents, true);
@@ -71,23 +118,55 @@ void CLinkStatic::paintEvent(QPaintEvent*) {
     painter.setFont(font_);
     // The palette's colour for the window's state: greyed when the window is disabled.
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect(), PaintFlags(), text_);
+    QRect drawn;
+    painter.drawText(rect(), PaintFlags(), text_, &drawn);
+    if (hasFocus()) {
+        DrawFocusRect(painter, palette(), drawn.adjusted(-1, 0, 1, 0) & rect());
+    }
 }
 
 void CLinkStatic::mousePressEvent(QMouseEvent* event) {
-    // Acts on the press, not the release.
-    const bool pressed = event->button() == Qt::LeftButton && IsLink();
-    const bool opened =
-        pressed && (linkStyle_ == LinkStyle::Web ? ShellOpen("open", target_)
-                                                 : ShellOpen("", "mailto:" + target_));
     QWidget::mousePressEvent(event);
-    if (pressed && !opened) {
-        // The address is shown as it stands, so that it can be copied into a program by hand.
-        ShowMessageBox(window(),
-                       (linkStyle_ == LinkStyle::Web
-                            ? "No program is set up to open this web address:\n\n"
-                            : "No program is set up to send mail to this address:\n\n") +
-                           target_,
-                       MessageIcon::Warning);
+    // Acts on the press, not the release.
+    if (event->button() == Qt::LeftButton && IsLink()) {
+        OpenTarget();
     }
+}
+
+void CLinkStatic::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (IsLink() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        // Taken here, so that Enter on a link is not the window's default button.
+        event->accept();
+        OpenTarget();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CLinkStatic::OpenTarget() {
+    // The desktop's opener may fail after it has started; the label may be gone by then.
+    const QPointer<CLinkStatic> self(this);
+    const auto failedLater = [self] {
+        if (self != nullptr) {
+            self->SayNoProgram();
+        }
+    };
+    const bool opened = linkStyle_ == LinkStyle::Web
+                            ? ShellOpen("open", target_, failedLater)
+                            : ShellOpen("", "mailto:" + target_, failedLater);
+    if (!opened) {
+        SayNoProgram();
+    }
+}
+
+void CLinkStatic::SayNoProgram() {
+    // The address is shown as it stands, so that it can be copied into a program by hand.
+    ShowMessageBox(window(),
+                   (linkStyle_ == LinkStyle::Web
+                        ? "No program is set up to open this web address:\n\n"
+                        : "No program is set up to send mail to this address:\n\n") +
+                       target_,
+                   MessageIcon::Warning);
 }

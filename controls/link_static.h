@@ -1,6 +1,7 @@
 // CLinkStatic: a label that acts as a hyperlink once SetLinkStyle has been called: blue,
-// underlined, a pointing hand over it, and a press hands its target to the desktop, or says that
-// no program is set up to take it.
+// underlined, a pointing hand over it, a link to assistive technology, and a press (or Enter or
+// Space once it has the focus) hands its target to the desktop, or says that no program is set up
+// to take it.
 #pragma once
 
 #include <QColor>
@@ -26,6 +27,10 @@ public:
     void setText(const QString& text);
     void SetTextAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
 
+    // Hands the target to the desktop, or says that no program takes it; a click, Enter, Space
+    // and a screen reader's press all come here.
+    void OpenTarget();
+
     QColor LinkColor() const { return textColour_; }
     const QFont& LinkFont() const { return font_; }
     bool IsLink() const { return isLink_; }
@@ -37,9 +42,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void RedrawNow();
+    void SayNoProgram();
 
     // As asked; shown through the palette, lightened on a dark background.
     QColor textColour_;

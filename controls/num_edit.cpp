@@ -16,6 +16,7 @@
 
 #include "numbers/number_filter.h"
 #include "numbers/number_text.h"
+#include "platform/focus_frame.h"
 
 namespace {
 
@@ -151,6 +152,7 @@ void CNumEdit::contextMenuEvent(QContextMenuEvent* event) {
                     [this] { PasteText(QGuiApplication::clipboard()->text()); });
         }
     }
+    AppendWindowMenuEntries(*menu, *this);
     menu->popup(event->globalPos());
 }
 

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTextEdit>
 #include <QWindow>
@@ -27,6 +28,7 @@
 #include <vector>
 
 #include "numbers/scale_rounded.h"
+#include "platform/focus_frame.h"
 #include "platform/resources.h"
 
 namespace {
@@ -55,58 +57,6 @@ protected:
             painter.setPen(palette().color(QPalette::WindowText));
             painter.drawText(caption, Qt::AlignCenter, text);
         }
-    }
-};
-
-// The classic dotted focus rectangle, drawn just inside a control's edge.
-void DrawFocusRect(QWidget* on, const QRect& rect) {
-    QPainter painter(on);
-    QPen pen(on->palette().color(QPalette::WindowText), 1, Qt::DotLine);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
-}
-
-// A push button that shows the focus with a dotted rectangle inside it, so that a focused button
-// never looks like the default one (which the style marks with its outline).
-class FocusButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QPushButton::paintEvent(event);
-        if (hasFocus()) {
-            DrawFocusRect(this, rect().adjusted(4, 4, -4, -4));
-        }
-    }
-};
-
-// The style draws no focus on a scrolling control (the disclaimer, the knife list): it gets a
-// dotted rectangle round its visible area.
-template <class View> class FocusFramed : public View {
-public:
-    using View::View;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        View::paintEvent(event);
-        if (this->hasFocus()) {
-            DrawFocusRect(this->viewport(), this->viewport()->rect());
-        }
-    }
-    void focusInEvent(QFocusEvent* event) override {
-        View::focusInEvent(event);
-        this->viewport()->update();
-    }
-    void focusOutEvent(QFocusEvent* event) override {
-        View::focusOutEvent(event);
-        this->viewport()->update();
-    }
-    // Scrolling moves the drawn pixels, the rectangle with them; draw the whole area anew.
-    void scrollContentsBy(int dx, int dy) override {
-        View::scrollContentsBy(dx, dy);
-        this->viewport()->update();
     }
 };
 
@@ -233,11 +183,10 @@ void CDialog::Build() {
     connect(menuKey, &QShortcut::activated, this,
             [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
     // Under a window manager Alt+Space opens the manager's own menu: the context-menu keys
-    // reach this one from anywhere in the window.
+    // reach this one from anywhere in the window, and from a box through the box's own menu.
     for (const QKeySequence& keys :
          {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this,
-                [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &CDialog::OpenMenuForFocus);
     }
 
     QWidget* previousTabStop = nullptr;
@@ -336,8 +285,10 @@ QWidget* CDialog::CreateControl(const ControlTemplate& c) {
             qFatal("control %d: its template names no maker", c.id.value);
         }
         widget = c.make(c, this);
+        // Added to what the maker chose: a link reached by Tab is still not focused by a click.
         if (tabStop) {
-            widget->setFocusPolicy(Qt::StrongFocus);
+            widget->setFocusPolicy(widget->focusPolicy() == Qt::NoFocus ? Qt::TabFocus
+                                                                        : Qt::StrongFocus);
         }
         break;
     case ControlKind::Edit:
@@ -591,6 +542,37 @@ void CDialog::AppendSystemMenuItem(unsigned command, const QString& text) {
 
 void CDialog::OpenSystemMenu(const QPoint& globalPos) {
     systemMenu_->popup(globalPos);
+}
+
+void CDialog::Announce(const QString& sentence) {
+    if (announcer_ == nullptr) {
+        auto* bar = new QStatusBar(this);
+        bar->setObjectName(QStringLiteral("announcer"));
+        bar->setSizeGripEnabled(false);
+        bar->setGeometry(0, 0, 0, 0);
+        bar->show();
+        announcer_ = bar;
+    }
+    // The same sentence again is news again, but a name set to what it was sends nothing.
+    if (announcer_->accessibleName() == sentence) {
+        announcer_->setAccessibleName(QString());
+    }
+    announcer_->setAccessibleName(sentence);
+}
+
+void CDialog::OpenMenuForFocus() {
+    QWidget* focused = focusWidget();
+    QPoint at;
+    if (auto* line = qobject_cast<QLineEdit*>(focused)) {
+        at = line->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    } else if (auto* text = qobject_cast<QTextEdit*>(focused)) {
+        at = text->viewport()->mapTo(text, text->cursorRect().center());
+    } else {
+        OpenSystemMenu(mapToGlobal(QPoint(0, 0)));
+        return;
+    }
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focused->mapToGlobal(at));
+    QCoreApplication::sendEvent(focused, &event);
 }
 
 bool CDialog::OnInitDialog() {

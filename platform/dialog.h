@@ -8,6 +8,7 @@
 #include "platform/dialog_template.h"
 
 class QMenu;
+class QStatusBar;
 
 // The two commands every dialog knows, and the ids of the buttons that give them.
 enum class DialogCommand : int { Ok = 1, Cancel = 2 };
@@ -39,6 +40,12 @@ public:
     void AppendSystemMenuSeparator();
     void AppendSystemMenuItem(unsigned command, const QString& text);
     void OpenSystemMenu(const QPoint& globalPos);
+    // Shift+F10 and the Menu key: the focused box's own menu, else the window menu.
+    void OpenMenuForFocus();
+
+    // Tells a screen reader what a command changed, in one short sentence: the name of a status
+    // bar that the eye does not see.
+    void Announce(const QString& sentence);
 
     // The window that owns dialogs created without an owner.
     static void SetMainWindow(QWidget* window);
@@ -73,6 +80,7 @@ private:
     DialogTemplate template_;
     QWidget* owner_;
     QMenu* systemMenu_ = nullptr;
+    QWidget* announcer_ = nullptr;
     int baseX_ = 0;
     int baseY_ = 0;
     bool built_ = false;

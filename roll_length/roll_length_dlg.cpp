@@ -114,15 +114,20 @@ void CRollLengthDlg::OnOK() {
         SolveRollLength(Value(Id::LengthFeet), Value(Id::CoreInches), Value(Id::RollInches),
                         Value(Id::ThicknessInches));
     Id solved = Id::LengthFeet;
+    Id partner = Id::LengthMeters;
+    QString said = QStringLiteral("Roll length %1 feet, %2 meters");
     switch (result.outcome) {
     case RollLengthOutcome::LengthSolved:
-        solved = Id::LengthFeet;
         break;
     case RollLengthOutcome::ThicknessSolved:
         solved = Id::ThicknessInches;
+        partner = Id::ThicknessMm;
+        said = QStringLiteral("Material thickness %1 inches, %2 millimeters");
         break;
     case RollLengthOutcome::DiameterSolved:
         solved = Id::RollInches;
+        partner = Id::RollMm;
+        said = QStringLiteral("Roll diameter %1 inches, %2 millimeters");
         break;
     case RollLengthOutcome::NoUnknown:
     case RollLengthOutcome::NotSolvable:
@@ -133,6 +138,7 @@ void CRollLengthDlg::OnOK() {
     // The partner is converted from the exact result, as if the user had left the box.
     PairOf(Box(solved))->OnFocusLost(Box(solved));
     GetDlgItem(Id::Print)->setEnabled(true);
+    Announce(said.arg(Box(solved)->text(), Box(partner)->text()));
 }
 
 void CRollLengthDlg::OnClearAll() {

@@ -104,18 +104,25 @@ void CRollWeightDlg::OnOK() {
     }
 
     // The metric partner is the solver's rounded value times the factor, kept exactly.
+    QString said;
     switch (result.solvedCase) {
     case RollWeightCase::Weight:
         Box(Id::Pounds)->SetValue(result.solvedValue);
         Box(Id::Kilograms)->SetValue(result.solvedValue * kKgPerPound);
+        said = QStringLiteral("Roll weight %1 pounds, %2 kilograms")
+                   .arg(Box(Id::Pounds)->text(), Box(Id::Kilograms)->text());
         break;
     case RollWeightCase::WebWidth:
         Box(Id::WebInches)->SetValue(result.solvedValue);
         Box(Id::WebMm)->SetValue(result.solvedValue * kMmPerInch);
+        said = QStringLiteral("Web width %1 inches, %2 millimeters")
+                   .arg(Box(Id::WebInches)->text(), Box(Id::WebMm)->text());
         break;
     case RollWeightCase::RollDiameter:
         Box(Id::RollInches)->SetValue(result.solvedValue);
         Box(Id::RollMm)->SetValue(result.solvedValue * kMmPerInch);
+        said = QStringLiteral("Roll diameter %1 inches, %2 millimeters")
+                   .arg(Box(Id::RollInches)->text(), Box(Id::RollMm)->text());
         break;
     case RollWeightCase::Density:
         break;
@@ -130,6 +137,11 @@ void CRollWeightDlg::OnOK() {
     Box(Id::KgPerCubicMeter)->SetValue(result.kgPerCubicMeter);
     Box(Id::GPerCubicCm)->SetValue(result.gPerCubicCm);
     GetDlgItem(Id::Print)->setEnabled(true);
+    if (said.isEmpty()) {
+        said = QStringLiteral("Specific gravity %1, %2 pounds per cubic foot")
+                   .arg(Box(Id::SpecificGravity)->text(), Box(Id::LbsPerCubicFoot)->text());
+    }
+    Announce(said);
 }
 
 void CRollWeightDlg::OnClearAll() {

@@ -96,31 +96,51 @@ void CSlitterDlg::OnOK() {}
 void CSlitterDlg::OnAddSlits() {
     // Equal slits are never an increment; added before a ticked one, they would drop it unseen.
     if (IncrementBox()->isChecked() && knives_.RowCount() == 0) {
-        Finish(SlitListOutcome::IncrementFirst);
+        Finish(SlitListOutcome::IncrementFirst, knives_.RowCount());
         return;
     }
+    const std::size_t before = knives_.RowCount();
     Finish(knives_.AddEqualSlits(SlitCount(Value(Id::SlitCount)), Value(Id::SlitInches),
-                                 Value(Id::SlitMm)));
+                                 Value(Id::SlitMm)),
+           before);
 }
 
 void CSlitterDlg::OnAddSlit() {
     const double inches = Value(Id::NextInches);
     const double mm = Value(Id::NextMm);
+    const std::size_t before = knives_.RowCount();
     Finish(IncrementBox()->isChecked() ? knives_.AddIncrement(inches, mm)
-                                       : knives_.AddSlit(inches, mm));
+                                       : knives_.AddSlit(inches, mm),
+           before);
 }
 
-void CSlitterDlg::Finish(SlitListOutcome outcome) {
+void CSlitterDlg::Finish(SlitListOutcome outcome, std::size_t rowsBefore) {
     model_->ListChanged();
     if (outcome != SlitListOutcome::Added) {
         // A refusal has left the list and every control as they were.
         ShowMessageBox(this, SlitListMessage(outcome), MessageIcon::Stop);
         return;
     }
+    if (knives_.RowCount() > rowsBefore) {
+        AnnounceAdded(rowsBefore);
+    }
     GetDlgItem(Id::Print)->setEnabled(true);
     // An increment can only open a list.
     IncrementBox()->setChecked(false);
     IncrementBox()->setEnabled(false);
+}
+
+void CSlitterDlg::AnnounceAdded(std::size_t rowsBefore) {
+    // A list's opening knife at 0 is where the others are measured from, not one of the slits.
+    const std::size_t firstAdded = rowsBefore == 0 && knives_.RowCount() > 1 ? 1 : rowsBefore;
+    const KnifeRow& first = knives_.Row(firstAdded);
+    const KnifeRow& last = knives_.Row(knives_.RowCount() - 1);
+    const QString distance = QString::fromStdString(last.cells[3]);
+    Announce(&first == &last ? QStringLiteral("Knife %1 added, at %2 inches")
+                                   .arg(QString::fromStdString(last.cells[0]), distance)
+                             : QStringLiteral("Knives %1 to %2 added, last at %3 inches")
+                                   .arg(QString::fromStdString(first.cells[0]),
+                                        QString::fromStdString(last.cells[0]), distance));
 }
 
 void CSlitterDlg::OnClearAll() {

@@ -38,7 +38,9 @@ protected:
 
 private:
     // Shows the list's new rows and, on a refusal, its message.
-    void Finish(SlitListOutcome outcome);
+    // rowsBefore: the list's length before the addition, to say which knives it added.
+    void Finish(SlitListOutcome outcome, std::size_t rowsBefore);
+    void AnnounceAdded(std::size_t rowsBefore);
     double Value(SlitterId id) const;
     QCheckBox* IncrementBox() const;
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
@@ -124,6 +125,17 @@ private:
 };
 
 // Top-level windows on screen, to tell whether an action showed anything.
+// What a screen reader last heard from a window: the name of its status bar, if it has one.
+inline std::string Heard(QWidget* window) {
+    QAccessibleInterface* w = QAccessible::queryAccessibleInterface(window);
+    for (int i = 0; w != nullptr && i < w->childCount(); ++i) {
+        if (w->child(i)->role() == QAccessible::StatusBar) {
+            return w->child(i)->text(QAccessible::Name).toStdString();
+        }
+    }
+    return {};
+}
+
 inline std::set<QWidget*> VisibleTopLevels() {
     std::set<QWidget*> shown;
     for (QWidget* w : QApplication::topLevelWidgets()) {

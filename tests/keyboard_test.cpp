@@ -120,6 +120,33 @@ TEST_P(Keyboard, FocusComesBackAfterAPrintRunAndTheAboutBox) {
     }
 }
 
+// In a box, Ctrl+A selects the whole number and the menu keys open the box's own menu, ending
+// with the window menu's entries; none of them changes a figure.
+TEST_P(Keyboard, BoxKeysSelectAllAndOpenTheBoxMenu) {
+    CalculatorWindow w(GetParam());
+    ASSERT_TRUE(w.Ready());
+    const ControlId first = w.BoxIds().front();
+    w.Type(first, "12.5");
+    const WindowValues before = w.Values();
+    CNumEdit* box = w.Box(first);
+    box->setCursorPosition(1);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(box->selectedText(), box->text());
+    EXPECT_FALSE(box->text().isEmpty());
+    for (const QKeyCombination key : {QKeyCombination(Qt::ShiftModifier, Qt::Key_F10),
+                                      QKeyCombination(Qt::NoModifier, Qt::Key_Menu)}) {
+        QTest::keyClick(box, key.key(), key.keyboardModifiers());
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_NE(menu, w.Dialog().SystemMenu());
+        EXPECT_EQ(menu->actions().last(), w.Dialog().SystemMenu()->actions().last());
+        QTest::keyClick(menu, Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_EQ(w.Values(), before);
+}
+
 INSTANTIATE_TEST_SUITE_P(EachWindow, Keyboard,
                          ::testing::Values(Calculator::RollLength, Calculator::RollWeight,
                                            Calculator::Slitter),

@@ -1,5 +1,8 @@
+#include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest/QTest>
 #include <memory>
@@ -102,6 +105,64 @@ TEST_F(LinkLabel, EmptyMailTargetStillAsks) {
     link->SetLinkStyle(LinkStyle::Mail);
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
     EXPECT_EQ(requests, std::vector<Request>({{"", "mailto:"}}));
+}
+
+// Once Tab has brought the focus to it, Enter and Space open a link, and so does a screen
+// reader's press; a plain label is text to a screen reader, with nothing to press.
+TEST_F(LinkLabel, OpenedByKeyboardAndByAScreenReader) {
+    QAccessibleInterface* said = QAccessible::queryAccessibleInterface(link);
+    ASSERT_NE(said, nullptr);
+    EXPECT_EQ(said->role(), QAccessible::StaticText);
+    EXPECT_FALSE(
+        said->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+    link->setFocusPolicy(Qt::TabFocus);
+    link->SetLinkStyle(LinkStyle::Web);
+    link->SetTarget("www.velmarch.example", "Visit Velmarch Online");
+    link->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(link->hasFocus());
+    QTest::keyClick(link, Qt::Key_Return);
+    QTest::keyClick(link, Qt::Key_Space);
+    QTest::keyClick(link, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(link, Qt::Key_A); // not a key that opens
+    EXPECT_EQ(said->role(), QAccessible::Link);
+    EXPECT_EQ(said->text(QAccessible::Name), "Visit Velmarch Online");
+    EXPECT_TRUE(said->state().focused);
+    said->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(requests.size(), 4u);
+    EXPECT_TRUE(messages.empty());
+}
+
+// The desktop's opener can start and then fail, when no browser or mail program stands behind it:
+// that is heard once it has ended, and said as when there is no opener at all.
+TEST_F(LinkLabel, AnOpenerThatEndsInFailureIsHeard) {
+    SetShellSink({});
+    const QByteArray path = qgetenv("PATH");
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    qputenv("PATH", bin.path().toUtf8());
+    link->SetLinkStyle(LinkStyle::Mail);
+    link->SetTarget("sales@velmarch.example", "Contact The Velmarch Sales Team");
+    for (const int status : {3, 0, 4}) {
+        QFile opener(bin.filePath("xdg-open"));
+        ASSERT_TRUE(opener.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        opener.write("#!/bin/sh\nexit " + QByteArray::number(status) + "\n");
+        opener.close();
+        opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const std::size_t before = messages.size();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
+        const std::size_t expected = before + (status != 0 ? 1 : 0);
+        // The opener's end is heard from the event loop; a success has nothing to wait for.
+        if (status == 0) {
+            QTest::qWait(300); // long enough for a failure to have been heard
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return messages.size() == expected; }, 5000));
+        }
+        ASSERT_EQ(messages.size(), expected) << "exit " << status;
+    }
+    qputenv("PATH", path);
+    EXPECT_EQ(messages.back().text,
+              "No program is set up to send mail to this address:\n\nsales@velmarch.example");
 }
 
 // With no browser or mail program set up, each press says so and shows the address to copy.

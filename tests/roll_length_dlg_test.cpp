@@ -13,6 +13,7 @@
 
 #include "app/about_dlg.h"
 #include "app/roll_calc_dlg.h"
+#include "calculator_window.h"
 #include "controls/link_static.h"
 #include "controls/num_edit.h"
 #include "controls/styled_static.h"
@@ -100,7 +101,8 @@ TEST_F(RollLengthWindow, OpensFresh) {
 TEST_F(RollLengthWindow, TabVisitsTheBoxesThenTheButtons) {
     const Id order[] = {Id::LengthMeters, Id::CoreInches,      Id::CoreMm,      Id::RollInches,
                         Id::RollMm,       Id::ThicknessInches, Id::ThicknessMm, Id::Calculate,
-                        Id::ClearAll,     Id::Close,           Id::LengthFeet};
+                        Id::ClearAll,     Id::Close,           Id::WebLink,     Id::SalesLink,
+                        Id::ServiceLink,  Id::EngineeringLink, Id::LengthFeet};
     for (ControlId id : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(id)) << id.value;
@@ -198,9 +200,10 @@ TEST_P(RollLengthExample, ShowsTheWorkedTexts) {
     Button(Id::Calculate)->setFocus(Qt::TabFocusReason); // leaves the last box
     const Texts8 before = Texts();
     Click(Id::Calculate);
+    const std::string heard = Heard(dlg.get());
     ExpectWorkedTexts(
         example, [&](const std::string& box) { return Text(boxes.at(box)); }, messages,
-        Texts() == before);
+        Texts() == before, &heard);
 }
 
 INSTANTIATE_TEST_SUITE_P(Worked, RollLengthExample, ::testing::ValuesIn(WorkedExamplesOf("length")),

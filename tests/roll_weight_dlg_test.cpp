@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calculator_window.h"
 #include "controls/num_edit.h"
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
@@ -308,9 +309,10 @@ TEST_P(RollWeightExample, ShowsTheWorkedTexts) {
         Type(boxes.at(typed.box), QString::fromUtf8(typed.text));
     }
     const std::vector<std::string> before = CalculateFromKeyboard();
+    const std::string heard = Heard(dlg.get());
     ExpectWorkedTexts(
         example, [&](const std::string& box) { return Text(boxes.at(box)); }, messages,
-        Texts() == before);
+        Texts() == before, &heard);
 }
 
 INSTANTIATE_TEST_SUITE_P(Worked, RollWeightExample, ::testing::ValuesIn(WorkedExamplesOf("weight")),

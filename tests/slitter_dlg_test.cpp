@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calculator_window.h"
 #include "controls/num_edit.h"
 #include "platform/message_box.h"
 #include "res/templates.h"
@@ -154,6 +155,7 @@ TEST_F(SlitterWindow, ListHasFiveFixedColumnsOverTheKnifeList) {
 class SlitterExample : public SlitterWindow, public ::testing::WithParamInterface<KnifeExample> {};
 
 TEST_P(SlitterExample, ShowsTheWorkedList) {
+    std::vector<std::string> heard; // by a screen reader after each step
     for (const KnifeStep& step : GetParam().steps) {
         std::string value = step.value;
         const bool mm = value.ends_with("mm");
@@ -171,6 +173,7 @@ TEST_P(SlitterExample, ShowsTheWorkedList) {
             Type(mm ? NextMm : NextInches, QString::fromStdString(value));
             Click(AddSlit);
         }
+        heard.push_back(Heard(dlg.get()));
     }
     EXPECT_TRUE(messages.empty());
     Rows expected;
@@ -178,6 +181,7 @@ TEST_P(SlitterExample, ShowsTheWorkedList) {
         expected.emplace_back(row.begin(), row.end());
     }
     EXPECT_EQ(Shown(), expected);
+    EXPECT_EQ(heard, GetParam().said);
 }
 
 INSTANTIATE_TEST_SUITE_P(Worked, SlitterExample, ::testing::ValuesIn(kKnifeExamples),

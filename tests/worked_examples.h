@@ -4,6 +4,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct WorkedExample {
     std::vector<BoxText> typed;
     std::vector<BoxText> shown;
     const char* refusal = nullptr; // the message instead of a solve
+    const char* said = nullptr;    // what a screen reader then hears, where a row says
 };
 
 inline const std::vector<WorkedExample> kWorkedExamples = {
@@ -33,7 +35,9 @@ inline const std::vector<WorkedExample> kWorkedExamples = {
       {"length_m", "181.537"},
       {"core_mm", "76.2000"},
       {"diameter_mm", "254.0000"},
-      {"thickness_mm", "0.2540"}}},
+      {"thickness_mm", "0.2540"}},
+     nullptr,
+     "Roll length 595.594 feet, 181.537 meters"},
     // A 12 micron film in millimetres: the inch box shows 0.0005, the length comes from the exact
     // conversion behind it.
     {"LengthFromMillimetres",
@@ -47,11 +51,15 @@ inline const std::vector<WorkedExample> kWorkedExamples = {
     {"ThicknessBehindItsRoundedText",
      "length",
      {{"length_ft", "1000"}, {"core_in", "3"}, {"diameter_in", "10"}},
-     {{"thickness_in", "0.0060"}, {"thickness_mm", "0.1513"}, {"length_m", "304.800"}}},
+     {{"thickness_in", "0.0060"}, {"thickness_mm", "0.1513"}, {"length_m", "304.800"}},
+     nullptr,
+     "Material thickness 0.0060 inches, 0.1513 millimeters"},
     {"RollDiameter",
      "length",
      {{"length_ft", "1000"}, {"core_in", "3"}, {"thickness_in", "0.01"}},
-     {{"diameter_in", "12.7196"}, {"diameter_mm", "323.0784"}}},
+     {{"diameter_in", "12.7196"}, {"diameter_mm", "323.0784"}},
+     nullptr,
+     "Roll diameter 12.7196 inches, 323.0784 millimeters"},
     {"NegativeLength",
      "length",
      {{"core_in", "3"}, {"diameter_in", "2"}, {"thickness_in", "0.01"}},
@@ -81,7 +89,9 @@ inline const std::vector<WorkedExample> kWorkedExamples = {
       {"density_lb_in3", "0.0332"},
       {"density_lb_ft3", "57.3696"},
       {"density_kg_m3", "918.9726"},
-      {"density_g_cm3", "0.9190"}}},
+      {"density_g_cm3", "0.9190"}},
+     nullptr,
+     "Roll weight 2487.88 pounds, 1128.50 kilograms"},
     {"WeightFromMillimetres",
      "weight",
      {{"diameter_mm", "1016"}, {"core_mm", "76.2"}, {"width_mm", "1524"}, {"sg", "0.92"}},
@@ -99,15 +109,21 @@ inline const std::vector<WorkedExample> kWorkedExamples = {
       {"density_lb_in3", "0.0332"},
       {"density_lb_ft3", "57.3696"},
       {"density_kg_m3", "918.9726"},
-      {"density_g_cm3", "0.9190"}}},
+      {"density_g_cm3", "0.9190"}},
+     nullptr,
+     "Specific gravity 0.9197, 57.3696 pounds per cubic foot"},
     {"WebWidth",
      "weight",
      {{"diameter_in", "40"}, {"core_in", "3"}, {"sg", "0.92"}, {"weight_lb", "2487.879"}},
-     {{"width_in", "59.980"}, {"width_mm", "1523.492"}, {"density_kg_m3", "918.9726"}}},
+     {{"width_in", "59.980"}, {"width_mm", "1523.492"}, {"density_kg_m3", "918.9726"}},
+     nullptr,
+     "Web width 59.980 inches, 1523.492 millimeters"},
     {"RollDiameterFromWeight",
      "weight",
      {{"core_in", "3"}, {"width_in", "60"}, {"sg", "0.92"}, {"weight_lb", "2487.879"}},
-     {{"diameter_in", "40.000"}, {"diameter_mm", "1016.000"}, {"density_lb_in3", "0.0332"}}},
+     {{"diameter_in", "40.000"}, {"diameter_mm", "1016.000"}, {"density_lb_in3", "0.0332"}},
+     nullptr,
+     "Roll diameter 40.000 inches, 1016.000 millimeters"},
     {"NoCore",
      "weight",
      {{"diameter_in", "40"}, {"width_in", "60"}, {"weight_lb", "2487.879"}},
@@ -138,7 +154,10 @@ inline std::vector<WorkedExample> WorkedExamplesOf(std::string_view calculator) 
 // example's texts with each typed box still as typed. `textOf` reads a box by its column name.
 template <class TextOf, class Messages>
 void ExpectWorkedTexts(const WorkedExample& example, TextOf textOf, const Messages& messages,
-                       bool boxesUnchanged) {
+                       bool boxesUnchanged, const std::string* heard = nullptr) {
+    if (heard != nullptr && example.said != nullptr) {
+        EXPECT_EQ(*heard, example.said);
+    }
     if (example.refusal != nullptr) {
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].text, example.refusal);
@@ -165,6 +184,7 @@ struct KnifeExample {
     const char* name;
     std::vector<KnifeStep> steps;
     std::vector<std::vector<const char*>> rows;
+    std::vector<std::string> said; // what a screen reader hears after each step
 };
 
 inline void PrintTo(const KnifeExample& e, std::ostream* os) {
@@ -178,11 +198,13 @@ inline const std::vector<KnifeExample> kKnifeExamples = {
       {"2", "2.5000", "63.5000", "2.5000", "63.5000"},
       {"3", "2.5000", "63.5000", "5.0000", "127.0000"},
       {"4", "2.5000", "63.5000", "7.5000", "190.5000"},
-      {"5", "1.0000", "25.4000", "8.5000", "215.9000"}}},
+      {"5", "1.0000", "25.4000", "8.5000", "215.9000"}},
+     {"Knives 2 to 4 added, last at 7.5000 inches", "Knife 5 added, at 8.5000 inches"}},
     {"SetupIncrementThenEqualSlits",
      {{"--increment", ".75in"}, {"--equal", "2x76.2mm"}},
      {{"0", "0.0000", "0.0000", "0.0000", "0.0000"},
       {"1", "0.7500", "19.0500", "0.7500", "19.0500"},
       {"2", "3.0000", "76.2000", "3.7500", "95.2500"},
-      {"3", "3.0000", "76.2000", "6.7500", "171.4500"}}},
+      {"3", "3.0000", "76.2000", "6.7500", "171.4500"}},
+     {"Knife 1 added, at 0.7500 inches", "Knives 2 to 3 added, last at 6.7500 inches"}},
 };
