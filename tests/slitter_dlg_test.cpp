@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -481,6 +482,26 @@ TEST_F(SlitterWindow, ALongListPaintsOnlyTheRowsInView) {
     EXPECT_LE(counter->painted, rowsInView * 5);
     EXPECT_TRUE(View()->viewport()->rect().intersects(
         View()->visualRect(Model()->index(Model()->rowCount() - 1, 0))));
+}
+
+// Close and Clear All share the mnemonic C: Alt+C only moves between them, and a key then acts.
+TEST_F(SlitterWindow, AltCMovesBetweenCloseAndClearAllAndActsOnlyOnAKey) {
+    Type(SlitCount, "3");
+    Type(SlitInches, "2.5");
+    Click(AddSlits);
+    const int rows = Model()->rowCount();
+    std::set<QWidget*> visited;
+    for (int press = 0; press < 2; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        visited.insert(QApplication::focusWidget());
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_EQ(Model()->rowCount(), rows);
+    }
+    EXPECT_EQ(visited, (std::set<QWidget*>{dlg->GetDlgItem(Close), dlg->GetDlgItem(ClearAll)}));
+    dlg->GetDlgItem(ClearAll)->setFocus(Qt::ShortcutFocusReason);
+    QTest::keyClick(dlg->GetDlgItem(ClearAll), Qt::Key_Space);
+    EXPECT_EQ(Model()->rowCount(), 0);
+    EXPECT_TRUE(dlg->isVisible());
 }
 
 TEST_F(SlitterWindow, TabOrderFollowsTheTemplateAndEveryControlIsNamed) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPalette>
 #include <QStyleFactory>
 #include <QtTest/QTest>
 #include <cstdio>
@@ -52,6 +53,12 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setWindowIcon(LoadAppIcon(IDR_MAINFRAME));
     const QString out = argc > 1 ? argv[1] : "docs";
+    // As on a dark desktop, to see what it shows; the guide's pictures are taken light.
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("--dark")) {
+        QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
+        dark.setColor(QPalette::Base, QColor(42, 42, 42));
+        QApplication::setPalette(dark);
+    }
     QDir().mkpath(out);
     bool ok = true;
 
