@@ -1,5 +1,7 @@
 #include "app/about_dlg.h"
 
+#include "controls/control_makers.h"
 #include "res/templates.h"
 
-CAboutDlg::CAboutDlg(QWidget* owner) : CDialog(AboutBoxTemplate(), owner) {}
+CAboutDlg::CAboutDlg(QWidget* owner)
+    : CDialog(AboutBoxTemplate(), StandardControlMakers(), owner) {}

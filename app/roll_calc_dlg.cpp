@@ -5,6 +5,7 @@
 #include <QTextEdit>
 
 #include "app/about_dlg.h"
+#include "controls/control_makers.h"
 #include "controls/styled_static.h"
 #include "platform/resources.h"
 #include "res/templates.h"
@@ -12,7 +13,8 @@
 #include "roll_weight/roll_weight_dlg.h"
 #include "slitter/slitter_dlg.h"
 
-CRollCalcDlg::CRollCalcDlg(QWidget* owner) : CDialog(MainWindowTemplate(), owner) {}
+CRollCalcDlg::CRollCalcDlg(QWidget* owner)
+    : CDialog(MainWindowTemplate(), StandardControlMakers(), owner) {}
 
 bool CRollCalcDlg::OnInitDialog() {
     CDialog::OnInitDialog();

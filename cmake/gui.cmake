@@ -6,18 +6,23 @@ set(CMAKE_AUTORCC ON)
 
 add_library(rollcalc_ui STATIC
     platform/dialog.cpp
-    platform/focus_frame.cpp
+    platform/dialog_run.cpp
+    platform/window_menu.cpp
+    platform/caption_fit.cpp
+    controls/focus_frame.cpp
+    controls/control_makers.cpp
     platform/message_box.cpp
     platform/shell_open.cpp
     platform/report_painter.cpp
     platform/print_report.cpp
+    platform/print_queue.cpp
+    platform/print_preview.cpp
     controls/num_edit.cpp
     controls/styled_static.cpp
     controls/link_static.cpp
     controls/measurement_pair.cpp
     controls/box_table.cpp
     platform/resources.cpp
-    res/control_makers.cpp
     res/main_templates.cpp
     res/roll_length_template.cpp
     res/roll_weight_template.cpp

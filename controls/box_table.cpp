@@ -1,5 +1,7 @@
 #include "controls/box_table.h"
 
+#include <QLabel>
+
 #include "controls/measurement_pair.h"
 #include "controls/num_edit.h"
 
@@ -11,6 +13,10 @@ void SetUpBoxes(const CDialog& dialog, std::span<const BoxSpec> boxes) {
             box->SetTypingLimit(row.typingLimit);
         }
         box->setAccessibleName(row.name);
+        box->setObjectName(ObjectNameFrom(row.name));
+        if (auto* caption = dialog.Item<QLabel>(row.caption)) {
+            caption->setBuddy(box);
+        }
         box->ShowText(row.clearedText);
         auto* partner = dialog.Item<CNumEdit>(row.partner);
         if (row.pair == PairKind::Clearing) {

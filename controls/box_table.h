@@ -1,6 +1,6 @@
 // The one way a window describes its number boxes: a table with, for each box, its format, the
-// text it is cleared to, its typing limit, its accessible name and, on the first box of a pair,
-// the pair it makes with its partner.
+// text it is cleared to, its typing limit, its accessible name, its caption and, on the first box
+// of a pair, the pair it makes with its partner.
 #pragma once
 
 #include <span>
@@ -20,15 +20,16 @@ struct BoxSpec {
     ControlId id;
     const char* format;
     const char* clearedText;
-    int typingLimit;  // characters a user may put in; 0 for no limit
-    const char* name; // what assistive technology reads
+    int typingLimit;   // characters a user may put in; 0 for no limit
+    const char* name;  // what assistive technology reads
+    ControlId caption; // the text that captions it, for assistive technology and for Alt+key
     ControlId partner = kNoId;
     PairKind pair = PairKind::None;
     double toPartner = 0.0;
     double fromPartner = 0.0;
 };
 
-// Gives each box its format, limit and name, pairs it, and clears it.
+// Gives each box its format, limit, names and caption, pairs it, and clears it.
 void SetUpBoxes(const CDialog& dialog, std::span<const BoxSpec> boxes);
 // Puts each box back to its cleared text.
 void ClearBoxes(const CDialog& dialog, std::span<const BoxSpec> boxes);

@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "controls/focus_frame.h"
 #include "controls/styled_static.h"
 #include "platform/dialog.h"
-#include "platform/focus_frame.h"
 #include "platform/message_box.h"
 #include "platform/shell_open.h"
 
@@ -53,8 +53,8 @@ QAccessibleInterface* MakeLinkAccessible(const QString& className, QObject* obje
 
 CLinkStatic::CLinkStatic(QWidget* parent)
     : QWidget(parent), textColour_(palette().color(QPalette::WindowText)),
-      // The classic desktop's stock GUI font is the 8-point dialog sans, not this desktop's larger
-      // general font, which would not fit the 8-unit high labels.
+      // The windows' 8-point dialog font, not this desktop's larger general font, which would not
+      // fit the 8-unit high labels.
       font_(CDialog::DialogFont(DialogTemplate{})) {
     static const bool describedToScreenReaders = [] {
         QAccessible::installFactory(MakeLinkAccessible);
@@ -84,6 +84,7 @@ void CLinkStatic::SetLinkStyle(LinkStyle style) {
 void CLinkStatic::SetTarget(const std::string& target, const std::string& caption) {
     target_ = target;
     setText(QString::fromStdString(caption.empty() ? target : caption));
+    setObjectName(ObjectNameFrom(text()) + QStringLiteral("Link"));
 }
 
 void CLinkStatic::SetLinkColor(const QColor& colour) {

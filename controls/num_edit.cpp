@@ -14,9 +14,9 @@
 #include <QToolTip>
 #include <QValidator>
 
+#include "controls/focus_frame.h"
 #include "numbers/number_filter.h"
 #include "numbers/number_text.h"
-#include "platform/focus_frame.h"
 
 namespace {
 
@@ -167,21 +167,28 @@ void CNumEdit::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
 }
 
-void CNumEdit::keyPressEvent(QKeyEvent* event) {
+bool CNumEdit::TakeShortcut(QKeyEvent* event) {
     // The clipboard and undo shortcuts work as in any edit box; a paste is checked whole.
     if (event->matches(QKeySequence::Paste)) {
         PasteText(QGuiApplication::clipboard()->text());
         event->accept();
-        return;
+        return true;
     }
     if (event->matches(QKeySequence::SelectAll)) {
         selectAll();
         event->accept();
-        return;
+        return true;
     }
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
         event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
         QLineEdit::keyPressEvent(event);
+        return true;
+    }
+    return false;
+}
+
+void CNumEdit::keyPressEvent(QKeyEvent* event) {
+    if (TakeShortcut(event)) {
         return;
     }
     const QString typed = event->text();
@@ -192,15 +199,11 @@ void CNumEdit::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
-    // Keys that arrive as characters go through the filter; navigation, Delete, Tab, Enter and
-    // Escape keep their usual meaning.
+    // Keys that arrive as characters go through the filter; navigation, Delete, Backspace, Tab,
+    // Enter and Escape keep their usual meaning.
     if (typed.isEmpty() || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape ||
         key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete ||
-        typed.at(0) == QChar(0x7f)) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    if (key == Qt::Key_Backspace) {
+        key == Qt::Key_Backspace || typed.at(0) == QChar(0x7f)) {
         QLineEdit::keyPressEvent(event);
         return;
     }

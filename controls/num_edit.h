@@ -53,6 +53,8 @@ protected:
 private:
     void TypeCharacter(char16_t ch);
     void RefusePaste(const QString& why);
+    // Paste, select all, copy, cut, undo and redo; false for any other key.
+    bool TakeShortcut(QKeyEvent* event);
 
     std::string format_ = "%4.4f";
     int typingLimit_ = 0; // 0: no limit

@@ -1,14 +1,27 @@
-// CDialog: a modal window built from a dialog template, with the command routing of a classic
-// dialog: OK (default button or Enter) and Cancel (Cancel button, Esc, the close box).
+// CDialog: a stock QDialog built from a dialog template. OK (the default button or Enter) reaches
+// OnOK through accept(); Cancel (the Cancel button, Esc, the close box) reaches OnCancel through
+// reject().
 #pragma once
 
 #include <QDialog>
 #include <QFont>
+#include <array>
+#include <unordered_map>
 
-#include "platform/dialog_template.h"
+#include "res/dialog_template.h"
 
+class CDialog;
 class QMenu;
-class QStatusBar;
+
+// Makes the widget of one control kind as a child of the dialog; the builder then places and
+// names it, and gives it its state and its place in the tab order.
+using ControlMaker = QWidget* (*)(const ControlTemplate& control, CDialog& dialog);
+// One maker for each control kind, in the order of ControlKind.
+using ControlMakers = std::array<ControlMaker, kControlKindCount>;
+
+// A name for Qt's tools and for test failures, made from a control's caption or accessible name:
+// "Roll Diameter, inches" gives rollDiameterInches, "Clear &All" gives clearAll.
+QString ObjectNameFrom(const QString& text);
 
 // The two commands every dialog knows, and the ids of the buttons that give them.
 enum class DialogCommand : int { Ok = 1, Cancel = 2 };
@@ -19,8 +32,11 @@ class CDialog : public QDialog {
 
 public:
     // owner nullptr: the application's main window owns it (if there is one).
-    explicit CDialog(const DialogTemplate& tmpl, QWidget* owner = nullptr);
+    CDialog(const DialogTemplate& tmpl, const ControlMakers& makers, QWidget* owner = nullptr);
     ~CDialog() override;
+
+    void accept() override;
+    void reject() override;
 
     // Builds, initialises and runs the window modally; the owner is disabled meanwhile.
     DialogCommand DoModal();
@@ -62,28 +78,30 @@ protected:
     virtual void OnCancel();
     virtual void OnSysCommand(unsigned command);
 
+    // Enter clicks as a click would: the box being left first.
     void keyPressEvent(QKeyEvent* event) override;
     // A button's mnemonic acts as a click: the focus moves to the button first.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void Build();
+    void SetUpWindow();
+    void MakeSystemMenu();
+    QWidget* MakeControl(const ControlTemplate& control);
     void Initialise();
+    void FocusFirstTabStop();
     void PlaceWindow();
-    QWidget* CreateControl(const ControlTemplate& control);
-    void ArrangeRows();
-    void SnapToDevicePixels();
-    void FitCaption(QWidget* widget, Qt::Alignment alignment);
+    QWidget* Owner() const;
 
     DialogTemplate template_;
+    ControlMakers makers_;
     QWidget* owner_;
+    std::unordered_map<int, QWidget*> controls_; // by id
     QMenu* systemMenu_ = nullptr;
     QWidget* announcer_ = nullptr;
     int baseX_ = 0;
     int baseY_ = 0;
     bool built_ = false;
     bool initialised_ = false;
-    bool ending_ = false;
 };

@@ -1,39 +1,25 @@
 #include "platform/print_report.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
-#include <QImage>
-#include <QLabel>
 #include <QLocale>
-#include <QPainter>
 #include <QPdfWriter>
-#include <QPixmap>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
-#include <QRegularExpression>
-#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QVBoxLayout>
-#include <cstdlib>
 #include <future>
 #include <memory>
 #include <thread>
 
-#if defined(__unix__) && !defined(__APPLE__)
-#include <cups/cups.h>
-#include <dlfcn.h>
-#endif
-
 #include "platform/message_box.h"
+#include "platform/print_queue.h"
 
 namespace {
 
@@ -42,7 +28,6 @@ using Clock = std::chrono::steady_clock;
 // A run that has not found the printer and handed it the document by then shows its progress.
 constexpr auto kQuiet = std::chrono::milliseconds(500);
 constexpr auto kDefaultDeadline = std::chrono::seconds(15);
-constexpr int kPdfResolution = 1200;
 
 // What the tests put in place of the dialog, the printer and the deadline.
 struct StandIns {
@@ -54,71 +39,6 @@ struct StandIns {
 StandIns& Given() {
     static StandIns given;
     return given;
-}
-
-// Where CUPS connects: what the environment names (CUPS keeps its own answer per thread, from
-// the first time it was asked), else CUPS's answer once Qt's print support has loaded it.
-std::string PrintServerAddress() {
-#if defined(__unix__) && !defined(__APPLE__)
-    if (const char* server = std::getenv("CUPS_SERVER"); server != nullptr && *server != '\0') {
-        std::string address = server;
-        if (address.find(':') == std::string::npos && !address.starts_with('/')) {
-            address += ":631";
-        }
-        return address;
-    }
-    if (void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD)) {
-        const auto server = reinterpret_cast<const char* (*)()>(dlsym(cups, "cupsServer"));
-        const auto port = reinterpret_cast<int (*)()>(dlsym(cups, "ippPort"));
-        std::string address = server != nullptr && server() != nullptr ? server() : "";
-        // A local socket has no port.
-        if (!address.empty() && !address.starts_with('/') && port != nullptr) {
-            address.append(":").append(std::to_string(port()));
-        }
-        dlclose(cups);
-        if (!address.empty()) {
-            return address;
-        }
-    }
-#endif
-    return "localhost:631";
-}
-
-// The paper a queue without a driver description is set up for ("media", a PWG name such as
-// na_letter_8.5x11in), read from CUPS once Qt has loaded it: Qt sees only a description's paper.
-QPageSize QueuePaper(const QString& queue) {
-    QPageSize paper;
-#if defined(__unix__) && !defined(__APPLE__)
-    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
-    if (cups == nullptr) {
-        return paper;
-    }
-    // Only the types are taken from the header: the program does not link CUPS.
-    const auto getDest =
-        reinterpret_cast<decltype(&cupsGetNamedDest)>(dlsym(cups, "cupsGetNamedDest"));
-    const auto getOption = reinterpret_cast<decltype(&cupsGetOption)>(dlsym(cups, "cupsGetOption"));
-    const auto freeDests = reinterpret_cast<decltype(&cupsFreeDests)>(dlsym(cups, "cupsFreeDests"));
-    cups_dest_t* dest = getDest != nullptr && getOption != nullptr && freeDests != nullptr
-                            ? getDest(nullptr, queue.toUtf8().constData(), nullptr)
-                            : nullptr;
-    if (dest != nullptr) {
-        const char* media = getOption("media", dest->num_options, dest->options);
-        // The name ends in its size: _8.5x11in or _210x297mm.
-        static const QRegularExpression kSize(QStringLiteral(R"(_([\d.]+)x([\d.]+)(in|mm)$)"));
-        const QRegularExpressionMatch size = kSize.match(QString::fromUtf8(media ? media : ""));
-        if (size.hasMatch()) {
-            paper = QPageSize(QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()),
-                              size.captured(3) == QLatin1String("in") ? QPageSize::Inch
-                                                                      : QPageSize::Millimeter,
-                              QString(), QPageSize::FuzzyMatch);
-        }
-        freeDests(1, dest);
-    }
-    dlclose(cups);
-#else
-    Q_UNUSED(queue);
-#endif
-    return paper;
 }
 
 std::optional<std::string> AskForFile(QWidget* owner, const std::string& suggested) {
@@ -136,26 +56,22 @@ std::optional<std::string> AskForFile(QWidget* owner, const std::string& suggest
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath().toStdString();
 }
 
-// The PDF copy on the paper of the user's locale, at a printer's resolution. A PDF writer, not a
-// QPrinter, which would ask the spooler for its default printer first.
-void SetUpPdf(QPdfWriter& pdf) {
-    const bool us = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-    pdf.setPageSize(QPageSize(us ? QPageSize::Letter : QPageSize::A4));
-    pdf.setResolution(kPdfResolution);
-    pdf.setCreator(QString::fromStdString(ApplicationTitle()));
-}
-
-// Runs the job on a thread of its own and keeps the window's events flowing meanwhile: quiet for
-// half a second, then a progress window with Cancel, until the deadline. A job given up on is
-// left to end on its own; it holds nothing of the window's.
-PrintOutcome RunPrinter(QWidget* owner, const std::string& documentName, const PageBuilder& build) {
+// The job on a thread of its own. A job given up on is left to end on its own; it holds nothing
+// of the window's.
+std::future<PrintOutcome> StartJob(const PageBuilder& build) {
     ReportPrinter printer = Given().printer ? Given().printer : PrintOnDefaultPrinter;
     auto result = std::make_shared<std::promise<PrintOutcome>>();
     std::future<PrintOutcome> done = result->get_future();
     std::thread([printer = std::move(printer), build, result] {
         result->set_value(printer(build));
     }).detach();
+    return done;
+}
 
+// Keeps the window's events flowing while the job runs: quiet for half a second, then a progress
+// window with Cancel, until the deadline.
+PrintOutcome RunPrinter(QWidget* owner, const std::string& documentName, const PageBuilder& build) {
+    std::future<PrintOutcome> done = StartJob(build);
     const auto start = Clock::now();
     const auto ready = [&done] {
         return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
@@ -206,6 +122,14 @@ std::optional<std::string> SavePdf(const std::string& path, const PageBuilder& b
 }
 
 } // namespace
+
+// A PDF writer, not a QPrinter, which would ask the spooler for its default printer first.
+void SetUpPdf(QPdfWriter& pdf) {
+    const bool us = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    pdf.setPageSize(QPageSize(us ? QPageSize::Letter : QPageSize::A4));
+    pdf.setResolution(kPdfResolution);
+    pdf.setCreator(QString::fromStdString(ApplicationTitle()));
+}
 
 std::string PrintOutcomeMessage(PrintOutcome outcome) {
     switch (outcome) {
@@ -266,6 +190,39 @@ std::string SuggestedFile(const std::string& documentName) {
         .toStdString();
 }
 
+namespace {
+
+// Says why the report was not printed and offers the same pages as a PDF file, asking again for a
+// file until one is written or the user gives up.
+void OfferPdf(QWidget* owner, const std::string& documentName, const PageBuilder& build,
+              PrintOutcome outcome) {
+    const std::string text = PrintOutcomeMessage(outcome) +
+                             "\n\nTo choose a default printer, run:  lpoptions -d NAME\n"
+                             "(the printers' names are listed by:  lpstat -p)\n\n"
+                             "Save the report as a PDF file instead?";
+    if (ShowMessageBox(owner, text, MessageIcon::Warning, MessageButtons::YesNo) !=
+        MessageAnswer::Yes) {
+        return;
+    }
+    std::string suggested = SuggestedFile(documentName);
+    while (const std::optional<std::string> path = AskForFile(owner, suggested)) {
+        const std::optional<std::string> failure = SavePdf(*path, build);
+        if (!failure) {
+            return;
+        }
+        // Saying why, and asking again: the report is not lost for want of a folder.
+        const std::string again = "The report could not be saved as " + *path + ": " + *failure +
+                                  ".\n\nChoose another file?";
+        if (ShowMessageBox(owner, again, MessageIcon::Warning, MessageButtons::YesNo) !=
+            MessageAnswer::Yes) {
+            return;
+        }
+        suggested = *path;
+    }
+}
+
+} // namespace
+
 void PrintReport(QWidget* owner, const std::string& documentName, const ReportBuilder& report,
                  WhilePrinting ownerState) {
     // One run at a time: a press that arrives while one waits does nothing.
@@ -292,77 +249,7 @@ void PrintReport(QWidget* owner, const std::string& documentName, const ReportBu
         }
     }
     running = false;
-    if (outcome == PrintOutcome::Printed) {
-        return;
+    if (outcome != PrintOutcome::Printed) {
+        OfferPdf(owner, documentName, build, outcome);
     }
-    const std::string text = PrintOutcomeMessage(outcome) +
-                             "\n\nTo choose a default printer, run:  lpoptions -d NAME\n"
-                             "(the printers' names are listed by:  lpstat -p)\n\n"
-                             "Save the report as a PDF file instead?";
-    if (ShowMessageBox(owner, text, MessageIcon::Warning, MessageButtons::YesNo) !=
-        MessageAnswer::Yes) {
-        return;
-    }
-    std::string suggested = SuggestedFile(documentName);
-    while (const std::optional<std::string> path = AskForFile(owner, suggested)) {
-        const std::optional<std::string> failure = SavePdf(*path, build);
-        if (!failure) {
-            return;
-        }
-        // Saying why, and asking again: the report is not lost for want of a folder.
-        const std::string again = "The report could not be saved as " + *path + ": " + *failure +
-                                  ".\n\nChoose another file?";
-        if (ShowMessageBox(owner, again, MessageIcon::Warning, MessageButtons::YesNo) !=
-            MessageAnswer::Yes) {
-            return;
-        }
-        suggested = *path;
-    }
-}
-
-void PreviewReport(QWidget* owner, const ReportBuilder& report) {
-    // Laid out for the PDF copy's page, so that the preview shows the pages it would hold.
-    QBuffer unused;
-    unused.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&unused);
-    SetUpPdf(pdf);
-    const ReportDocument document = report(MeasureReportFont(pdf), StampOf(LocalTime()));
-    const QPageLayout layout = pdf.pageLayout();
-    const QRect paper = layout.fullRectPixels(kPdfResolution);
-    const QRect printable = layout.paintRectPixels(kPdfResolution);
-    constexpr double kScreenDpi = 96.0;
-    const double scale = kScreenDpi / kPdfResolution;
-
-    QDialog preview(owner);
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
-    auto* pages = new QWidget;
-    auto* column = new QVBoxLayout(pages);
-    const QSize sheetSize = paper.size() * scale;
-    for (const ReportPage& page : document.pages) {
-        QImage image(sheetSize, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.scale(scale, scale);
-            painter.translate(printable.topLeft() - paper.topLeft());
-            PaintPage(painter, pdf, page);
-        }
-        auto* sheet = new QLabel;
-        sheet->setPixmap(QPixmap::fromImage(image));
-        sheet->setFrameShape(QFrame::Box);
-        sheet->setAccessibleName(
-            QStringLiteral("Page %1 of %2").arg(column->count() + 1).arg(document.pages.size()));
-        column->addWidget(sheet, 0, Qt::AlignHCenter);
-    }
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(pages);
-    scroll->setAlignment(Qt::AlignHCenter);
-    auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
-    QObject::connect(close, &QDialogButtonBox::rejected, &preview, &QDialog::reject);
-    auto* layoutBox = new QVBoxLayout(&preview);
-    layoutBox->addWidget(scroll);
-    layoutBox->addWidget(close);
-    preview.resize(sheetSize.width() + 60, 700);
-    preview.exec();
 }

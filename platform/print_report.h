@@ -11,6 +11,7 @@
 #include "platform/report_painter.h"
 #include "report/report_frame.h"
 
+class QPdfWriter;
 class QWidget;
 
 // How a print run ended: handed to the printer, or why not.
@@ -33,6 +34,10 @@ enum class WhilePrinting { OwnerStays, OwnerDisabled };
 // documentName names the progress window and the suggested file ("Roll Calculations.pdf").
 void PrintReport(QWidget* owner, const std::string& documentName, const ReportBuilder& report,
                  WhilePrinting owner_state = WhilePrinting::OwnerStays);
+
+// The PDF copy's page: the paper of the user's locale, at a printer's resolution.
+inline constexpr int kPdfResolution = 1200;
+void SetUpPdf(QPdfWriter& pdf);
 
 // The pages Print would send, on the paper of the PDF file, in a preview window.
 void PreviewReport(QWidget* owner, const ReportBuilder& report);

@@ -5,8 +5,7 @@
 #include <QPixmap>
 #include <QString>
 
-inline constexpr int IDR_MAINFRAME = 128; // the windows' icon
-inline constexpr int IDB_BANNER = 133;    // the maker's banner
+#include "res/dialog_template.h"
 
 inline constexpr const char* kProductVersion = "1.0.0.1";
 

@@ -1,5 +1,3 @@
-#include "platform/resources.h"
-#include "res/control_makers.h"
 #include "res/templates.h"
 
 namespace {
@@ -48,11 +46,11 @@ DialogTemplate MakeAboutBox() {
 } // namespace
 
 const DialogTemplate& MainWindowTemplate() {
-    static const DialogTemplate t = WithControlMakers(MakeMainWindow());
+    static const DialogTemplate t = MakeMainWindow();
     return t;
 }
 
 const DialogTemplate& AboutBoxTemplate() {
-    static const DialogTemplate t = WithControlMakers(MakeAboutBox());
+    static const DialogTemplate t = MakeAboutBox();
     return t;
 }

@@ -1,5 +1,3 @@
-#include "platform/resources.h"
-#include "res/control_makers.h"
 #include "res/templates.h"
 
 namespace {
@@ -15,26 +13,26 @@ DialogTemplate MakeRollLength() {
     t.cy = 250;
     t.style = kCentered | kSetForeground | kSysMenu | kModalFrame | kAppWindow;
     t.controls = {
-        {kNoId, K::Label, "Roll Length:", 32, 20, 44, 12, kAlignRight},
+        {I::LengthCaption, K::Label, "Roll Length:", 32, 20, 44, 12, kAlignRight},
         {I::LengthFeet, K::NumEdit, "", 79, 18, 50, 12, kBox},
         {kNoId, K::Label, "feet", 131, 20, 22, 8, kNoStyle},
         {I::LengthMeters, K::NumEdit, "", 185, 18, 50, 12, kBox},
-        {kNoId, K::Label, "meters", 237, 20, 22, 12, kNoStyle},
+        {I::MetersUnit, K::Label, "meters", 237, 20, 22, 12, kNoStyle},
         {I::CoreLabel, K::StyledLabel, "* - Core Diameter:", 7, 33, 68, 8, kNoStyle},
         {I::CoreInches, K::NumEdit, "", 79, 31, 50, 12, kBox},
         {kNoId, K::Label, "inches", 131, 33, 22, 8, kNoStyle},
         {I::CoreMm, K::NumEdit, "", 185, 31, 50, 12, kBox},
-        {kNoId, K::Label, "mm", 237, 33, 22, 12, kNoStyle},
-        {kNoId, K::Label, "Roll Diameter:", 16, 45, 59, 12, kAlignRight},
+        {I::CoreMmUnit, K::Label, "mm", 237, 33, 22, 12, kNoStyle},
+        {I::RollCaption, K::Label, "Roll Diameter:", 16, 45, 59, 12, kAlignRight},
         {I::RollInches, K::NumEdit, "", 79, 44, 50, 12, kBox},
         {kNoId, K::Label, "inches", 131, 47, 22, 8, kNoStyle},
         {I::RollMm, K::NumEdit, "", 185, 44, 50, 12, kBox},
-        {kNoId, K::Label, "mm", 237, 47, 22, 12, kNoStyle},
-        {kNoId, K::Label, "Material Thickness:", 7, 57, 70, 12, kAlignRight},
+        {I::RollMmUnit, K::Label, "mm", 237, 47, 22, 12, kNoStyle},
+        {I::ThicknessCaption, K::Label, "Material Thickness:", 7, 57, 70, 12, kAlignRight},
         {I::ThicknessInches, K::NumEdit, "", 79, 58, 50, 12, kBox},
         {kNoId, K::Label, "inches", 131, 60, 22, 8, kNoStyle},
         {I::ThicknessMm, K::NumEdit, "", 185, 58, 50, 12, kBox},
-        {kNoId, K::Label, "mm", 237, 60, 22, 12, kNoStyle},
+        {I::ThicknessMmUnit, K::Label, "mm", 237, 60, 22, 12, kNoStyle},
         {I::Calculate, K::DefPushButton, "&Calculate", 292, 6, 50, 14, kTabStop},
         {I::Print, K::PushButton, "&Print", 292, 21, 50, 14, kTabStop | kDisabled},
         {I::ClearAll, K::PushButton, "Clear &All", 292, 36, 50, 14, kTabStop},
@@ -62,6 +60,6 @@ DialogTemplate MakeRollLength() {
 } // namespace
 
 const DialogTemplate& RollLengthTemplate() {
-    static const DialogTemplate t = WithControlMakers(MakeRollLength());
+    static const DialogTemplate t = MakeRollLength();
     return t;
 }

@@ -1,5 +1,3 @@
-#include "platform/resources.h"
-#include "res/control_makers.h"
 #include "res/templates.h"
 
 namespace {
@@ -38,21 +36,21 @@ DialogTemplate MakeRollWeight() {
         {I::CoreLabel, K::StyledLabel, "* - Core Diameter:", 2, 33, 71, 8, kNoStyle},
         {I::WebLabel, K::Label, "Web Width:", 12, 48, 62, 8, kAlignRight},
         {I::WeightLabel, K::Label, "Roll Weight:", 16, 63, 58, 8, kAlignRight},
-        {kNoId, K::Label, "Specific Gravity:", 18, 102, 55, 8, kAlignRight},
-        {kNoId, K::Label, "Lbs / Cubic Foot:", 18, 118, 55, 8, kAlignRight},
+        {I::SpecificGravityCaption, K::Label, "Specific Gravity:", 18, 102, 55, 8, kAlignRight},
+        {I::LbsPerCubicFootCaption, K::Label, "Lbs / Cubic Foot:", 18, 118, 55, 8, kAlignRight},
         {kNoId, K::Label, "inches", 123, 18, 30, 8, kNoStyle},
-        {kNoId, K::Label, "Lbs / Cubic Inch:", 18, 133, 55, 8, kAlignRight},
+        {I::LbsPerCubicInchCaption, K::Label, "Lbs / Cubic Inch:", 18, 133, 55, 8, kAlignRight},
         {kNoId, K::Label, "inches", 123, 33, 30, 8, kNoStyle},
         {kNoId, K::Label, "pounds", 123, 63, 30, 8, kNoStyle},
-        {kNoId, K::Label, "mm", 246, 19, 30, 8, kNoStyle},
-        {kNoId, K::Label, "mm", 246, 34, 30, 8, kNoStyle},
-        {kNoId, K::Label, "kg", 247, 64, 30, 8, kNoStyle},
-        {kNoId, K::Label, "kg / Cubic Meter:", 138, 119, 56, 8, kAlignRight},
-        {kNoId, K::Label, "g / Cubic cm:", 138, 133, 56, 8, kAlignRight},
+        {I::RollMmUnit, K::Label, "mm", 246, 19, 30, 8, kNoStyle},
+        {I::CoreMmUnit, K::Label, "mm", 246, 34, 30, 8, kNoStyle},
+        {I::KilogramsUnit, K::Label, "kg", 247, 64, 30, 8, kNoStyle},
+        {I::KgPerCubicMeterCaption, K::Label, "kg / Cubic Meter:", 138, 119, 56, 8, kAlignRight},
+        {I::GPerCubicCmCaption, K::Label, "g / Cubic cm:", 138, 133, 56, 8, kAlignRight},
         {kNoId, K::Picture, "", 2, 171, 335, 73, kCenterImage | kSunken | kClientEdge, IDB_BANNER},
         {kNoId, K::GroupBox, "Basic Weight Values:", 2, 90, 335, 59, kNoStyle},
         {kNoId, K::Label, "inches", 124, 48, 30, 8, kNoStyle},
-        {kNoId, K::Label, "mm", 246, 49, 30, 8, kNoStyle},
+        {I::WebMmUnit, K::Label, "mm", 246, 49, 30, 8, kNoStyle},
         {I::RequiredNote, K::StyledLabel, "* - Required Fields", 17, 78, 173, 8, kNoStyle},
         {kNoId, K::Label, "-or-", 164, 18, 11, 8, kNoStyle},
         {kNoId, K::Label, "-or-", 164, 33, 11, 8, kNoStyle},
@@ -73,6 +71,6 @@ DialogTemplate MakeRollWeight() {
 } // namespace
 
 const DialogTemplate& RollWeightTemplate() {
-    static const DialogTemplate t = WithControlMakers(MakeRollWeight());
+    static const DialogTemplate t = MakeRollWeight();
     return t;
 }

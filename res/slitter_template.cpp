@@ -1,5 +1,3 @@
-#include "platform/resources.h"
-#include "res/control_makers.h"
 #include "res/templates.h"
 
 namespace {
@@ -22,16 +20,17 @@ DialogTemplate MakeSlitter() {
          "may be mixed within the same calculation.",
          4, 81, 342, 18, kNoStyle},
         {kNoId, K::GroupBox, "Equal Slit Properties:", 178, 100, 168, 55, kNoStyle},
-        {kNoId, K::Label, "Number of Slits:", 199, 112, 50, 8, kAlignRight},
+        {I::SlitCountCaption, K::Label, "Number of Slits:", 199, 112, 50, 8, kAlignRight},
         {I::SlitCount, K::NumEdit, "", 252, 109, 23, 12, kNumberBox},
-        {kNoId, K::Label, "Slit Size in Inches:", 191, 125, 58, 8, kAlignRight},
+        {I::SlitInchesCaption, K::Label, "Slit Size in Inches:", 191, 125, 58, 8, kAlignRight},
         {I::SlitInches, K::NumEdit, "", 252, 123, 37, 12, kNumberBox},
-        {kNoId, K::Label, "Slit Size in Millimeters:", 180, 140, 69, 8, kAlignRight},
+        {I::SlitMmCaption, K::Label, "Slit Size in Millimeters:", 180, 140, 69, 8, kAlignRight},
         {I::SlitMm, K::NumEdit, "", 252, 137, 37, 12, kNumberBox},
         {kNoId, K::GroupBox, "Varied Slit or Increment Properties:", 4, 100, 150, 55, kNoStyle},
-        {kNoId, K::Label, "Next slit / inc. width (Inches):", 8, 112, 92, 8, kAlignRight},
+        {I::NextInchesCaption, K::Label, "Next slit / inc. width (Inches):", 8, 112, 92, 8,
+         kAlignRight},
         {I::NextInches, K::NumEdit, "", 103, 110, 40, 12, kNumberBox},
-        {kNoId, K::Label, "Next slit / inc. width (mm):", 18, 125, 82, 8, kAlignRight},
+        {I::NextMmCaption, K::Label, "Next slit / inc. width (mm):", 18, 125, 82, 8, kAlignRight},
         {I::NextMm, K::NumEdit, "", 103, 123, 40, 12, kNumberBox},
         {I::AddSlit, K::PushButton, "Add &Slit", 102, 137, 42, 14, kTabStop},
         {I::KnifeList, K::ListView, "", 4, 178, 342, 74, kBorder | kNoSortHeader | kTabStop},
@@ -52,6 +51,6 @@ DialogTemplate MakeSlitter() {
 } // namespace
 
 const DialogTemplate& SlitterTemplate() {
-    static const DialogTemplate t = WithControlMakers(MakeSlitter());
+    static const DialogTemplate t = MakeSlitter();
     return t;
 }

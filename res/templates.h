@@ -2,7 +2,7 @@
 // enumeration of its control ids: its template, its class and its tests name controls only so.
 #pragma once
 
-#include "platform/dialog_template.h"
+#include "res/dialog_template.h"
 
 enum class MainWindowId : int {
     Close = 1,
@@ -38,6 +38,14 @@ enum class RollLengthId : int {
     ClearAll = 1052,
     EnterStep = 1054,
     PrintStep = 1055,
+    // The captions of the boxes that have no label of their own but their unit word.
+    LengthCaption = 1101,
+    MetersUnit = 1102,
+    CoreMmUnit = 1103,
+    RollCaption = 1104,
+    RollMmUnit = 1105,
+    ThicknessCaption = 1106,
+    ThicknessMmUnit = 1107,
 };
 
 enum class RollWeightId : int {
@@ -67,6 +75,15 @@ enum class RollWeightId : int {
     EnterStep = 1057,
     PrintStep = 1058,
     DensityNote = 1060,
+    RollMmUnit = 1101,
+    CoreMmUnit = 1102,
+    WebMmUnit = 1103,
+    KilogramsUnit = 1104,
+    SpecificGravityCaption = 1105,
+    LbsPerCubicFootCaption = 1106,
+    KgPerCubicMeterCaption = 1107,
+    LbsPerCubicInchCaption = 1108,
+    GPerCubicCmCaption = 1109,
 };
 
 enum class SlitterId : int {
@@ -84,6 +101,11 @@ enum class SlitterId : int {
     AddSlit = 1047,
     AddSlits = 1050,
     SetupIncrement = 1056,
+    SlitCountCaption = 1101,
+    SlitInchesCaption = 1102,
+    SlitMmCaption = 1103,
+    NextInchesCaption = 1104,
+    NextMmCaption = 1105,
 };
 
 const DialogTemplate& MainWindowTemplate();

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "controls/box_table.h"
+#include "controls/control_makers.h"
 #include "controls/link_static.h"
 #include "controls/measurement_pair.h"
 #include "controls/num_edit.h"
@@ -23,18 +24,19 @@ constexpr int kTypingLimit = 12;
 // Feet and metres overwrite each other whatever they hold; the inch/mm pairs zero the partner
 // first, so a source that is not positive clears it.
 constexpr BoxSpec kBoxes[] = {
-    {Id::LengthFeet, "%4.3f", "0.000", kTypingLimit, "Roll Length, feet", Id::LengthMeters,
-     PairKind::Direct, kMetersPerFoot, kFeetPerMeter},
-    {Id::LengthMeters, "%4.3f", "0.000", kTypingLimit, "Roll Length, meters"},
-    {Id::CoreInches, "%4.4f", "0.0000", kTypingLimit, "Core Diameter, inches", Id::CoreMm,
-     PairKind::Clearing},
-    {Id::CoreMm, "%4.4f", "0.0000", kTypingLimit, "Core Diameter, mm"},
-    {Id::RollInches, "%4.4f", "0.0000", kTypingLimit, "Roll Diameter, inches", Id::RollMm,
-     PairKind::Clearing},
-    {Id::RollMm, "%4.4f", "0.0000", kTypingLimit, "Roll Diameter, mm"},
+    {Id::LengthFeet, "%4.3f", "0.000", kTypingLimit, "Roll Length, feet", Id::LengthCaption,
+     Id::LengthMeters, PairKind::Direct, kMetersPerFoot, kFeetPerMeter},
+    {Id::LengthMeters, "%4.3f", "0.000", kTypingLimit, "Roll Length, meters", Id::MetersUnit},
+    {Id::CoreInches, "%4.4f", "0.0000", kTypingLimit, "Core Diameter, inches", Id::CoreLabel,
+     Id::CoreMm, PairKind::Clearing},
+    {Id::CoreMm, "%4.4f", "0.0000", kTypingLimit, "Core Diameter, mm", Id::CoreMmUnit},
+    {Id::RollInches, "%4.4f", "0.0000", kTypingLimit, "Roll Diameter, inches", Id::RollCaption,
+     Id::RollMm, PairKind::Clearing},
+    {Id::RollMm, "%4.4f", "0.0000", kTypingLimit, "Roll Diameter, mm", Id::RollMmUnit},
     {Id::ThicknessInches, "%4.4f", "0.0000", kTypingLimit, "Material Thickness, inches",
-     Id::ThicknessMm, PairKind::Clearing},
-    {Id::ThicknessMm, "%4.4f", "0.0000", kTypingLimit, "Material Thickness, mm"},
+     Id::ThicknessCaption, Id::ThicknessMm, PairKind::Clearing},
+    {Id::ThicknessMm, "%4.4f", "0.0000", kTypingLimit, "Material Thickness, mm",
+     Id::ThicknessMmUnit},
 };
 
 // The maker's addresses sit on a reserved domain so that no real party is ever contacted.
@@ -58,7 +60,8 @@ const QColor kRequiredRed(128, 0, 0);
 } // namespace
 
 CRollLengthDlg::CRollLengthDlg(QWidget* owner)
-    : CDialog(RollLengthTemplate(), owner), icon_(LoadAppIcon(IDR_MAINFRAME)) {}
+    : CDialog(RollLengthTemplate(), StandardControlMakers(), owner),
+      icon_(LoadAppIcon(IDR_MAINFRAME)) {}
 
 CNumEdit* CRollLengthDlg::Box(RollLengthId id) const {
     return Item<CNumEdit>(id);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "controls/box_table.h"
+#include "controls/control_makers.h"
 #include "controls/num_edit.h"
 #include "controls/styled_static.h"
 #include "numbers/unit_factors.h"
@@ -19,31 +20,35 @@ using Id = RollWeightId;
 // Deliberate: the specific gravity boxes clear to three decimals although they show four, and
 // pounds to kilograms and back is not reciprocal: the pair drifts, and users expect it.
 constexpr BoxSpec kBoxes[] = {
-    {Id::RollInches, "%4.3f", "0.000", 0, "Roll Diameter, inches", Id::RollMm, PairKind::Clearing},
-    {Id::RollMm, "%4.3f", "0.000", 0, "Roll Diameter, mm"},
-    {Id::CoreInches, "%4.3f", "0.000", 0, "Core Diameter, inches", Id::CoreMm, PairKind::Clearing},
-    {Id::CoreMm, "%4.3f", "0.000", 0, "Core Diameter, mm"},
-    {Id::WebInches, "%4.3f", "0.000", 0, "Web Width, inches", Id::WebMm, PairKind::Clearing},
-    {Id::WebMm, "%4.3f", "0.000", 0, "Web Width, mm"},
-    {Id::Pounds, "%4.2f", "0.00", 0, "Roll Weight, pounds", Id::Kilograms, PairKind::Direct,
-     kKgPerPound, kPoundsPerKg},
-    {Id::Kilograms, "%4.2f", "0.00", 0, "Roll Weight, kg"},
-    {Id::SpecificGravity, "%4.4f", "0.000", 0, "Specific Gravity", Id::SpecificGravityCopy,
-     PairKind::Direct, kSpecificGravityCopy, kSpecificGravityCopy},
-    {Id::SpecificGravityCopy, "%4.4f", "0.000", 0, "Specific Gravity, second box"},
-    {Id::LbsPerCubicFoot, "%4.4f", "0.0000", 0, "Lbs / Cubic Foot", Id::KgPerCubicMeter,
-     PairKind::Direct, kKgM3PerLbFt3, kLbFt3PerKgM3},
-    {Id::KgPerCubicMeter, "%4.4f", "0.0000", 0, "kg / Cubic Meter"},
-    {Id::LbsPerCubicInch, "%4.4f", "0.0000", 0, "Lbs / Cubic Inch", Id::GPerCubicCm,
-     PairKind::Direct, kGCm3PerLbIn3, kLbIn3PerGCm3},
-    {Id::GPerCubicCm, "%4.4f", "0.0000", 0, "g / Cubic cm"},
+    {Id::RollInches, "%4.3f", "0.000", 0, "Roll Diameter, inches", Id::RollLabel, Id::RollMm,
+     PairKind::Clearing},
+    {Id::RollMm, "%4.3f", "0.000", 0, "Roll Diameter, mm", Id::RollMmUnit},
+    {Id::CoreInches, "%4.3f", "0.000", 0, "Core Diameter, inches", Id::CoreLabel, Id::CoreMm,
+     PairKind::Clearing},
+    {Id::CoreMm, "%4.3f", "0.000", 0, "Core Diameter, mm", Id::CoreMmUnit},
+    {Id::WebInches, "%4.3f", "0.000", 0, "Web Width, inches", Id::WebLabel, Id::WebMm,
+     PairKind::Clearing},
+    {Id::WebMm, "%4.3f", "0.000", 0, "Web Width, mm", Id::WebMmUnit},
+    {Id::Pounds, "%4.2f", "0.00", 0, "Roll Weight, pounds", Id::WeightLabel, Id::Kilograms,
+     PairKind::Direct, kKgPerPound, kPoundsPerKg},
+    {Id::Kilograms, "%4.2f", "0.00", 0, "Roll Weight, kg", Id::KilogramsUnit},
+    {Id::SpecificGravity, "%4.4f", "0.000", 0, "Specific Gravity", Id::SpecificGravityCaption,
+     Id::SpecificGravityCopy, PairKind::Direct, kSpecificGravityCopy, kSpecificGravityCopy},
+    {Id::SpecificGravityCopy, "%4.4f", "0.000", 0, "Specific Gravity, second box", kNoId},
+    {Id::LbsPerCubicFoot, "%4.4f", "0.0000", 0, "Lbs / Cubic Foot", Id::LbsPerCubicFootCaption,
+     Id::KgPerCubicMeter, PairKind::Direct, kKgM3PerLbFt3, kLbFt3PerKgM3},
+    {Id::KgPerCubicMeter, "%4.4f", "0.0000", 0, "kg / Cubic Meter", Id::KgPerCubicMeterCaption},
+    {Id::LbsPerCubicInch, "%4.4f", "0.0000", 0, "Lbs / Cubic Inch", Id::LbsPerCubicInchCaption,
+     Id::GPerCubicCm, PairKind::Direct, kGCm3PerLbIn3, kLbIn3PerGCm3},
+    {Id::GPerCubicCm, "%4.4f", "0.0000", 0, "g / Cubic cm", Id::GPerCubicCmCaption},
 };
 
 const QColor kRequiredRed(128, 0, 0);
 
 } // namespace
 
-CRollWeightDlg::CRollWeightDlg(QWidget* owner) : CDialog(RollWeightTemplate(), owner) {}
+CRollWeightDlg::CRollWeightDlg(QWidget* owner)
+    : CDialog(RollWeightTemplate(), StandardControlMakers(), owner) {}
 
 CNumEdit* CRollWeightDlg::Box(RollWeightId id) const {
     return Item<CNumEdit>(id);

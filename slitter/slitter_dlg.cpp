@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "controls/box_table.h"
+#include "controls/control_makers.h"
 #include "controls/num_edit.h"
 #include "numbers/unit_factors.h"
 #include "platform/message_box.h"
@@ -23,13 +24,13 @@ using Id = SlitterId;
 // The widths clear to three decimals while converted values show four. The count is never shown
 // through its format: the box is only ever written as text.
 constexpr BoxSpec kBoxes[] = {
-    {Id::SlitCount, "%d", "0", 2, "Number of Slits"},
-    {Id::SlitInches, "%4.4f", "0.000", 0, "Slit Size in Inches", Id::SlitMm, PairKind::Direct,
-     kMmPerInch, kInchesPerMm},
-    {Id::SlitMm, "%4.4f", "0.000", 0, "Slit Size in Millimeters"},
-    {Id::NextInches, "%4.4f", "0.000", 0, "Next slit / inc. width (Inches)", Id::NextMm,
+    {Id::SlitCount, "%d", "0", 2, "Number of Slits", Id::SlitCountCaption},
+    {Id::SlitInches, "%4.4f", "0.000", 0, "Slit Size in Inches", Id::SlitInchesCaption, Id::SlitMm,
      PairKind::Direct, kMmPerInch, kInchesPerMm},
-    {Id::NextMm, "%4.4f", "0.000", 0, "Next slit / inc. width (mm)"},
+    {Id::SlitMm, "%4.4f", "0.000", 0, "Slit Size in Millimeters", Id::SlitMmCaption},
+    {Id::NextInches, "%4.4f", "0.000", 0, "Next slit / inc. width (Inches)", Id::NextInchesCaption,
+     Id::NextMm, PairKind::Direct, kMmPerInch, kInchesPerMm},
+    {Id::NextMm, "%4.4f", "0.000", 0, "Next slit / inc. width (mm)", Id::NextMmCaption},
 };
 
 // The count box takes two characters, typed or pasted, so a press adds at most 99 slits. Should
@@ -52,7 +53,8 @@ int SlitCount(double value) {
 
 } // namespace
 
-CSlitterDlg::CSlitterDlg(QWidget* owner) : CDialog(SlitterTemplate(), owner) {}
+CSlitterDlg::CSlitterDlg(QWidget* owner)
+    : CDialog(SlitterTemplate(), StandardControlMakers(), owner) {}
 
 CSlitterDlg::~CSlitterDlg() = default;
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/about_dlg.h"
+#include "controls/control_makers.h"
 #include "app/roll_calc_dlg.h"
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
@@ -193,8 +194,8 @@ TEST(DialogUnits, GeometryFollowsTheFont) {
     DialogTemplate small = MainWindowTemplate();
     DialogTemplate large = small;
     large.pointSize = 16;
-    CDialog a(small);
-    CDialog b(large);
+    CDialog a(small, StandardControlMakers());
+    CDialog b(large, StandardControlMakers());
     a.Create();
     b.Create();
     EXPECT_GT(b.width(), a.width() * 3 / 2);

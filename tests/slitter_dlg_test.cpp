@@ -252,7 +252,7 @@ TEST_F(SlitterWindow, CountIsTruncatedTowardZeroAndBounded) {
     Type(SlitCount, "2.9");
     EXPECT_EQ(Text(SlitCount), "2.");
 
-    // A paste longer than the box takes is refused whole, as a classic edit box refuses it.
+    // A paste longer than the box takes is refused whole, so no part of it is typed.
     Box(SlitCount)->ShowText("7");
     Paste(SlitCount, "2.9");
     EXPECT_EQ(Text(SlitCount), "7");

@@ -67,7 +67,8 @@ std::unique_ptr<CDialog> Make(Window w) {
 
 std::string Name(const QWidget* w) {
     const QString text = w->accessibleName();
-    return (w->metaObject()->className() + (" '" + text + "'")).toStdString();
+    return (w->metaObject()->className() + (" " + w->objectName() + " '" + text + "'"))
+        .toStdString();
 }
 
 bool IsPicture(const QWidget* w) {
@@ -135,6 +136,8 @@ TEST_P(EveryWindow, StaticTextsAreLabelsAndEveryBoxHasItsCaption) {
         QAccessibleInterface* child = window->child(i);
         auto* w = qobject_cast<QWidget*>(child->object());
         ASSERT_NE(w, nullptr);
+        // Qt's tools and test failures name a control by what it is, not by a number.
+        EXPECT_TRUE(!w->objectName().isEmpty() && w->objectName().front().isLetter()) << Name(w);
         if (IsStaticText(w)) {
             EXPECT_EQ(child->role(), QAccessible::StaticText) << Name(w);
             EXPECT_FALSE(child->text(QAccessible::Name).trimmed().isEmpty()) << Name(w);

@@ -1,11 +1,15 @@
 // A dialog template: a window described as data (title, size in dialog units, font and its
-// controls in template order). CDialog builds the widgets from it.
+// controls in template order), and the ids of the pictures it shows. CDialog builds the widgets
+// from it.
 #pragma once
 
 #include <QFlags>
 #include <string>
 #include <type_traits>
 #include <vector>
+
+inline constexpr int IDR_MAINFRAME = 128; // the windows' icon
+inline constexpr int IDB_BANNER = 133;    // the maker's banner
 
 enum class ControlKind {
     PushButton,
@@ -20,6 +24,7 @@ enum class ControlKind {
     Picture,     // a bitmap or an icon resource
     ListView,    // report-view list
 };
+inline constexpr int kControlKindCount = static_cast<int>(ControlKind::ListView) + 1;
 
 // Control styles, as flags.
 enum ControlStyle : unsigned {
@@ -42,9 +47,6 @@ Q_DECLARE_FLAGS(ControlStyles, ControlStyle)
 Q_DECLARE_OPERATORS_FOR_FLAGS(ControlStyles)
 inline constexpr ControlStyles kNoStyle{};
 
-class QWidget;
-struct ControlTemplate;
-
 // A control's id as its window's enumeration names it, or none for a control the code never
 // addresses.
 struct ControlId {
@@ -58,18 +60,13 @@ struct ControlId {
 };
 inline constexpr ControlId kNoId{};
 
-// Makes a control of a kind this layer does not know itself (entry fields, styled and link
-// labels); the template hands it in, so the dialog builder needs none of those widgets.
-using ControlMaker = QWidget* (*)(const ControlTemplate& control, QWidget* parent);
-
 struct ControlTemplate {
     ControlId id;
     ControlKind kind = ControlKind::Label;
     std::string caption;
     int x = 0, y = 0, cx = 0, cy = 0; // dialog units
     ControlStyles style;
-    int resource = 0;            // picture resource id
-    ControlMaker make = nullptr; // for StyledLabel, LinkLabel and NumEdit
+    int resource = 0; // picture resource id
 };
 
 enum DialogStyle : unsigned {
