@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "app/about_dlg.h"
-#include "controls/control_makers.h"
 #include "app/roll_calc_dlg.h"
+#include "controls/control_makers.h"
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
 #include "platform/resources.h"
