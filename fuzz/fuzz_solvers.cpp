@@ -234,7 +234,8 @@ void CheckRollWeight(const RollWeightInput& in) {
     // Only one entered density makes a family; two may contradict each other.
     const int densities =
         Given(in.specificGravity) + Given(in.lbsPerCubicFoot) + Given(in.lbsPerCubicInch);
-    if (r.solvedCase != RollWeightCase::Weight || densities != 1) {
+    // A weight too light to show at three decimals is 0 in its box: not entered, nothing to solve.
+    if (r.solvedCase != RollWeightCase::Weight || densities != 1 || !(r.solvedValue > 0.0)) {
         return;
     }
     // The solved weight, entered with the roll instead of a density, gives the density back: off

@@ -18,5 +18,9 @@ struct FigureRow {
     std::optional<double> second = std::nullopt; // for a row that prints two units
 };
 
+// Where figure row r (from 1) stands, and the column its measurement starts in.
+int FigureRowY(const PageMeasures& m, int row);
+int FigureMeasurementX(const PageMeasures& m);
+
 ReportDocument FigureReport(const PageMeasures& m, const ReportStamp& stamp,
                             std::span<const FigureRow> rows);

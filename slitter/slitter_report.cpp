@@ -19,6 +19,15 @@ std::string Pair(const std::string& inches, const std::string& mm) {
 
 } // namespace
 
+int KnifeRowY(const PageMeasures& m, int indexOnPage) {
+    return (kFirstRowLine + indexOnPage) * m.lineHeight;
+}
+
+int KnifeColumnX(const PageMeasures& m, int column) {
+    constexpr int kColumns[] = {5, kWidthColumn, kDistanceColumn};
+    return kColumns[column] * m.aveCharWidth;
+}
+
 ReportDocument SlitterReport(const PageMeasures& m, const ReportStamp& stamp,
                              std::span<const KnifeRow> knives) {
     const ReportHeading headings[] = {
@@ -32,12 +41,10 @@ ReportDocument SlitterReport(const PageMeasures& m, const ReportStamp& stamp,
             ReportPageHeader(m, stamp, "Velmarch Products Slitter Position Report", headings);
         for (std::size_t i = p * kRowsPerPage; i < n && i < (p + 1) * kRowsPerPage; ++i) {
             const KnifeRow& row = knives[i];
-            const int y = (kFirstRowLine + static_cast<int>(i % kRowsPerPage)) * m.lineHeight;
-            page.texts.push_back({5 * m.aveCharWidth, y, row.cells[0], false});
-            page.texts.push_back(
-                {kWidthColumn * m.aveCharWidth, y, Pair(row.cells[1], row.cells[2]), false});
-            page.texts.push_back(
-                {kDistanceColumn * m.aveCharWidth, y, Pair(row.cells[3], row.cells[4]), false});
+            const int y = KnifeRowY(m, static_cast<int>(i % kRowsPerPage));
+            page.texts.push_back({KnifeColumnX(m, 0), y, row.cells[0], false});
+            page.texts.push_back({KnifeColumnX(m, 1), y, Pair(row.cells[1], row.cells[2]), false});
+            page.texts.push_back({KnifeColumnX(m, 2), y, Pair(row.cells[3], row.cells[4]), false});
         }
         AddPageFooter(page, m, static_cast<long long>(p + 1), static_cast<long long>(pageCount));
         document.pages.push_back(std::move(page));

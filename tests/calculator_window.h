@@ -149,13 +149,16 @@ inline std::set<QWidget*> VisibleTopLevels() {
 // A printer that keeps each document it is given, laid out for the worked example's measures
 // (W = 4800, h = 96, a = 36). The job runs on a thread of its own; the window reads the documents
 // only once the run has ended.
+// The page every recorded print run is laid out for.
+inline constexpr PageMeasures kRecordedPage{4800, 96, 36};
+
 struct RecordingPrinter {
     std::shared_ptr<std::vector<ReportDocument>> documents =
         std::make_shared<std::vector<ReportDocument>>();
 
     ReportPrinter Printer() const {
         return [documents = documents](const PageBuilder& build) {
-            documents->push_back(build(PageMeasures{4800, 96, 36}));
+            documents->push_back(build(kRecordedPage));
             return PrintOutcome::Printed;
         };
     }

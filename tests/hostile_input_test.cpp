@@ -6,11 +6,14 @@
 #include <chrono>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "calculator_window.h"
+#include "report/figure_report.h"
+#include "slitter/slitter_report.h"
 
 namespace {
 
@@ -20,16 +23,12 @@ using Texts = std::vector<std::string>;
 constexpr auto kBound = std::chrono::seconds(60);
 constexpr int kMegabyte = 1 << 20;
 
-// The recording surface's line height and average character width.
-constexpr int kH = 96;
-constexpr int kA = 36;
-// Where the roll reports put the measurement of row r (from 1), and the slitter report its rows.
-constexpr int kMeasurementX = 60 * kA;
-constexpr int RollRowY(int r) {
-    return (18 + 2 * r) * kH;
+// Where the reports put the measurement of figure row r (from 1), and knife row k (from 0).
+std::pair<int, int> Figure(int r) {
+    return {FigureMeasurementX(kRecordedPage), FigureRowY(kRecordedPage, r)};
 }
-constexpr int KnifeRowY(int k) {
-    return (20 + k) * kH;
+std::pair<int, int> Knife(int k, int column) {
+    return {KnifeColumnX(kRecordedPage, column), KnifeRowY(kRecordedPage, k)};
 }
 
 const char* const kOneFieldZero = "Only one field can be zero!";
@@ -88,7 +87,7 @@ protected:
     }
 
     // The text the last run drew at a point, or "(none)".
-    std::string PrintedAt(int x, int y) const { return printer.At(x, y); }
+    std::string PrintedAt(std::pair<int, int> at) const { return printer.At(at.first, at.second); }
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -109,7 +108,7 @@ TEST_F(HostileInput, MegabyteInARollLengthBoxIsRefusedWhole) {
     LeaveAndPress(w, Calculate, {{RollMm, "254.0000"}},
                   {{LengthFeet, "595.594"}, {LengthMeters, "181.537"}}, {});
     PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(1)), "10.0000 inches / 254.0000 millimeters");
+    EXPECT_EQ(PrintedAt(Figure(1)), "10.0000 inches / 254.0000 millimeters");
 }
 
 TEST_F(HostileInput, MegabyteInTheSlitterCountBoxIsRefusedWhole) {
@@ -129,7 +128,7 @@ TEST_F(HostileInput, MegabyteInTheSlitterCountBoxIsRefusedWhole) {
                                             {"3", "2.5000", "63.5000", "5.0000", "127.0000"},
                                             {"4", "2.5000", "63.5000", "7.5000", "190.5000"}}));
     PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(75 * kA, KnifeRowY(3)), "7.5000 inches / 190.5000 mm");
+    EXPECT_EQ(PrintedAt(Knife(3, 2)), "7.5000 inches / 190.5000 mm");
 }
 
 TEST_F(HostileInput, MegabyteInARollWeightBox) {
@@ -157,7 +156,7 @@ TEST_F(HostileInput, MegabyteInARollWeightBox) {
                    {GPerCubicCm, "0.9190"}},
                   {});
     PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(1)), "40.000 inches / 1016.000 millimeters");
+    EXPECT_EQ(PrintedAt(Figure(1)), "40.000 inches / 1016.000 millimeters");
 
     // Beyond the double range: the weight of a roll that size shows as such.
     w.Paste(Pounds, "0");
@@ -188,7 +187,7 @@ TEST_F(HostileInput, MegabyteInASlitterWidthBox) {
     EXPECT_EQ(w.Values().knives.back(),
               (std::vector<std::string>{"5", "1.0000", "25.4000", "8.5000", "215.9000"}));
     PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(30 * kA, KnifeRowY(4)), "1.0000 inches / 25.4000 mm");
+    EXPECT_EQ(PrintedAt(Knife(4, 1)), "1.0000 inches / 25.4000 mm");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -361,10 +360,10 @@ TEST_F(HostileInput, AllFourRollLengthValuesNegativeAreRefusedAndPrintAsTheyStan
                                           {ThicknessMm, "0.0000"}}));
     LeaveAndPress(w, Calculate, {}, {}, {kOneFieldZero});
     PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(1)), "-10.0000 inches / 0.0000 millimeters");
-    EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(2)), "-3.000000 inches / 0.000000 millimeters");
-    EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(3)), "-1000.0000 feet / -304.8000 meters");
-    EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(4)), "-0.0100 inches / 0.0000 millimeters");
+    EXPECT_EQ(PrintedAt(Figure(1)), "-10.0000 inches / 0.0000 millimeters");
+    EXPECT_EQ(PrintedAt(Figure(2)), "-3.000000 inches / 0.000000 millimeters");
+    EXPECT_EQ(PrintedAt(Figure(3)), "-1000.0000 feet / -304.8000 meters");
+    EXPECT_EQ(PrintedAt(Figure(4)), "-0.0100 inches / 0.0000 millimeters");
 }
 
 TEST_F(HostileInput, CoreLargerThanTheRollGivesNegativeResults) {
@@ -378,7 +377,7 @@ TEST_F(HostileInput, CoreLargerThanTheRollGivesNegativeResults) {
         {{RollLengthId::LengthFeet, "-595.594"}, {RollLengthId::LengthMeters, "-181.537"}}, {});
     PrintChangesNothing(length);
     // The report prints the exact result behind the three shown decimals.
-    EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(3)), "-595.5936 feet / -181.5369 meters");
+    EXPECT_EQ(PrintedAt(Figure(3)), "-595.5936 feet / -181.5369 meters");
 
     CalculatorWindow weight(Calculator::RollWeight);
     ASSERT_TRUE(weight.Ready());
@@ -395,7 +394,7 @@ TEST_F(HostileInput, CoreLargerThanTheRollGivesNegativeResults) {
                    {RollWeightId::GPerCubicCm, "0.9190"}},
                   {});
     PrintChangesNothing(weight);
-    EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(4)), "-2487.88 pounds");
+    EXPECT_EQ(PrintedAt(Figure(4)), "-2487.88 pounds");
 }
 
 TEST_F(HostileInput, ZeroAreaInTheRollWeightSolverShowsInfinity) {
@@ -418,8 +417,8 @@ TEST_F(HostileInput, ZeroAreaInTheRollWeightSolverShowsInfinity) {
                   {});
     PrintChangesNothing(w);
     // The report prints the densities as the boxes show them.
-    EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(6)), "inf ");
-    EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(10)), "inf");
+    EXPECT_EQ(PrintedAt(Figure(6)), "inf ");
+    EXPECT_EQ(PrintedAt(Figure(10)), "inf");
 
     // With a density instead of the width, the width divides by the zero area.
     w.Click(ClearAll);
@@ -471,7 +470,7 @@ TEST_F(HostileInput, RollLengthResultsBeyondTheDoubleRangeShowInBothUnits) {
     LeaveAndPress(w, Calculate, {{ThicknessMm, "0.2540"}}, {{RollInches, "inf"}, {RollMm, "inf"}},
                   {});
     PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(kMeasurementX, RollRowY(1)), "inf inches / inf millimeters");
+    EXPECT_EQ(PrintedAt(Figure(1)), "inf inches / inf millimeters");
 }
 
 } // namespace

@@ -218,7 +218,7 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
             ++lookups;
             enabledDuringRun.push_back(w.Dialog().isEnabled());
             if (fault == Fault::QueueRejectsJobs) {
-                built += !build(PageMeasures{4800, 96, 36}).pages.empty();
+                built += !build(kRecordedPage).pages.empty();
             }
             return OutcomeOf(fault);
         });
