@@ -1,6 +1,8 @@
-// The three calculator windows as a user drives them (real keys, clicks and the clipboard), with
-// a snapshot of every box and of the knife list so that a test can tell exactly what an action
-// changed; and a watchdog that turns a hang into a failure.
+// The windows as a user drives them (real keys, clicks and the clipboard), one row each in a table
+// that the shared test families run over; a snapshot of every box and of the knife list so that a
+// test can tell exactly what an action changed; messages and print runs caught; and a watchdog
+// that turns a hang into a failure. No GoogleTest here, so that the picture tool can drive the
+// windows too.
 #pragma once
 
 #include <QAbstractItemModel>
@@ -23,8 +25,8 @@
 #include <thread>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "app/about_dlg.h"
+#include "app/roll_calc_dlg.h"
 #include "controls/num_edit.h"
 #include "platform/dialog.h"
 #include "platform/message_box.h"
@@ -34,23 +36,7 @@
 #include "roll_weight/roll_weight_dlg.h"
 #include "slitter/slitter_dlg.h"
 
-enum class Calculator { RollLength, RollWeight, Slitter };
-
-inline const char* NameOf(Calculator kind) {
-    switch (kind) {
-    case Calculator::RollLength:
-        return "RollLength";
-    case Calculator::RollWeight:
-        return "RollWeight";
-    case Calculator::Slitter:
-        return "Slitter";
-    }
-    return "?";
-}
-
-inline void PrintTo(Calculator kind, std::ostream* os) {
-    *os << NameOf(kind);
-}
+enum class Window { Main, About, RollLength, RollWeight, Slitter };
 
 // Failure messages show a control by its number.
 inline void PrintTo(ControlId id, std::ostream* os) {
@@ -194,7 +180,10 @@ struct RecordingPrinter {
 class CapturedSeams {
 public:
     explicit CapturedSeams(std::chrono::seconds bound) : watchdog_(bound) {
-        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r.text); });
+        SetAnsweringMessageSink([this](const MessageRecord& r) {
+            messages.push_back(r);
+            return r.buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
+        });
         SetReportPrinter(printer.Printer());
     }
     ~CapturedSeams() {
@@ -204,68 +193,248 @@ public:
     CapturedSeams(const CapturedSeams&) = delete;
     CapturedSeams& operator=(const CapturedSeams&) = delete;
 
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const MessageRecord& r : messages) {
+            texts.push_back(r.text);
+        }
+        return texts;
+    }
+
     RecordingPrinter printer;
-    std::vector<std::string> messages;
+    std::vector<MessageRecord> messages;
+    MessageAnswer answer = MessageAnswer::No; // to every question
 
 private:
     Watchdog watchdog_;
 };
 
+// A step a user takes: text typed over a box's whole text and left with Tab, or, with no keys, a
+// click on the control.
+struct Step {
+    ControlId id;
+    const char* keys = nullptr;
+};
+using Steps = std::vector<Step>;
+
+// What the shared test families need of a window. Adding a window is adding a row.
+struct WindowRow {
+    Window kind;
+    const char* name;
+    std::unique_ptr<CDialog> (*open)(QWidget* owner);
+    // In the order of the box ids' numbers; empty for a window with no figures.
+    std::vector<ControlId> boxes = {};
+    ControlId print = kNoId;
+    ControlId clearAll = kNoId;
+    // A worked calculation or addition that leaves values worth printing (the knife list runs onto
+    // a second page), the report's name and a few of the texts it then shows.
+    Steps printable = {};
+    const char* document = nullptr;
+    std::vector<std::string> reportTexts = {};
+    bool inputDuringPrint = true;
+    // Where Tab goes from the control that has the focus at first, until it is back there.
+    std::vector<ControlId> tabOrder = {};
+    // The command-line column names of the boxes, where the calculator has worked examples.
+    std::vector<std::pair<std::string, ControlId>> columns = {};
+    // What a screen reader calls each box and button.
+    std::vector<std::pair<ControlId, const char*>> names = {};
+};
+
+template <class Dlg> std::unique_ptr<CDialog> Open(QWidget* owner) {
+    return std::make_unique<Dlg>(owner);
+}
+
+inline const std::vector<WindowRow>& Windows() {
+    using L = RollLengthId;
+    using W = RollWeightId;
+    using S = SlitterId;
+    using M = MainWindowId;
+    static const std::vector<WindowRow> rows = {
+        {Window::Main,
+         "Main",
+         Open<CRollCalcDlg>,
+         {},
+         kNoId,
+         kNoId,
+         {},
+         nullptr,
+         {},
+         true,
+         {M::Disclaimer, M::RollWeight, M::RollDiameter, M::KnifePositions, M::Close}},
+        {Window::About, "About", Open<CAboutDlg>},
+        {Window::RollLength,
+         "RollLength",
+         Open<CRollLengthDlg>,
+         {L::LengthFeet, L::LengthMeters, L::CoreInches, L::CoreMm, L::RollInches, L::RollMm,
+          L::ThicknessInches, L::ThicknessMm},
+         L::Print,
+         L::ClearAll,
+         {{L::RollInches, "10"},
+          {L::CoreInches, "3"},
+          {L::ThicknessInches, "0.01"},
+          {L::Calculate}},
+         "Roll Calculations",
+         {"Velmarch Products Roll Calculation Report", "595.5936 feet / 181.5369 meters"},
+         true,
+         {L::LengthMeters, L::CoreInches, L::CoreMm, L::RollInches, L::RollMm, L::ThicknessInches,
+          L::ThicknessMm, L::Calculate, L::ClearAll, L::Close, L::WebLink, L::SalesLink,
+          L::ServiceLink, L::EngineeringLink, L::LengthFeet},
+         {{"length_ft", L::LengthFeet},
+          {"length_m", L::LengthMeters},
+          {"core_in", L::CoreInches},
+          {"core_mm", L::CoreMm},
+          {"diameter_in", L::RollInches},
+          {"diameter_mm", L::RollMm},
+          {"thickness_in", L::ThicknessInches},
+          {"thickness_mm", L::ThicknessMm}},
+         {{L::LengthFeet, "Roll Length, feet"},
+          {L::LengthMeters, "Roll Length, meters"},
+          {L::CoreInches, "Core Diameter, inches"},
+          {L::CoreMm, "Core Diameter, mm"},
+          {L::RollInches, "Roll Diameter, inches"},
+          {L::RollMm, "Roll Diameter, mm"},
+          {L::ThicknessInches, "Material Thickness, inches"},
+          {L::ThicknessMm, "Material Thickness, mm"},
+          {L::Calculate, "Calculate"},
+          {L::ClearAll, "Clear All"},
+          {L::Close, "Close"},
+          {L::WebLink, "Visit Velmarch Online"}}},
+        {Window::RollWeight,
+         "RollWeight",
+         Open<CRollWeightDlg>,
+         {W::RollInches, W::RollMm, W::CoreInches, W::CoreMm, W::WebInches, W::WebMm, W::Pounds,
+          W::Kilograms, W::SpecificGravity, W::SpecificGravityCopy, W::LbsPerCubicFoot,
+          W::KgPerCubicMeter, W::LbsPerCubicInch, W::GPerCubicCm},
+         W::Print,
+         W::ClearAll,
+         {{W::RollInches, "40"},
+          {W::CoreInches, "3"},
+          {W::WebInches, "60"},
+          {W::SpecificGravity, "0.92"},
+          {W::Calculate}},
+         "Roll Calculations",
+         {"Velmarch Products Roll Calculation Report", "2487.88 pounds"},
+         true,
+         // Print is still disabled, so Tab passes over it.
+         {W::RollMm, W::CoreInches, W::CoreMm, W::WebInches, W::WebMm, W::Pounds, W::Kilograms,
+          W::SpecificGravity, W::SpecificGravityCopy, W::LbsPerCubicFoot, W::KgPerCubicMeter,
+          W::LbsPerCubicInch, W::GPerCubicCm, W::Calculate, W::ClearAll, W::Close, W::RollInches},
+         {{"diameter_in", W::RollInches},
+          {"diameter_mm", W::RollMm},
+          {"core_in", W::CoreInches},
+          {"core_mm", W::CoreMm},
+          {"width_in", W::WebInches},
+          {"width_mm", W::WebMm},
+          {"weight_lb", W::Pounds},
+          {"weight_kg", W::Kilograms},
+          {"sg", W::SpecificGravity},
+          {"density_lb_ft3", W::LbsPerCubicFoot},
+          {"density_kg_m3", W::KgPerCubicMeter},
+          {"density_lb_in3", W::LbsPerCubicInch},
+          {"density_g_cm3", W::GPerCubicCm}},
+         {{W::RollInches, "Roll Diameter, inches"},
+          {W::RollMm, "Roll Diameter, mm"},
+          {W::CoreInches, "Core Diameter, inches"},
+          {W::CoreMm, "Core Diameter, mm"},
+          {W::WebInches, "Web Width, inches"},
+          {W::WebMm, "Web Width, mm"},
+          {W::Pounds, "Roll Weight, pounds"},
+          {W::Kilograms, "Roll Weight, kg"},
+          {W::SpecificGravity, "Specific Gravity"},
+          {W::SpecificGravityCopy, "Specific Gravity, second box"},
+          {W::LbsPerCubicFoot, "Lbs / Cubic Foot"},
+          {W::KgPerCubicMeter, "kg / Cubic Meter"},
+          {W::LbsPerCubicInch, "Lbs / Cubic Inch"},
+          {W::GPerCubicCm, "g / Cubic cm"},
+          {W::Calculate, "Calculate"},
+          {W::Print, "Print"},
+          {W::ClearAll, "Clear All"},
+          {W::Close, "Close"}}},
+        {Window::Slitter,
+         "Slitter",
+         Open<CSlitterDlg>,
+         {S::SlitCount, S::SlitInches, S::SlitMm, S::NextInches, S::NextMm},
+         S::Print,
+         S::ClearAll,
+         {{S::SlitCount, "41"}, {S::SlitInches, "0.5"}, {S::AddSlits}},
+         "Slitter Calculations",
+         {"Velmarch Products Slitter Position Report", "20.5000 inches / 520.7000 mm",
+          "Page 2 of 2"},
+         false,
+         {S::SlitInches, S::SlitMm, S::NextInches, S::NextMm, S::AddSlit, S::KnifeList, S::AddSlits,
+          S::Close, S::ClearAll, S::SetupIncrement, S::SlitCount},
+         {},
+         {{S::SlitCount, "Number of Slits"},
+          {S::SlitInches, "Slit Size in Inches"},
+          {S::SlitMm, "Slit Size in Millimeters"},
+          {S::NextInches, "Next slit / inc. width (Inches)"},
+          {S::NextMm, "Next slit / inc. width (mm)"},
+          {S::SetupIncrement, "Add Setup Increment"},
+          {S::KnifeList, "Knife positions"},
+          {S::AddSlit, "Add Slit"},
+          {S::AddSlits, "Add Slits"},
+          {S::Close, "Close"},
+          {S::Print, "Print"},
+          {S::ClearAll, "Clear All"}}},
+    };
+    return rows;
+}
+
+inline const WindowRow& RowOf(Window kind) {
+    return Windows()[static_cast<std::size_t>(kind)];
+}
+
+inline const char* NameOf(Window kind) {
+    return RowOf(kind).name;
+}
+
+inline void PrintTo(Window kind, std::ostream* os) {
+    *os << NameOf(kind);
+}
+
+inline const std::vector<Window> kCalculators = {Window::RollLength, Window::RollWeight,
+                                                 Window::Slitter};
+inline const std::vector<Window> kEveryWindow = {Window::Main, Window::About, Window::RollLength,
+                                                 Window::RollWeight, Window::Slitter};
+
+// A window open over an owner placed away from the screen's corner, shown and active.
 class CalculatorWindow {
 public:
-    explicit CalculatorWindow(Calculator kind) : kind_(kind), owner_(std::make_unique<QWidget>()) {
+    explicit CalculatorWindow(Window kind)
+        : row_(RowOf(kind)), owner_(std::make_unique<QWidget>()) {
         owner_->setGeometry(120, 90, 700, 500);
         owner_->show();
-        switch (kind) {
-        case Calculator::RollLength:
-            dlg_ = std::make_unique<CRollLengthDlg>(owner_.get());
-            break;
-        case Calculator::RollWeight:
-            dlg_ = std::make_unique<CRollWeightDlg>(owner_.get());
-            break;
-        case Calculator::Slitter:
-            dlg_ = std::make_unique<CSlitterDlg>(owner_.get());
-            break;
-        }
+        dlg_ = row_.open(owner_.get());
         dlg_->Create();
+        dlg_->activateWindow();
         QApplication::setActiveWindow(dlg_.get());
         ready_ = QTest::qWaitForWindowActive(dlg_.get());
     }
 
     bool Ready() const { return ready_; }
-    Calculator Kind() const { return kind_; }
+    Window Kind() const { return row_.kind; }
+    const WindowRow& Row() const { return row_; }
     CDialog& Dialog() const { return *dlg_; }
+    QWidget& Owner() const { return *owner_; }
+    template <class T> T* Item(ControlId id) const { return dlg_->Item<T>(id); }
     CNumEdit* Box(ControlId id) const { return dlg_->Item<CNumEdit>(id); }
     std::string Text(ControlId id) const { return Box(id)->text().toStdString(); }
     bool Enabled(ControlId id) const { return dlg_->GetDlgItem(id)->isEnabled(); }
+    QWidget* Focused() const { return QApplication::focusWidget(); }
+    bool HasFocus(ControlId id) const { return Focused() == dlg_->GetDlgItem(id); }
 
-    // The buttons every calculator has.
-    ControlId PrintButton() const { return Shared().print; }
-    ControlId ClearAllButton() const { return Shared().clearAll; }
+    ControlId PrintButton() const { return row_.print; }
+    ControlId ClearAllButton() const { return row_.clearAll; }
+    const std::vector<ControlId>& BoxIds() const { return row_.boxes; }
 
-    std::vector<ControlId> BoxIds() const {
-        switch (kind_) {
-        case Calculator::RollLength: {
-            using enum RollLengthId;
-            return {LengthFeet, LengthMeters, CoreInches,      CoreMm,
-                    RollInches, RollMm,       ThicknessInches, ThicknessMm};
+    // A box by its command-line column name.
+    ControlId Column(const std::string& name) const {
+        for (const auto& [column, id] : row_.columns) {
+            if (column == name) {
+                return id;
+            }
         }
-        case Calculator::RollWeight: {
-            using enum RollWeightId;
-            return {RollInches,      RollMm,
-                    CoreInches,      CoreMm,
-                    WebInches,       WebMm,
-                    Pounds,          Kilograms,
-                    SpecificGravity, SpecificGravityCopy,
-                    LbsPerCubicFoot, KgPerCubicMeter,
-                    LbsPerCubicInch, GPerCubicCm};
-        }
-        case Calculator::Slitter: {
-            using enum SlitterId;
-            return {SlitCount, SlitInches, SlitMm, NextInches, NextMm};
-        }
-        }
-        return {};
+        return kNoId;
     }
 
     WindowValues Values() const {
@@ -273,17 +442,24 @@ public:
         for (ControlId id : BoxIds()) {
             v.boxes[id] = Text(id);
         }
-        if (kind_ == Calculator::Slitter) {
-            const QAbstractItemModel* model = dlg_->Item<QTableView>(SlitterId::KnifeList)->model();
+        v.knives = Knives();
+        return v;
+    }
+
+    // What the knife list shows, read cell by cell through the view's model.
+    KnifeRows Knives() const {
+        KnifeRows rows;
+        if (Kind() == Window::Slitter) {
+            const QAbstractItemModel* model = Item<QTableView>(SlitterId::KnifeList)->model();
             for (int r = 0; r < model->rowCount(); ++r) {
                 std::vector<std::string> row;
                 for (int c = 0; c < model->columnCount(); ++c) {
                     row.push_back(model->index(r, c).data().toString().toStdString());
                 }
-                v.knives.push_back(row);
+                rows.push_back(row);
             }
         }
-        return v;
+        return rows;
     }
 
     // Selects the box's whole text with the keys and types over it; the box keeps the focus.
@@ -302,6 +478,16 @@ public:
         QTest::keyClick(Box(id), Qt::Key_Tab);
     }
 
+    void Do(const Steps& steps) {
+        for (const Step& step : steps) {
+            if (step.keys == nullptr) {
+                Click(step.id);
+            } else {
+                Enter(step.id, QString::fromUtf8(step.keys));
+            }
+        }
+    }
+
     // Pastes over the box's whole text through the clipboard and Ctrl+V, as a user does.
     void Paste(ControlId id, const QString& text) {
         QApplication::clipboard()->setText(text);
@@ -309,65 +495,38 @@ public:
         QTest::keyClick(Box(id), Qt::Key_V, Qt::ControlModifier);
     }
 
-    // Moves the focus onto a button, as a click would first: the box left behind runs its pair.
-    void FocusButton(ControlId id) { dlg_->GetDlgItem(id)->setFocus(Qt::TabFocusReason); }
+    void Key(ControlId id, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(dlg_->GetDlgItem(id), key, modifiers);
+    }
+
+    // Moves the focus onto a control as Tab would: a box left behind runs its pair.
+    void Focus(ControlId id) { dlg_->GetDlgItem(id)->setFocus(Qt::TabFocusReason); }
 
     void Click(ControlId id) { QTest::mouseClick(dlg_->GetDlgItem(id), Qt::LeftButton); }
 
+    // Focuses the button first, so that no pair runs during the press, and presses it with the
+    // space bar: gives the values just before, which a refusal must leave as they are.
+    WindowValues PressFromKeyboard(ControlId id) {
+        Focus(id);
+        const WindowValues before = Values();
+        Key(id, Qt::Key_Space);
+        return before;
+    }
+
     // A successful calculation or addition, which enables Print; then Clear All.
     void MakePrintable() {
-        switch (kind_) {
-        case Calculator::RollLength: {
-            using enum RollLengthId;
-            Enter(RollInches, "10");
-            Enter(CoreInches, "3");
-            Enter(ThicknessInches, "0.01");
-            Click(Calculate);
-            Click(ClearAll);
-            break;
-        }
-        case Calculator::RollWeight: {
-            using enum RollWeightId;
-            Enter(RollInches, "40");
-            Enter(CoreInches, "3");
-            Enter(WebInches, "60");
-            Enter(SpecificGravity, "0.92");
-            Click(Calculate);
-            Click(ClearAll);
-            break;
-        }
-        case Calculator::Slitter:
-            Enter(SlitterId::NextInches, "1");
-            Click(SlitterId::AddSlit);
-            Click(SlitterId::ClearAll);
-            break;
-        }
+        Do(row_.printable);
+        Click(row_.clearAll);
     }
 
 private:
-    struct SharedButtons {
-        ControlId print;
-        ControlId clearAll;
-    };
-    SharedButtons Shared() const {
-        switch (kind_) {
-        case Calculator::RollLength:
-            return {RollLengthId::Print, RollLengthId::ClearAll};
-        case Calculator::RollWeight:
-            return {RollWeightId::Print, RollWeightId::ClearAll};
-        case Calculator::Slitter:
-            return {SlitterId::Print, SlitterId::ClearAll};
-        }
-        return {kNoId, kNoId};
-    }
-
     void SelectAll(ControlId id) {
         Box(id)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Box(id), Qt::Key_Home);
         QTest::keyClick(Box(id), Qt::Key_End, Qt::ShiftModifier);
     }
 
-    Calculator kind_;
+    const WindowRow& row_;
     std::unique_ptr<QWidget> owner_;
     std::unique_ptr<CDialog> dlg_;
     bool ready_ = false;

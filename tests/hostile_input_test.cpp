@@ -63,19 +63,19 @@ protected:
     void LeaveAndPress(CalculatorWindow& w, ControlId button, const Changes& onLeaving,
                        const Changes& onPressing, const Texts& said) {
         const WindowValues typed = w.Values();
-        w.FocusButton(button);
+        w.Focus(button);
         const WindowValues left = w.Values();
         EXPECT_EQ(ChangedBoxes(typed, left), onLeaving);
         messages.clear();
         w.Click(button);
         EXPECT_EQ(ChangedBoxes(left, w.Values()), onPressing);
-        EXPECT_EQ(messages, said);
+        EXPECT_EQ(MessageTexts(), said);
     }
 
     // Presses Print: one whole run that changes nothing in the window.
     void PrintChangesNothing(CalculatorWindow& w) {
         ASSERT_TRUE(w.Enabled(w.PrintButton()));
-        w.FocusButton(w.PrintButton());
+        w.Focus(w.PrintButton());
         const WindowValues before = w.Values();
         const std::size_t runs = printer.documents->size();
         messages.clear();
@@ -95,7 +95,7 @@ protected:
 
 TEST_F(HostileInput, MegabyteInARollLengthBoxIsRefusedWhole) {
     using enum RollLengthId;
-    CalculatorWindow w(Calculator::RollLength);
+    CalculatorWindow w(Window::RollLength);
     ASSERT_TRUE(w.Ready());
     w.Type(CoreInches, "3");
     w.Type(ThicknessInches, "0.01");
@@ -113,7 +113,7 @@ TEST_F(HostileInput, MegabyteInARollLengthBoxIsRefusedWhole) {
 
 TEST_F(HostileInput, MegabyteInTheSlitterCountBoxIsRefusedWhole) {
     using enum SlitterId;
-    CalculatorWindow w(Calculator::Slitter);
+    CalculatorWindow w(Window::Slitter);
     ASSERT_TRUE(w.Ready());
     w.Type(SlitInches, "2.5");
     w.Type(SlitCount, "3");
@@ -133,7 +133,7 @@ TEST_F(HostileInput, MegabyteInTheSlitterCountBoxIsRefusedWhole) {
 
 TEST_F(HostileInput, MegabyteInARollWeightBox) {
     using enum RollWeightId;
-    CalculatorWindow w(Calculator::RollWeight);
+    CalculatorWindow w(Window::RollWeight);
     ASSERT_TRUE(w.Ready());
     w.Enter(CoreInches, "3");
     w.Enter(WebInches, "60");
@@ -144,7 +144,7 @@ TEST_F(HostileInput, MegabyteInARollWeightBox) {
     const WindowValues before = w.Values();
     w.Paste(RollInches, NumberThenJunk("40"));
     EXPECT_EQ(w.Values(), before);
-    w.FocusButton(Calculate);
+    w.Focus(Calculate);
     EXPECT_EQ(w.Values(), before);
     w.Paste(RollInches, "40");
     LeaveAndPress(w, Calculate, {{RollMm, "1016.000"}},
@@ -167,7 +167,7 @@ TEST_F(HostileInput, MegabyteInARollWeightBox) {
 
 TEST_F(HostileInput, MegabyteInASlitterWidthBox) {
     using enum SlitterId;
-    CalculatorWindow w(Calculator::Slitter);
+    CalculatorWindow w(Window::Slitter);
     ASSERT_TRUE(w.Ready());
     w.Enter(SlitCount, "3");
 
@@ -234,7 +234,7 @@ TEST_F(HostileInput, EdgeTextsInTheRollLengthBoxes) {
                                                    {"5", {{LengthMeters, "1.524"}}}};
     for (const EdgeCase& c : kEdgeTexts) {
         SCOPED_TRACE(c.text);
-        CalculatorWindow w(Calculator::RollLength);
+        CalculatorWindow w(Window::RollLength);
         ASSERT_TRUE(w.Ready());
         w.Type(CoreInches, "3");
         w.Type(RollInches, "10");
@@ -257,7 +257,7 @@ TEST_F(HostileInput, EdgeTextsInTheRollWeightBoxes) {
     using enum RollWeightId;
     for (const EdgeCase& c : kEdgeTexts) {
         SCOPED_TRACE(c.text);
-        CalculatorWindow w(Calculator::RollWeight);
+        CalculatorWindow w(Window::RollWeight);
         ASSERT_TRUE(w.Ready());
         w.Enter(RollInches, "40");
         w.Enter(WebInches, "60");
@@ -291,7 +291,7 @@ TEST_F(HostileInput, EdgeTextsInTheRollWeightBoxes) {
 
 TEST_F(HostileInput, EdgeTextsInTheSlitterWidthBoxes) {
     using enum SlitterId;
-    CalculatorWindow w(Calculator::Slitter);
+    CalculatorWindow w(Window::Slitter);
     ASSERT_TRUE(w.Ready());
     const std::map<std::string, std::string> millimetres = {
         {"-0", "-0.0000"}, {"0", "0.0000"}, {"5", "127.0000"}};
@@ -316,7 +316,7 @@ TEST_F(HostileInput, EdgeTextsInTheSlitterWidthBoxes) {
 
 TEST_F(HostileInput, EdgeTextsInTheSlitterCountBox) {
     using enum SlitterId;
-    CalculatorWindow w(Calculator::Slitter);
+    CalculatorWindow w(Window::Slitter);
     ASSERT_TRUE(w.Ready());
     for (const EdgeCase& c : kEdgeTexts) {
         SCOPED_TRACE(c.text);
@@ -341,7 +341,7 @@ TEST_F(HostileInput, EdgeTextsInTheSlitterCountBox) {
 
 TEST_F(HostileInput, AllFourRollLengthValuesNegativeAreRefusedAndPrintAsTheyStand) {
     using enum RollLengthId;
-    CalculatorWindow w(Calculator::RollLength);
+    CalculatorWindow w(Window::RollLength);
     ASSERT_TRUE(w.Ready());
     w.MakePrintable();
     // Each box is left for the next one, never for its own partner.
@@ -349,7 +349,7 @@ TEST_F(HostileInput, AllFourRollLengthValuesNegativeAreRefusedAndPrintAsTheyStan
     w.Type(CoreInches, "-3");
     w.Type(RollInches, "-10");
     w.Type(ThicknessInches, "-0.01");
-    w.FocusButton(Calculate);
+    w.Focus(Calculate);
     EXPECT_EQ(w.Values().boxes, (BoxTexts{{LengthFeet, "-1000"},
                                           {LengthMeters, "-304.800"},
                                           {CoreInches, "-3"},
@@ -367,7 +367,7 @@ TEST_F(HostileInput, AllFourRollLengthValuesNegativeAreRefusedAndPrintAsTheyStan
 }
 
 TEST_F(HostileInput, CoreLargerThanTheRollGivesNegativeResults) {
-    CalculatorWindow length(Calculator::RollLength);
+    CalculatorWindow length(Window::RollLength);
     ASSERT_TRUE(length.Ready());
     length.Type(RollLengthId::CoreInches, "10");
     length.Type(RollLengthId::RollInches, "3");
@@ -379,7 +379,7 @@ TEST_F(HostileInput, CoreLargerThanTheRollGivesNegativeResults) {
     // The report prints the exact result behind the three shown decimals.
     EXPECT_EQ(PrintedAt(Figure(3)), "-595.5936 feet / -181.5369 meters");
 
-    CalculatorWindow weight(Calculator::RollWeight);
+    CalculatorWindow weight(Window::RollWeight);
     ASSERT_TRUE(weight.Ready());
     weight.Type(RollWeightId::RollInches, "3");
     weight.Type(RollWeightId::CoreInches, "40");
@@ -399,7 +399,7 @@ TEST_F(HostileInput, CoreLargerThanTheRollGivesNegativeResults) {
 
 TEST_F(HostileInput, ZeroAreaInTheRollWeightSolverShowsInfinity) {
     using enum RollWeightId;
-    CalculatorWindow w(Calculator::RollWeight);
+    CalculatorWindow w(Window::RollWeight);
     ASSERT_TRUE(w.Ready());
     // Equal diameters wind no material. With the weight given, every density divides by the
     // zero volume.
@@ -442,7 +442,7 @@ TEST_F(HostileInput, ZeroAreaInTheRollWeightSolverShowsInfinity) {
 
 TEST_F(HostileInput, RollLengthResultsBeyondTheDoubleRangeShowInBothUnits) {
     using enum RollLengthId;
-    CalculatorWindow w(Calculator::RollLength);
+    CalculatorWindow w(Window::RollLength);
     ASSERT_TRUE(w.Ready());
     w.Type(CoreInches, "3");
     w.Type(ThicknessInches, "0.01");

@@ -1,5 +1,6 @@
 // Keyboard paths through the windows: a mnemonic acts exactly as a click, and the focus comes back
 // to where it was after a modal child or a print run.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
@@ -7,6 +8,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 #include <algorithm>
+#include <ostream>
 
 #include <gtest/gtest.h>
 
@@ -27,68 +29,136 @@ void CloseWhenModal() {
     });
 }
 
-class Keyboard : public ::testing::TestWithParam<Calculator>, protected CapturedSeams {
+class Keyboard : public ::testing::TestWithParam<Window>, protected CapturedSeams {
 protected:
     Keyboard() : CapturedSeams(std::chrono::seconds(60)) {}
-
-    // Alt+key pressed while typing in a box.
-    static void Mnemonic(CalculatorWindow& w, ControlId box, Qt::Key key) {
-        QTest::keyClick(w.Box(box), key, Qt::AltModifier);
-    }
-
-    bool Printed(const std::string& text) const { return printer.Printed(text); }
 };
 
-// Typed in a metric box and acted on with the mnemonic at once: the box is left first, so its
-// inch partner is in step before the button acts, and the focus ends on the button.
-TEST_P(Keyboard, MnemonicLeavesTheBoxThenActs) {
+// Typed in a box and acted on with the mnemonic at once: the box is left first, so that its
+// partner is in step before the control acts, and the focus ends on the control.
+struct MnemonicCase {
+    const char* name;
+    Window window;
+    Steps before; // what the user did first
+    Step typed;   // then typed, without leaving the box
+    Qt::Key key;  // with Alt
+    ControlId control;
+    std::vector<std::pair<ControlId, const char*>> shown;
+    const char* printed = nullptr;
+    KnifeRows knives = {};
+    bool ticked = false; // the setup increment, in the slitter
+};
+
+void PrintTo(const MnemonicCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+using L = RollLengthId;
+using W = RollWeightId;
+using S = SlitterId;
+
+const MnemonicCase kMnemonicCases[] = {
+    {"CalculateRollLength",
+     Window::RollLength,
+     {{L::RollInches, "10"}, {L::ThicknessInches, "0.01"}},
+     {L::CoreMm, "76.2"},
+     Qt::Key_C,
+     L::Calculate,
+     {{L::CoreInches, "3.0000"}, {L::LengthFeet, "595.594"}}},
+    // Print prints the box being typed in as it now reads.
+    {"PrintRollLength",
+     Window::RollLength,
+     {{L::RollInches, "10"}, {L::ThicknessInches, "0.01"}, {L::CoreMm, "76.2"}, {L::Calculate}},
+     {L::RollMm, "508"},
+     Qt::Key_P,
+     L::Print,
+     {{L::RollInches, "20.0000"}},
+     "20.0000 inches / 508.0000 millimeters"},
+    {"CalculateRollWeight",
+     Window::RollWeight,
+     {{W::RollInches, "40"}, {W::WebInches, "60"}, {W::SpecificGravity, "0.92"}},
+     {W::CoreMm, "76.2"},
+     Qt::Key_C,
+     W::Calculate,
+     {{W::CoreInches, "3.000"}, {W::Pounds, "2487.88"}}},
+    // The check box too is ticked as by a click, once its box is left.
+    {"TickSetupIncrement",
+     Window::Slitter,
+     {},
+     {S::NextMm, "12.7"},
+     Qt::Key_I,
+     S::SetupIncrement,
+     {{S::NextInches, "0.5000"}},
+     nullptr,
+     {},
+     true},
+    {"AddSlit",
+     Window::Slitter,
+     {{S::SetupIncrement}},
+     {S::NextInches, "2"},
+     Qt::Key_S,
+     S::AddSlit,
+     {{S::NextMm, "50.8000"}},
+     nullptr,
+     {{"0", "0.0000", "0.0000", "0.0000", "0.0000"},
+      {"1", "2.0000", "50.8000", "2.0000", "50.8000"}}},
+};
+
+class Mnemonic : public ::testing::TestWithParam<MnemonicCase>, protected CapturedSeams {
+protected:
+    Mnemonic() : CapturedSeams(std::chrono::seconds(60)) {}
+};
+
+TEST_P(Mnemonic, LeavesTheBoxThenActs) {
+    const MnemonicCase& c = GetParam();
+    CalculatorWindow w(c.window);
+    ASSERT_TRUE(w.Ready());
+    w.Do(c.before);
+    w.Type(c.typed.id, c.typed.keys);
+    w.Key(c.typed.id, c.key, Qt::AltModifier);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(w.HasFocus(c.control));
+    for (const auto& [id, text] : c.shown) {
+        EXPECT_EQ(w.Text(id), text) << id.value;
+    }
+    EXPECT_EQ(w.Text(c.typed.id), c.typed.keys);
+    if (c.printed != nullptr) {
+        EXPECT_TRUE(printer.Printed(c.printed));
+    }
+    EXPECT_EQ(w.Knives(), c.knives);
+    if (c.window == Window::Slitter) {
+        EXPECT_EQ(w.Item<QCheckBox>(S::SetupIncrement)->isChecked(), c.ticked);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, Mnemonic, ::testing::ValuesIn(kMnemonicCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Tab visits every stop in the window's order and comes back to the first focus; each box and
+// button has the name a screen reader reads.
+class EachWindow : public ::testing::TestWithParam<Window> {};
+
+TEST_P(EachWindow, TabVisitsEveryStopInOrderAndEachControlIsNamed) {
     CalculatorWindow w(GetParam());
     ASSERT_TRUE(w.Ready());
-    ControlId button;
-    switch (GetParam()) {
-    case Calculator::RollLength:
-        w.Type(RollLengthId::RollInches, "10");
-        w.Type(RollLengthId::ThicknessInches, "0.01");
-        w.Type(RollLengthId::CoreMm, "76.2");
-        Mnemonic(w, RollLengthId::CoreMm, Qt::Key_C);
-        EXPECT_EQ(QApplication::focusWidget(), w.Dialog().GetDlgItem(RollLengthId::Calculate));
-        EXPECT_EQ(w.Text(RollLengthId::CoreInches), "3.0000");
-        EXPECT_EQ(w.Text(RollLengthId::LengthFeet), "595.594");
-        // Print by its mnemonic prints the box being typed in as it now reads.
-        w.Type(RollLengthId::RollMm, "508");
-        Mnemonic(w, RollLengthId::RollMm, Qt::Key_P);
-        button = RollLengthId::Print;
-        EXPECT_TRUE(Printed("20.0000 inches / 508.0000 millimeters"));
-        break;
-    case Calculator::RollWeight:
-        w.Type(RollWeightId::RollInches, "40");
-        w.Type(RollWeightId::WebInches, "60");
-        w.Type(RollWeightId::SpecificGravity, "0.92");
-        w.Type(RollWeightId::CoreMm, "76.2");
-        Mnemonic(w, RollWeightId::CoreMm, Qt::Key_C);
-        button = RollWeightId::Calculate;
-        EXPECT_EQ(w.Text(RollWeightId::CoreInches), "3.000");
-        EXPECT_EQ(w.Text(RollWeightId::Pounds), "2487.88");
-        break;
-    case Calculator::Slitter: {
-        // The check box too is ticked as by a click, once its box is left.
-        w.Type(SlitterId::NextMm, "12.7");
-        Mnemonic(w, SlitterId::NextMm, Qt::Key_I);
-        EXPECT_EQ(w.Text(SlitterId::NextInches), "0.5000");
-        auto* increment = w.Dialog().Item<QCheckBox>(SlitterId::SetupIncrement);
-        EXPECT_TRUE(increment->isChecked());
-        EXPECT_EQ(QApplication::focusWidget(), increment);
-        w.Type(SlitterId::NextInches, "2");
-        Mnemonic(w, SlitterId::NextInches, Qt::Key_S);
-        button = SlitterId::AddSlit;
-        EXPECT_EQ(w.Values().knives, (KnifeRows{{"0", "0.0000", "0.0000", "0.0000", "0.0000"},
-                                                {"1", "2.0000", "50.8000", "2.0000", "50.8000"}}));
-        break;
+    const std::vector<ControlId>& order = w.Row().tabOrder;
+    ASSERT_FALSE(order.empty());
+    EXPECT_TRUE(w.HasFocus(order.back()));
+    for (ControlId id : order) {
+        QTest::keyClick(w.Focused(), Qt::Key_Tab);
+        EXPECT_TRUE(w.HasFocus(id)) << id.value;
     }
+    for (const auto& [id, name] : w.Row().names) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.Dialog().GetDlgItem(id));
+        ASSERT_NE(a, nullptr) << id.value;
+        EXPECT_EQ(a->text(QAccessible::Name), name) << id.value;
     }
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(QApplication::focusWidget(), w.Dialog().GetDlgItem(button));
 }
+
+INSTANTIATE_TEST_SUITE_P(, EachWindow,
+                         ::testing::Values(Window::Main, Window::RollLength, Window::RollWeight,
+                                           Window::Slitter),
+                         [](const auto& info) { return std::string(NameOf(info.param)); });
 
 // A print run, and for the Roll Diameter - Length window its About box, give the focus back. The
 // slitter window alone takes no input while its report runs.
@@ -103,10 +173,10 @@ TEST_P(Keyboard, FocusComesBackAfterAPrintRunAndTheAboutBox) {
     });
     w.Click(w.PrintButton());
     EXPECT_EQ(printer.documents->size(), 1u);
-    EXPECT_EQ(enabledWhenAsked, GetParam() != Calculator::Slitter);
+    EXPECT_EQ(enabledWhenAsked, GetParam() != Window::Slitter);
     EXPECT_TRUE(w.Dialog().isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), w.Dialog().GetDlgItem(w.PrintButton()));
-    if (GetParam() == Calculator::RollLength) {
+    if (GetParam() == Window::RollLength) {
         static_cast<CRollLengthDlg&>(w.Dialog()).SetAboutAction([](QWidget* owner) {
             CAboutDlg about(owner);
             about.DoModal();
@@ -147,9 +217,7 @@ TEST_P(Keyboard, BoxKeysSelectAllAndOpenTheBoxMenu) {
     EXPECT_EQ(w.Values(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachWindow, Keyboard,
-                         ::testing::Values(Calculator::RollLength, Calculator::RollWeight,
-                                           Calculator::Slitter),
+INSTANTIATE_TEST_SUITE_P(EachWindow, Keyboard, ::testing::ValuesIn(kCalculators),
                          [](const auto& info) { return std::string(NameOf(info.param)); });
 
 // Closing a calculator puts the focus back on the main window's button that opened it, so the

@@ -42,47 +42,25 @@ TEST(NoDefaultPrinter, OpeningTheDefaultGivesNoneQuickly) {
     EXPECT_TRUE(QPrinterInfo::defaultPrinter().isNull());
 }
 
-class NoPrinterPrint : public ::testing::TestWithParam<Calculator> {
+class NoPrinterPrint : public ::testing::TestWithParam<Window>, protected CapturedSeams {
 protected:
-    void SetUp() override {
-        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r); });
-        SetReportPrinter({});
-    }
-    void TearDown() override { SetMessageSink({}); }
-
-    Watchdog watchdog{kBound};
-    std::vector<MessageRecord> messages;
+    NoPrinterPrint() : CapturedSeams(kBound) { SetReportPrinter({}); }
 };
 
 TEST_P(NoPrinterPrint, PrintSaysSoAndChangesNothing) {
     CalculatorWindow w(GetParam());
     ASSERT_TRUE(w.Ready());
-    w.MakePrintable();
-    // Values on screen, so that a change would show.
-    switch (w.Kind()) {
-    case Calculator::RollLength:
-        w.Enter(RollLengthId::LengthFeet, "1000");
-        w.Enter(RollLengthId::CoreInches, "3");
-        break;
-    case Calculator::RollWeight:
-        w.Enter(RollWeightId::RollInches, "40");
-        w.Enter(RollWeightId::CoreInches, "3");
-        break;
-    case Calculator::Slitter:
-        w.Enter(SlitterId::SlitCount, "3");
-        w.Enter(SlitterId::SlitInches, "2.5");
-        w.Click(SlitterId::AddSlits);
-        break;
-    }
+    // A worked calculation on screen, so that a change would show.
+    w.Do(w.Row().printable);
     ASSERT_TRUE(w.Enabled(w.PrintButton()));
-    w.FocusButton(w.PrintButton());
+    w.Focus(w.PrintButton());
     const WindowValues before = w.Values();
     const std::set<QWidget*> shown = VisibleTopLevels();
     QElapsedTimer timer;
     timer.start();
     w.Click(w.PrintButton());
     EXPECT_LT(timer.elapsed(), kQuickMs);
-    // The plain sink declines the PDF offer, as Esc would.
+    // The PDF offer is declined, as Esc would.
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(messages[0].text.rfind(PrintOutcomeMessage(PrintOutcome::NoPrinter), 0), 0u);
@@ -93,10 +71,8 @@ TEST_P(NoPrinterPrint, PrintSaysSoAndChangesNothing) {
     EXPECT_EQ(w.Values(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachWindow, NoPrinterPrint,
-                         ::testing::Values(Calculator::RollLength, Calculator::RollWeight,
-                                           Calculator::Slitter),
-                         [](const ::testing::TestParamInfo<Calculator>& info) {
+INSTANTIATE_TEST_SUITE_P(EachWindow, NoPrinterPrint, ::testing::ValuesIn(kCalculators),
+                         [](const ::testing::TestParamInfo<Window>& info) {
                              return std::string(NameOf(info.param));
                          });
 

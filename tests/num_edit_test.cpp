@@ -206,7 +206,7 @@ TEST_F(Boxes, TheNumberBehindTheTextLivesAsLongAsItsText) {
     }
 }
 
-class NumberBehindABox : public ::testing::TestWithParam<Calculator> {};
+class NumberBehindABox : public ::testing::TestWithParam<Window> {};
 
 // Tiny results show as the very texts the boxes clear to; opening and Clear All leave only what
 // the texts say.
@@ -229,8 +229,8 @@ TEST_P(NumberBehindABox, NoneAtOpeningAndNoneAfterClearAll) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWindow, NumberBehindABox,
-                         ::testing::Values(Calculator::RollLength, Calculator::RollWeight,
-                                           Calculator::Slitter));
+                         ::testing::Values(Window::RollLength, Window::RollWeight,
+                                           Window::Slitter));
 
 // A paste reads as the user's locale writes numbers; the test runs once per locale, each run
 // taking the rows of its own.

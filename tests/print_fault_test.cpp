@@ -86,29 +86,19 @@ void ExpectSaysWhy(const MessageRecord& m, const std::string& why) {
     EXPECT_NE(m.text.find("Save the report as a PDF file instead?"), std::string::npos) << m.text;
 }
 
-// Message boxes answered as the user would, and the save dialog's answers (each given once, then
-// cancelled), all written down.
-class PrintTest {
+// Messages answered as the user would, the real print path unless a test sets a printer, and the
+// save dialog's answers (each given once, then cancelled), all written down.
+class PrintTest : protected CapturedSeams {
 protected:
-    PrintTest() {
-        SetAnsweringMessageSink([this](const MessageRecord& r) {
-            messages.push_back(r);
-            return answer;
-        });
+    PrintTest() : CapturedSeams(kBound) {
+        SetReportPrinter({});
         SetSaveFileAnswer([this](const std::string& suggested) {
             suggestions.push_back(suggested);
             return std::exchange(savePath, std::nullopt);
         });
     }
-    ~PrintTest() {
-        SetReportPrinter({});
-        SetMessageSink({});
-        SetSaveFileAnswer({});
-    }
+    ~PrintTest() { SetSaveFileAnswer({}); }
 
-    Watchdog watchdog{kBound};
-    std::vector<MessageRecord> messages;
-    MessageAnswer answer = MessageAnswer::No;
     std::vector<std::string> suggestions;
     std::optional<std::string> savePath;
 };
@@ -116,26 +106,7 @@ protected:
 // Fills the window with values worth printing; the slitter's list runs onto a second page.
 void FillIn(CalculatorWindow& w) {
     w.MakePrintable();
-    switch (w.Kind()) {
-    case Calculator::RollLength:
-        w.Enter(RollLengthId::RollInches, "10");
-        w.Enter(RollLengthId::CoreInches, "3");
-        w.Enter(RollLengthId::ThicknessInches, "0.01");
-        w.Click(RollLengthId::Calculate);
-        break;
-    case Calculator::RollWeight:
-        w.Enter(RollWeightId::RollInches, "40");
-        w.Enter(RollWeightId::CoreInches, "3");
-        w.Enter(RollWeightId::WebInches, "60");
-        w.Enter(RollWeightId::SpecificGravity, "0.92");
-        w.Click(RollWeightId::Calculate);
-        break;
-    case Calculator::Slitter:
-        w.Enter(SlitterId::SlitCount, "41");
-        w.Enter(SlitterId::SlitInches, "0.5");
-        w.Click(SlitterId::AddSlits);
-        break;
-    }
+    w.Do(w.Row().printable);
 }
 
 // A print server on the loopback that takes connections and never answers, for the real print
@@ -190,8 +161,7 @@ QProgressDialog* ShownProgress() {
     return nullptr;
 }
 
-class PrintFault : public PrintTest,
-                   public ::testing::TestWithParam<std::tuple<Calculator, Fault>> {};
+class PrintFault : public PrintTest, public ::testing::TestWithParam<std::tuple<Window, Fault>> {};
 
 TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
     const auto [kind, fault] = GetParam();
@@ -224,7 +194,7 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
         });
     }
 
-    w.FocusButton(w.PrintButton());
+    w.Focus(w.PrintButton());
     const WindowValues before = w.Values();
     const std::set<QWidget*> shown = VisibleTopLevels();
     for (int press = 1; press <= 2; ++press) {
@@ -236,8 +206,7 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
                 enabledDuringRun.push_back(w.Dialog().isEnabled());
                 ASSERT_NE(progress, nullptr) << "no progress window";
                 EXPECT_EQ(progress->labelText().toStdString(),
-                          kind == Calculator::Slitter ? "Printing Slitter Calculations\u2026"
-                                                      : "Printing Roll Calculations\u2026");
+                          std::string("Printing ") + w.Row().document + "\u2026");
                 if (fault == Fault::ServerCancelled) {
                     progress->cancel();
                 }
@@ -246,7 +215,7 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
         w.Click(w.PrintButton());
         ASSERT_EQ(enabledDuringRun.size(), static_cast<std::size_t>(press));
         // Only the slitter keeps the window from taking input while it runs.
-        EXPECT_EQ(enabledDuringRun.back(), kind != Calculator::Slitter);
+        EXPECT_EQ(enabledDuringRun.back(), w.Row().inputDuringPrint);
         if (!silent) {
             EXPECT_EQ(lookups, press);
             // The run went on to the end although the spooler refused.
@@ -267,17 +236,17 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachWindow, PrintFault,
-    ::testing::Combine(
-        ::testing::Values(Calculator::RollLength, Calculator::RollWeight, Calculator::Slitter),
-        ::testing::Values(Fault::NoPrinter, Fault::DefaultUnreachable, Fault::QueueRejectsJobs,
-                          Fault::ServerSilent, Fault::ServerCancelled)),
+    ::testing::Combine(::testing::ValuesIn(kCalculators),
+                       ::testing::Values(Fault::NoPrinter, Fault::DefaultUnreachable,
+                                         Fault::QueueRejectsJobs, Fault::ServerSilent,
+                                         Fault::ServerCancelled)),
     [](const ::testing::TestParamInfo<PrintFault::ParamType>& info) {
         return std::string(NameOf(std::get<0>(info.param))) + "_" + NameOf(std::get<1>(info.param));
     });
 
 // The real painter on a printer whose document cannot be started (its output cannot be opened,
 // as when a queue refuses the job): the run ends and says so.
-class QtPrinterFault : public PrintTest, public ::testing::TestWithParam<Calculator> {};
+class QtPrinterFault : public PrintTest, public ::testing::TestWithParam<Window> {};
 
 TEST_P(QtPrinterFault, DocumentThatCannotStartEndsCleanly) {
     CalculatorWindow w(GetParam());
@@ -295,7 +264,7 @@ TEST_P(QtPrinterFault, DocumentThatCannotStartEndsCleanly) {
         return PaintReport(printer, build) ? PrintOutcome::Printed : PrintOutcome::JobRefused;
     });
 
-    w.FocusButton(w.PrintButton());
+    w.Focus(w.PrintButton());
     const WindowValues before = w.Values();
     const std::set<QWidget*> shown = VisibleTopLevels();
     w.Click(w.PrintButton());
@@ -308,10 +277,8 @@ TEST_P(QtPrinterFault, DocumentThatCannotStartEndsCleanly) {
     EXPECT_EQ(w.Values(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachWindow, QtPrinterFault,
-                         ::testing::Values(Calculator::RollLength, Calculator::RollWeight,
-                                           Calculator::Slitter),
-                         [](const ::testing::TestParamInfo<Calculator>& info) {
+INSTANTIATE_TEST_SUITE_P(EachWindow, QtPrinterFault, ::testing::ValuesIn(kCalculators),
+                         [](const ::testing::TestParamInfo<Window>& info) {
                              return std::string(NameOf(info.param));
                          });
 
@@ -373,8 +340,7 @@ private:
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
-class PdfFallback : public PrintTest,
-                    public ::testing::TestWithParam<std::tuple<Calculator, Save>> {};
+class PdfFallback : public PrintTest, public ::testing::TestWithParam<std::tuple<Window, Save>> {};
 
 TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
     const auto [kind, save] = GetParam();
@@ -389,8 +355,7 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
     if (save != Save::InHome) {
         ASSERT_TRUE(QDir().mkpath(documents));
     }
-    const char* document =
-        kind == Calculator::Slitter ? "Slitter Calculations.pdf" : "Roll Calculations.pdf";
+    const QString document = QString(w.Row().document) + ".pdf";
     const std::string suggested =
         QDir(save == Save::InHome ? home.path() : documents).filePath(document).toStdString();
     const std::string path = save == Save::CannotWrite
@@ -402,7 +367,7 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
         savePath = path;
     }
 
-    w.FocusButton(w.PrintButton());
+    w.Focus(w.PrintButton());
     const WindowValues before = w.Values();
     w.Click(w.PrintButton());
 
@@ -417,15 +382,7 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
         EXPECT_EQ(suggestions.size(), 1u);
         const std::string text = ToolOutput("pdftotext", {QString::fromStdString(path), "-"});
         // What the report drew: its title, a worked figure and, for the knife list, page two.
-        const std::vector<std::string> expected =
-            kind == Calculator::RollLength
-                ? std::vector<std::string>{"Velmarch Products Roll Calculation Report",
-                                           "595.5936 feet / 181.5369 meters"}
-            : kind == Calculator::RollWeight
-                ? std::vector<std::string>{"Velmarch Products Roll Calculation Report",
-                                           "2487.88 pounds"}
-                : std::vector<std::string>{"Velmarch Products Slitter Position Report",
-                                           "20.5000 inches / 520.7000 mm", "Page 2 of 2"};
+        const std::vector<std::string>& expected = w.Row().reportTexts;
         for (const std::string& e : expected) {
             EXPECT_NE(text.find(e), std::string::npos) << e << " not in:\n" << text;
         }
@@ -450,9 +407,7 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWindow, PdfFallback,
-                         ::testing::Combine(::testing::Values(Calculator::RollLength,
-                                                              Calculator::RollWeight,
-                                                              Calculator::Slitter),
+                         ::testing::Combine(::testing::ValuesIn(kCalculators),
                                             ::testing::Values(Save::Saved, Save::Cancelled,
                                                               Save::CannotWrite, Save::InHome)),
                          [](const ::testing::TestParamInfo<PdfFallback::ParamType>& info) {

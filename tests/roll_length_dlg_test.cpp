@@ -30,43 +30,26 @@ using Id = RollLengthId;
 const Id kBoxes[] = {Id::LengthFeet, Id::LengthMeters, Id::CoreInches,      Id::CoreMm,
                      Id::RollInches, Id::RollMm,       Id::ThicknessInches, Id::ThicknessMm};
 
-using Texts8 = std::vector<std::string>;
-const Texts8 kStartTexts = {"0.000",  "0.000",  "0.0000", "0.0000",
-                            "0.0000", "0.0000", "0.0000", "0.0000"};
+const std::vector<std::string> kStartTexts = {"0.000",  "0.000",  "0.0000", "0.0000",
+                                              "0.0000", "0.0000", "0.0000", "0.0000"};
 
-class RollLengthWindow : public ::testing::Test {
+class RollLengthWindow : public ::testing::Test, protected CapturedSeams {
 protected:
-    void SetUp() override {
-        SetMessageSink([this](const MessageRecord& r) { messages.push_back(r); });
-        dlg = std::make_unique<CRollLengthDlg>();
-        dlg->Create();
-        QApplication::setActiveWindow(dlg.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
-    }
-    void TearDown() override { SetMessageSink({}); }
+    RollLengthWindow() : CapturedSeams(std::chrono::seconds(60)) {}
+    void SetUp() override { ASSERT_TRUE(w.Ready()); }
 
-    CNumEdit* Box(ControlId id) const { return dlg->Item<CNumEdit>(id); }
-    QPushButton* Button(ControlId id) const { return dlg->Item<QPushButton>(id); }
-    std::string Text(ControlId id) const { return Box(id)->text().toStdString(); }
-    Texts8 Texts() const {
-        Texts8 texts;
+    std::string Text(ControlId id) const { return w.Text(id); }
+    // The eight texts, in the order of the boxes above.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
         for (Id id : kBoxes) {
             texts.push_back(Text(id));
         }
         return texts;
     }
-    // Enters the box as Tab would (its text selected), types, and optionally tabs out.
-    void Type(ControlId id, const QString& keys, bool tabOut = true) {
-        Box(id)->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(Box(id), keys);
-        if (tabOut) {
-            QTest::keyClick(Box(id), Qt::Key_Tab);
-        }
-    }
-    void Click(ControlId id) { QTest::mouseClick(Button(id), Qt::LeftButton); }
 
-    std::unique_ptr<CRollLengthDlg> dlg;
-    std::vector<MessageRecord> messages;
+    CalculatorWindow w{Window::RollLength};
+    CDialog* dlg = &w.Dialog();
 };
 
 TEST_F(RollLengthWindow, OpensFresh) {
@@ -74,10 +57,10 @@ TEST_F(RollLengthWindow, OpensFresh) {
     EXPECT_EQ(dlg->size(), dlg->MapDialogRect(0, 0, 350, 250).size());
     EXPECT_FALSE(dlg->windowIcon().isNull());
     EXPECT_EQ(Texts(), kStartTexts);
-    EXPECT_EQ(QApplication::focusWidget(), Box(Id::LengthFeet));
-    EXPECT_EQ(Box(Id::LengthFeet)->selectedText(), "0.000");
-    EXPECT_FALSE(Button(Id::Print)->isEnabled());
-    EXPECT_TRUE(Button(Id::Calculate)->isDefault());
+    EXPECT_EQ(QApplication::focusWidget(), w.Box(Id::LengthFeet));
+    EXPECT_EQ(w.Box(Id::LengthFeet)->selectedText(), "0.000");
+    EXPECT_FALSE(w.Enabled(Id::Print));
+    EXPECT_TRUE(w.Item<QPushButton>(Id::Calculate)->isDefault());
     // Red bold notes; the instruction lines keep the label defaults.
     EXPECT_EQ(dlg->Item<CStyledStatic>(Id::RequiredNote)->Colour(), QColor(128, 0, 0));
     EXPECT_EQ(dlg->Item<CStyledStatic>(Id::CoreLabel)->TextAlignment(), Qt::AlignRight);
@@ -98,59 +81,48 @@ TEST_F(RollLengthWindow, OpensFresh) {
     }
 }
 
-TEST_F(RollLengthWindow, TabVisitsTheBoxesThenTheButtons) {
-    const Id order[] = {Id::LengthMeters, Id::CoreInches,      Id::CoreMm,      Id::RollInches,
-                        Id::RollMm,       Id::ThicknessInches, Id::ThicknessMm, Id::Calculate,
-                        Id::ClearAll,     Id::Close,           Id::WebLink,     Id::SalesLink,
-                        Id::ServiceLink,  Id::EngineeringLink, Id::LengthFeet};
-    for (ControlId id : order) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(id)) << id.value;
-    }
-}
-
 TEST_F(RollLengthWindow, SolvesLengthAndPrintStaysEnabled) {
-    Type(Id::RollInches, "10");
-    Type(Id::CoreInches, "3");
-    Type(Id::ThicknessInches, "0.01");
-    Click(Id::Calculate);
+    w.Enter(Id::RollInches, "10");
+    w.Enter(Id::CoreInches, "3");
+    w.Enter(Id::ThicknessInches, "0.01");
+    w.Click(Id::Calculate);
     // Tab lands in each partner; passing through it leaves the typed inch text alone.
-    EXPECT_EQ(Texts(),
-              Texts8({"595.594", "181.537", "3", "76.2000", "10", "254.0000", "0.01", "0.2540"}));
+    EXPECT_EQ(Texts(), std::vector<std::string>({"595.594", "181.537", "3", "76.2000", "10",
+                                                 "254.0000", "0.01", "0.2540"}));
     EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(Button(Id::Print)->isEnabled());
+    EXPECT_TRUE(w.Enabled(Id::Print));
     EXPECT_TRUE(dlg->isVisible()); // Calculate never closes the window
-    EXPECT_DOUBLE_EQ(Box(Id::LengthMeters)->GetValue(), 595.5936073208331 * 0.3048);
+    EXPECT_DOUBLE_EQ(w.Box(Id::LengthMeters)->GetValue(), 595.5936073208331 * 0.3048);
 
-    Click(Id::ClearAll);
+    w.Click(Id::ClearAll);
     EXPECT_EQ(Texts(), kStartTexts);
-    EXPECT_TRUE(Button(Id::Print)->isEnabled());
-    Click(Id::Calculate);
+    EXPECT_TRUE(w.Enabled(Id::Print));
+    w.Click(Id::Calculate);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(Button(Id::Print)->isEnabled());
+    EXPECT_TRUE(w.Enabled(Id::Print));
 
     // A thickness too thin to show leaves nothing behind its cleared box.
-    Type(Id::LengthFeet, "15000000");
-    Type(Id::CoreInches, "3");
-    Type(Id::RollInches, "10");
-    Click(Id::Calculate);
+    w.Enter(Id::LengthFeet, "15000000");
+    w.Enter(Id::CoreInches, "3");
+    w.Enter(Id::RollInches, "10");
+    w.Click(Id::Calculate);
     ASSERT_EQ(Text(Id::ThicknessInches), "0.0000");
-    Click(Id::ClearAll);
-    Type(Id::LengthFeet, "1000");
-    Type(Id::CoreInches, "3");
-    Type(Id::RollInches, "10");
-    Click(Id::Calculate);
+    w.Click(Id::ClearAll);
+    w.Enter(Id::LengthFeet, "1000");
+    w.Enter(Id::CoreInches, "3");
+    w.Enter(Id::RollInches, "10");
+    w.Click(Id::Calculate);
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(Text(Id::ThicknessInches), "0.0060");
 }
 
 TEST_F(RollLengthWindow, EnterInAMetricBoxLeavesItThenCalculates) {
-    Type(Id::CoreInches, "3");
-    Type(Id::RollInches, "10");
-    Type(Id::ThicknessMm, "0.254", false);
-    QTest::keyClick(Box(Id::ThicknessMm), Qt::Key_Return);
+    w.Enter(Id::CoreInches, "3");
+    w.Enter(Id::RollInches, "10");
+    w.Type(Id::ThicknessMm, "0.254");
+    QTest::keyClick(w.Box(Id::ThicknessMm), Qt::Key_Return);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(QApplication::focusWidget(), Button(Id::Calculate));
+    EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(Id::Calculate));
     EXPECT_EQ(Text(Id::ThicknessMm), "0.254");
     EXPECT_EQ(Text(Id::ThicknessInches), "0.0100");
     EXPECT_EQ(Text(Id::LengthFeet), "595.594");
@@ -158,15 +130,15 @@ TEST_F(RollLengthWindow, EnterInAMetricBoxLeavesItThenCalculates) {
 }
 
 TEST_F(RollLengthWindow, RefusalsChangeNoBox) {
-    Click(Id::Calculate);
-    Type(Id::LengthFeet, "1000");
-    Type(Id::CoreInches, "3");
-    Type(Id::RollInches, "10");
-    Type(Id::ThicknessInches, "0.01");
+    w.Click(Id::Calculate);
+    w.Enter(Id::LengthFeet, "1000");
+    w.Enter(Id::CoreInches, "3");
+    w.Enter(Id::RollInches, "10");
+    w.Enter(Id::ThicknessInches, "0.01");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), Button(Id::Calculate));
-    const Texts8 before = Texts();
-    Click(Id::Calculate);
+    ASSERT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(Id::Calculate));
+    const std::vector<std::string> before = Texts();
+    w.Click(Id::Calculate);
     EXPECT_EQ(Texts(), before);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, "Only one field can be zero!");
@@ -175,69 +147,53 @@ TEST_F(RollLengthWindow, RefusalsChangeNoBox) {
         EXPECT_EQ(m.icon, MessageIcon::Stop);
         EXPECT_EQ(m.caption, "gui_tests");
     }
-    EXPECT_FALSE(Button(Id::Print)->isEnabled());
+    EXPECT_FALSE(w.Enabled(Id::Print));
 }
 
 TEST_F(RollLengthWindow, TakesTwelveTypedCharacters) {
-    Type(Id::LengthFeet, "1234567890123456");
+    w.Enter(Id::LengthFeet, "1234567890123456");
     EXPECT_EQ(Text(Id::LengthFeet), "123456789012");
 }
 
-// The worked examples, typed box by box (each left by focusing the next) and then calculated.
-class RollLengthExample : public RollLengthWindow,
-                          public ::testing::WithParamInterface<WorkedExample> {};
+// The worked examples of both roll calculators, typed box by box (each left by focusing the next)
+// and then calculated from the keyboard.
+class WorkedExampleInWindow : public ::testing::TestWithParam<WorkedExample>,
+                              protected CapturedSeams {
+protected:
+    WorkedExampleInWindow() : CapturedSeams(std::chrono::seconds(60)) {}
+};
 
-TEST_P(RollLengthExample, ShowsTheWorkedTexts) {
-    const std::map<std::string, Id> boxes = {
-        {"length_ft", Id::LengthFeet},         {"length_m", Id::LengthMeters},
-        {"core_in", Id::CoreInches},           {"core_mm", Id::CoreMm},
-        {"diameter_in", Id::RollInches},       {"diameter_mm", Id::RollMm},
-        {"thickness_in", Id::ThicknessInches}, {"thickness_mm", Id::ThicknessMm}};
+TEST_P(WorkedExampleInWindow, ShowsTheWorkedTexts) {
     const WorkedExample& example = GetParam();
+    const bool length = example.calculator == std::string("length");
+    CalculatorWindow w(length ? Window::RollLength : Window::RollWeight);
+    ASSERT_TRUE(w.Ready());
     for (const BoxText& typed : example.typed) {
-        Type(boxes.at(typed.box), QString::fromUtf8(typed.text), false);
+        w.Type(w.Column(typed.box), QString::fromUtf8(typed.text));
     }
-    Button(Id::Calculate)->setFocus(Qt::TabFocusReason); // leaves the last box
-    const Texts8 before = Texts();
-    Click(Id::Calculate);
-    const std::string heard = Heard(dlg.get());
+    const WindowValues before =
+        w.PressFromKeyboard(length ? ControlId(Id::Calculate) : ControlId(RollWeightId::Calculate));
+    const std::string heard = Heard(&w.Dialog());
     ExpectWorkedTexts(
-        example, [&](const std::string& box) { return Text(boxes.at(box)); }, messages,
-        Texts() == before, &heard);
+        example, [&](const std::string& box) { return w.Text(w.Column(box)); }, messages,
+        w.Values() == before, &heard);
 }
 
-INSTANTIATE_TEST_SUITE_P(Worked, RollLengthExample, ::testing::ValuesIn(WorkedExamplesOf("length")),
+INSTANTIATE_TEST_SUITE_P(Worked, WorkedExampleInWindow, ::testing::ValuesIn(kWorkedExamples),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RollLengthWindow, LeavingABoxBringsItsPartnerIntoStep) {
-    Type(Id::CoreMm, "2");
+    w.Enter(Id::CoreMm, "2");
     EXPECT_EQ(Text(Id::CoreInches), "0.0787");
     EXPECT_EQ(Text(Id::CoreMm), "2");
-    Type(Id::CoreInches, "0");
+    w.Enter(Id::CoreInches, "0");
     EXPECT_EQ(Text(Id::CoreMm), "0.0000");
-    Type(Id::LengthMeters, "100");
+    w.Enter(Id::LengthMeters, "100");
     EXPECT_EQ(Text(Id::LengthFeet), "328.084");
-    Type(Id::LengthFeet, "-5");
+    w.Enter(Id::LengthFeet, "-5");
     EXPECT_EQ(Text(Id::LengthMeters), "-1.524");
-    Type(Id::LengthFeet, "0");
+    w.Enter(Id::LengthFeet, "0");
     EXPECT_EQ(Text(Id::LengthMeters), "0.000");
-}
-
-TEST_F(RollLengthWindow, ControlsHaveTheirAccessibleNames) {
-    const char* names[] = {"Roll Length, feet",          "Roll Length, meters",
-                           "Core Diameter, inches",      "Core Diameter, mm",
-                           "Roll Diameter, inches",      "Roll Diameter, mm",
-                           "Material Thickness, inches", "Material Thickness, mm"};
-    auto name = [](QWidget* w) {
-        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-    };
-    for (std::size_t i = 0; i < std::size(kBoxes); ++i) {
-        EXPECT_EQ(name(Box(kBoxes[i])), names[i]);
-    }
-    EXPECT_EQ(name(Button(Id::Calculate)), "Calculate");
-    EXPECT_EQ(name(Button(Id::ClearAll)), "Clear All");
-    EXPECT_EQ(name(Button(Id::Close)), "Close");
-    EXPECT_EQ(name(dlg->GetDlgItem(Id::WebLink)), "Visit Velmarch Online");
 }
 
 TEST_F(RollLengthWindow, LinksOpenTheMakersAddresses) {
@@ -250,7 +206,7 @@ TEST_F(RollLengthWindow, LinksOpenTheMakersAddresses) {
          {Id::WebLink, Id::SalesLink, Id::ServiceLink, Id::EngineeringLink, Id::EngineeringLink}) {
         QWidget* link = dlg->GetDlgItem(id);
         QTest::mouseClick(dlg->windowHandle(), Qt::LeftButton, {},
-                          link->mapTo(dlg.get(), link->rect().center()));
+                          link->mapTo(dlg, link->rect().center()));
     }
     SetShellSink({});
     const std::vector<std::pair<std::string, std::string>> expected = {
@@ -262,7 +218,7 @@ TEST_F(RollLengthWindow, LinksOpenTheMakersAddresses) {
     };
     EXPECT_EQ(opened, expected);
     EXPECT_EQ(dlg->Item<CLinkStatic>(Id::EngineeringLink)->LinkColor(), QColor(0, 0, 255));
-    EXPECT_EQ(QApplication::focusWidget(), Box(Id::LengthFeet)); // a link never takes the focus
+    EXPECT_EQ(QApplication::focusWidget(), w.Box(Id::LengthFeet)); // a link never takes the focus
 }
 
 // Exposes the system-command handler so that a command can be sent as the menu sends it.

@@ -30,8 +30,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/about_dlg.h"
-#include "app/roll_calc_dlg.h"
+#include "calculator_window.h"
 #include "controls/link_static.h"
 #include "controls/num_edit.h"
 #include "controls/styled_static.h"
@@ -42,27 +41,9 @@
 
 namespace {
 
-enum class Window { Main, About, RollLength, RollWeight, Slitter };
-
-void PrintTo(Window w, std::ostream* os) {
-    constexpr const char* kNames[] = {"Main", "About", "RollLength", "RollWeight", "Slitter"};
-    *os << kNames[static_cast<int>(w)];
-}
-
+// Alone, with no owner, as the main window and the About box always are.
 std::unique_ptr<CDialog> Make(Window w) {
-    switch (w) {
-    case Window::Main:
-        return std::make_unique<CRollCalcDlg>();
-    case Window::About:
-        return std::make_unique<CAboutDlg>();
-    case Window::RollLength:
-        return std::make_unique<CRollLengthDlg>();
-    case Window::RollWeight:
-        return std::make_unique<CRollWeightDlg>();
-    case Window::Slitter:
-        return std::make_unique<CSlitterDlg>();
-    }
-    return nullptr;
+    return RowOf(w).open(nullptr);
 }
 
 std::string Name(const QWidget* w) {
@@ -460,8 +441,6 @@ TEST_P(EveryWindow, NoControlOverlapsAnotherAndNoTextIsClipped) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, EveryWindow,
-                         ::testing::Values(Window::Main, Window::About, Window::RollLength,
-                                           Window::RollWeight, Window::Slitter));
+INSTANTIATE_TEST_SUITE_P(, EveryWindow, ::testing::ValuesIn(kEveryWindow));
 
 } // namespace
