@@ -238,10 +238,16 @@ struct WindowRow {
     std::vector<std::pair<std::string, ControlId>> columns = {};
     // What a screen reader calls each box and button.
     std::vector<std::pair<ControlId, const char*>> names = {};
+    // The report Print would send, for a calculator.
+    ReportBuilder (*report)(const CDialog&) = nullptr;
 };
 
 template <class Dlg> std::unique_ptr<CDialog> Open(QWidget* owner) {
     return std::make_unique<Dlg>(owner);
+}
+
+template <class Dlg> ReportBuilder ReportOf(const CDialog& dlg) {
+    return static_cast<const Dlg&>(dlg).Report();
 }
 
 inline const std::vector<WindowRow>& Windows() {
@@ -298,7 +304,8 @@ inline const std::vector<WindowRow>& Windows() {
           {L::Calculate, "Calculate"},
           {L::ClearAll, "Clear All"},
           {L::Close, "Close"},
-          {L::WebLink, "Visit Velmarch Online"}}},
+          {L::WebLink, "Visit Velmarch Online"}},
+         ReportOf<CRollLengthDlg>},
         {Window::RollWeight,
          "RollWeight",
          Open<CRollWeightDlg>,
@@ -349,7 +356,8 @@ inline const std::vector<WindowRow>& Windows() {
           {W::Calculate, "Calculate"},
           {W::Print, "Print"},
           {W::ClearAll, "Clear All"},
-          {W::Close, "Close"}}},
+          {W::Close, "Close"}},
+         ReportOf<CRollWeightDlg>},
         {Window::Slitter,
          "Slitter",
          Open<CSlitterDlg>,
@@ -375,7 +383,8 @@ inline const std::vector<WindowRow>& Windows() {
           {S::AddSlits, "Add Slits"},
           {S::Close, "Close"},
           {S::Print, "Print"},
-          {S::ClearAll, "Clear All"}}},
+          {S::ClearAll, "Clear All"}},
+         ReportOf<CSlitterDlg>},
     };
     return rows;
 }
