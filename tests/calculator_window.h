@@ -210,12 +210,16 @@ private:
 };
 
 // A step a user takes: text typed over a box's whole text and left with Tab, or, with no keys, a
-// click on the control.
+// click on the control; or kPassThrough, the box entered by Tab and left by Tab unedited.
 struct Step {
     ControlId id;
     const char* keys = nullptr;
 };
 using Steps = std::vector<Step>;
+inline constexpr const char* kPassThrough = "\t";
+
+// Texts boxes should show.
+using Shown = std::vector<std::pair<ControlId, std::string>>;
 
 // What the shared test families need of a window. Adding a window is adding a row.
 struct WindowRow {
@@ -446,6 +450,18 @@ public:
         return kNoId;
     }
 
+    // Each expected text a box does not show, as "id: got \"x\"" lines; empty when all match.
+    std::string Unlike(const Shown& expected) const {
+        std::string differences;
+        for (const auto& [id, text] : expected) {
+            if (Text(id) != text) {
+                differences += std::to_string(id.value) + ": got \"" + Text(id) + "\", want \"" +
+                               text + "\"\n";
+            }
+        }
+        return differences;
+    }
+
     WindowValues Values() const {
         WindowValues v;
         for (ControlId id : BoxIds()) {
@@ -491,6 +507,9 @@ public:
         for (const Step& step : steps) {
             if (step.keys == nullptr) {
                 Click(step.id);
+            } else if (step.keys == kPassThrough) {
+                Focus(step.id);
+                Key(step.id, Qt::Key_Tab);
             } else {
                 Enter(step.id, QString::fromUtf8(step.keys));
             }

@@ -182,20 +182,6 @@ TEST_P(WorkedExampleInWindow, ShowsTheWorkedTexts) {
 INSTANTIATE_TEST_SUITE_P(Worked, WorkedExampleInWindow, ::testing::ValuesIn(kWorkedExamples),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(RollLengthWindow, LeavingABoxBringsItsPartnerIntoStep) {
-    w.Enter(Id::CoreMm, "2");
-    EXPECT_EQ(Text(Id::CoreInches), "0.0787");
-    EXPECT_EQ(Text(Id::CoreMm), "2");
-    w.Enter(Id::CoreInches, "0");
-    EXPECT_EQ(Text(Id::CoreMm), "0.0000");
-    w.Enter(Id::LengthMeters, "100");
-    EXPECT_EQ(Text(Id::LengthFeet), "328.084");
-    w.Enter(Id::LengthFeet, "-5");
-    EXPECT_EQ(Text(Id::LengthMeters), "-1.524");
-    w.Enter(Id::LengthFeet, "0");
-    EXPECT_EQ(Text(Id::LengthMeters), "0.000");
-}
-
 TEST_F(RollLengthWindow, LinksOpenTheMakersAddresses) {
     std::vector<std::pair<std::string, std::string>> opened;
     SetShellSink([&](const std::string& verb, const std::string& target) {

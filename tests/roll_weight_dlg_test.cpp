@@ -6,6 +6,7 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -94,60 +95,88 @@ TEST_F(RollWeightWindow, RedNotesAreSemiBoldAndTheDensityNoteIsLeftAligned) {
               "Only one 'Basic Weight Value' is required to calculate the remaining values.  ");
 }
 
-TEST_F(RollWeightWindow, InchAndMillimetreRowsFollowEachOther) {
-    w.Enter(Id::RollInches, "2");
-    EXPECT_EQ(Text(Id::RollMm), "50.800");
-    EXPECT_EQ(Text(Id::RollInches), "2");
-    w.Enter(Id::RollMm, "20");
-    EXPECT_EQ(Text(Id::RollInches), "0.787");
-    EXPECT_EQ(Text(Id::RollMm), "20");
-    // Leaving a box empty clears its partner.
-    w.Enter(Id::RollMm, "");
-    EXPECT_EQ(Text(Id::RollInches), "0.000");
+// A box left after an edit brings its partner into step; one passed through unedited changes
+// nothing. Each step is followed by what the window then shows.
+struct PairCase {
+    const char* name;
+    Window window;
+    std::vector<std::pair<Step, Shown>> steps;
+};
 
-    w.Enter(Id::CoreInches, "3");
-    EXPECT_EQ(Text(Id::CoreMm), "76.200");
-    w.Enter(Id::WebMm, "1524");
-    EXPECT_EQ(Text(Id::WebInches), "60.000");
-    w.Enter(Id::WebInches, "-5");
-    EXPECT_EQ(Text(Id::WebMm), "0.000");
+void PrintTo(const PairCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
-TEST_F(RollWeightWindow, PoundsAndKilogramsDriftAsTheyAlwaysHave) {
-    w.Enter(Id::Pounds, "1000");
-    EXPECT_EQ(Text(Id::Kilograms), "453.60");
-    // Through the kilogram box without editing it: nothing changes.
-    QTest::mouseClick(w.Box(Id::Kilograms), Qt::LeftButton);
-    QTest::keyClick(w.Box(Id::Kilograms), Qt::Key_Tab);
-    EXPECT_EQ(Text(Id::Pounds), "1000");
-    // Edited, it converts back with its own factor, and the pounds drift.
-    w.Enter(Id::Kilograms, "453.6");
-    EXPECT_EQ(Text(Id::Pounds), "1000.01");
-    w.Enter(Id::Pounds, "");
-    EXPECT_EQ(Text(Id::Kilograms), "0.00");
+using L = RollLengthId;
+using S = SlitterId;
+
+const PairCase kPairCases[] = {
+    {"RollLength",
+     Window::RollLength,
+     {{{L::CoreMm, "2"}, {{L::CoreInches, "0.0787"}, {L::CoreMm, "2"}}},
+      {{L::CoreInches, "0"}, {{L::CoreMm, "0.0000"}}},
+      {{L::LengthMeters, "100"}, {{L::LengthFeet, "328.084"}}},
+      {{L::LengthFeet, "-5"}, {{L::LengthMeters, "-1.524"}}},
+      {{L::LengthFeet, "0"}, {{L::LengthMeters, "0.000"}}}}},
+    // Leaving a box empty clears its partner; a width that is not positive clears it too.
+    {"RollWeightDiameterCoreAndWidth",
+     Window::RollWeight,
+     {{{Id::RollInches, "2"}, {{Id::RollMm, "50.800"}, {Id::RollInches, "2"}}},
+      {{Id::RollMm, "20"}, {{Id::RollInches, "0.787"}, {Id::RollMm, "20"}}},
+      {{Id::RollMm, ""}, {{Id::RollInches, "0.000"}}},
+      {{Id::CoreInches, "3"}, {{Id::CoreMm, "76.200"}}},
+      {{Id::WebMm, "1524"}, {{Id::WebInches, "60.000"}}},
+      {{Id::WebInches, "-5"}, {{Id::WebMm, "0.000"}}}}},
+    // Edited, the kilograms convert back with their own factor, and the pounds drift.
+    {"RollWeightPoundsAndKilogramsDrift",
+     Window::RollWeight,
+     {{{Id::Pounds, "1000"}, {{Id::Kilograms, "453.60"}}},
+      {{Id::Kilograms, kPassThrough}, {{Id::Pounds, "1000"}}},
+      {{Id::Kilograms, "453.6"}, {{Id::Pounds, "1000.01"}}},
+      {{Id::Pounds, ""}, {{Id::Kilograms, "0.00"}}}}},
+    // The densities convert only within their pairs; grams per cubic centimetre are not the
+    // specific gravity's 0.0361 per unit.
+    {"RollWeightDensities",
+     Window::RollWeight,
+     {{{Id::SpecificGravity, "0.92"},
+       {{Id::SpecificGravity, "0.92"},
+        {Id::SpecificGravityCopy, "0.9200"},
+        {Id::LbsPerCubicFoot, "0.0000"},
+        {Id::LbsPerCubicInch, "0.0000"}}},
+      {{Id::SpecificGravityCopy, "1.5"}, {{Id::SpecificGravity, "1.5000"}}},
+      {{Id::LbsPerCubicFoot, "57.3696"}, {{Id::KgPerCubicMeter, "918.9726"}}},
+      {{Id::KgPerCubicMeter, "1000"}, {{Id::LbsPerCubicFoot, "62.4280"}}},
+      {{Id::LbsPerCubicInch, "0.0361"}, {{Id::GPerCubicCm, "0.9992"}}},
+      {{Id::GPerCubicCm, "2"},
+       {{Id::LbsPerCubicInch, "0.0723"}, {Id::SpecificGravity, "1.5000"}}}}},
+    // No zeroing and no test in the knife widths: negative converts to negative, empty to 0.
+    {"SlitterWidths",
+     Window::Slitter,
+     {{{S::SlitMm, "10"}, {{S::SlitInches, "0.3937"}, {S::SlitMm, "10"}}},
+      {{S::SlitInches, kPassThrough}, {{S::SlitMm, "10"}}},
+      {{S::NextMm, "-5"}, {{S::NextInches, "-0.1969"}}},
+      {{S::NextInches, "2"}, {{S::NextMm, "50.8000"}}},
+      {{S::NextInches, ""}, {{S::NextMm, "0.0000"}}}}},
+};
+
+class PairFollows : public ::testing::TestWithParam<PairCase>, protected CapturedSeams {
+protected:
+    PairFollows() : CapturedSeams(std::chrono::seconds(60)) {}
+};
+
+TEST_P(PairFollows, WhenABoxIsLeft) {
+    CalculatorWindow w(GetParam().window);
+    ASSERT_TRUE(w.Ready());
+    for (const auto& [step, shown] : GetParam().steps) {
+        w.Do({step});
+        EXPECT_EQ(w.Unlike(shown), "") << "after " << step.id.value << " " << step.keys;
+    }
+    EXPECT_EQ(w.Knives(), KnifeRows{});
+    EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(RollWeightWindow, DensityBoxesConvertOnlyWithinTheirPairs) {
-    w.Enter(Id::SpecificGravity, "0.92");
-    EXPECT_EQ(Text(Id::SpecificGravity), "0.92");
-    EXPECT_EQ(Text(Id::SpecificGravityCopy), "0.9200");
-    EXPECT_EQ(Text(Id::LbsPerCubicFoot), "0.0000");
-    EXPECT_EQ(Text(Id::LbsPerCubicInch), "0.0000");
-    EXPECT_DOUBLE_EQ(w.Box(Id::SpecificGravityCopy)->GetValue(), 0.92);
-    w.Enter(Id::SpecificGravityCopy, "1.5");
-    EXPECT_EQ(Text(Id::SpecificGravity), "1.5000");
-
-    w.Enter(Id::LbsPerCubicFoot, "57.3696");
-    EXPECT_EQ(Text(Id::KgPerCubicMeter), "918.9726");
-    w.Enter(Id::KgPerCubicMeter, "1000");
-    EXPECT_EQ(Text(Id::LbsPerCubicFoot), "62.4280");
-    w.Enter(Id::LbsPerCubicInch, "0.0361");
-    EXPECT_EQ(Text(Id::GPerCubicCm), "0.9992");
-    // Grams per cubic centimetre are not the specific gravity's 0.0361 per unit.
-    w.Enter(Id::GPerCubicCm, "2");
-    EXPECT_EQ(Text(Id::LbsPerCubicInch), "0.0723");
-    EXPECT_EQ(Text(Id::SpecificGravity), "1.5000");
-}
+INSTANTIATE_TEST_SUITE_P(, PairFollows, ::testing::ValuesIn(kPairCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RollWeightWindow, CalculatesTheWeightFromInchEntries) {
     Calculate(kWorked);
@@ -157,6 +186,7 @@ TEST_F(RollWeightWindow, CalculatesTheWeightFromInchEntries) {
     EXPECT_EQ(Text(Id::Kilograms), "1128.50");
     EXPECT_EQ(Text(Id::SpecificGravity), "0.92");
     EXPECT_EQ(Text(Id::SpecificGravityCopy), "0.9200");
+    EXPECT_DOUBLE_EQ(w.Box(Id::SpecificGravityCopy)->GetValue(), 0.92);
     // Tabbing on through the millimetre box left the typed inches alone.
     EXPECT_EQ(Text(Id::RollInches), "40");
     EXPECT_EQ(Text(Id::RollMm), "1016.000");

@@ -264,24 +264,7 @@ TEST_F(SlitterWindow, CheckBoxAndPrintFollowAdditionsAndClearAll) {
     EXPECT_TRUE(w.Enabled(Print));
 }
 
-TEST_F(SlitterWindow, WidthPairsConvertDirectlyWhenABoxIsLeft) {
-    w.Enter(SlitMm, "10");
-    EXPECT_EQ(Text(SlitInches), "0.3937");
-    EXPECT_EQ(Text(SlitMm), "10"); // the box left keeps what was typed
-    // Passing through the converted box changes nothing.
-    w.Focus(SlitInches);
-    w.Key(SlitInches, Qt::Key_Tab);
-    EXPECT_EQ(Text(SlitMm), "10");
-
-    // No zeroing and no test: negative converts to negative, empty to 0.
-    w.Enter(NextMm, "-5");
-    EXPECT_EQ(Text(NextInches), "-0.1969");
-    w.Enter(NextInches, "2");
-    EXPECT_EQ(Text(NextMm), "50.8000");
-    w.Enter(NextInches, "");
-    EXPECT_EQ(Text(NextMm), "0.0000");
-    EXPECT_EQ(Model()->rowCount(), 0);
-
+TEST_F(SlitterWindow, MillimetreSlitsKeepTheDistanceColumnsInStep) {
     // Millimetre slits reach the list as the exact inches behind the shown 0.0394, so the two
     // distance columns stay in step.
     w.Type(SlitCount, "99");
