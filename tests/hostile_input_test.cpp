@@ -97,8 +97,7 @@ TEST_F(HostileInput, MegabyteInARollLengthBoxIsRefusedWhole) {
     using enum RollLengthId;
     CalculatorWindow w(Window::RollLength);
     ASSERT_TRUE(w.Ready());
-    w.Type(CoreInches, "3");
-    w.Type(ThicknessInches, "0.01");
+    w.Do({{CoreInches, "3"}, {ThicknessInches, "0.01"}});
     w.Type(RollInches, "10");
     // Twelve characters at most, pasted or typed: the box keeps what it held.
     for (const QString& pasted : {NumberThenJunk("7"), MegabyteOfDigits()}) {
@@ -115,7 +114,7 @@ TEST_F(HostileInput, MegabyteInTheSlitterCountBoxIsRefusedWhole) {
     using enum SlitterId;
     CalculatorWindow w(Window::Slitter);
     ASSERT_TRUE(w.Ready());
-    w.Type(SlitInches, "2.5");
+    w.Do({{SlitInches, "2.5"}});
     w.Type(SlitCount, "3");
     // Two characters at most, pasted or typed: the box keeps what it held.
     for (const QString& pasted : {NumberThenJunk("9"), MegabyteOfDigits()}) {
@@ -135,9 +134,7 @@ TEST_F(HostileInput, MegabyteInARollWeightBox) {
     using enum RollWeightId;
     CalculatorWindow w(Window::RollWeight);
     ASSERT_TRUE(w.Ready());
-    w.Enter(CoreInches, "3");
-    w.Enter(WebInches, "60");
-    w.Enter(SpecificGravity, "0.92");
+    w.Do({{CoreInches, "3"}, {WebInches, "60"}, {SpecificGravity, "0.92"}});
 
     // A number followed by junk is no number: the paste is refused whole and leaving changes
     // nothing.
@@ -236,8 +233,7 @@ TEST_F(HostileInput, EdgeTextsInTheRollLengthBoxes) {
         SCOPED_TRACE(c.text);
         CalculatorWindow w(Window::RollLength);
         ASSERT_TRUE(w.Ready());
-        w.Type(CoreInches, "3");
-        w.Type(RollInches, "10");
+        w.Do({{CoreInches, "3"}, {RollInches, "10"}});
         w.Type(ThicknessInches, "0.01");
         // Feet as the unknown: a positive length leaves no unknown, anything else is solved for.
         if (!EnterEdgeText(w, LengthFeet, c)) {
@@ -259,9 +255,7 @@ TEST_F(HostileInput, EdgeTextsInTheRollWeightBoxes) {
         SCOPED_TRACE(c.text);
         CalculatorWindow w(Window::RollWeight);
         ASSERT_TRUE(w.Ready());
-        w.Enter(RollInches, "40");
-        w.Enter(WebInches, "60");
-        w.Enter(SpecificGravity, "0.92");
+        w.Do({{RollInches, "40"}, {WebInches, "60"}, {SpecificGravity, "0.92"}});
         // The core diameter, the one required measure.
         if (!EnterEdgeText(w, CoreInches, c)) {
             continue;
@@ -321,7 +315,7 @@ TEST_F(HostileInput, EdgeTextsInTheSlitterCountBox) {
     for (const EdgeCase& c : kEdgeTexts) {
         SCOPED_TRACE(c.text);
         w.Click(ClearAll);
-        w.Type(SlitInches, "1");
+        w.Do({{SlitInches, "1"}});
         w.Type(SlitCount, "2");
         w.Paste(SlitCount, c.text);
         // Only a whole number that fits the box's two characters gets in; any other paste leaves
@@ -345,9 +339,7 @@ TEST_F(HostileInput, AllFourRollLengthValuesNegativeAreRefusedAndPrintAsTheyStan
     ASSERT_TRUE(w.Ready());
     w.MakePrintable();
     // Each box is left for the next one, never for its own partner.
-    w.Type(LengthFeet, "-1000");
-    w.Type(CoreInches, "-3");
-    w.Type(RollInches, "-10");
+    w.Do({{LengthFeet, "-1000"}, {CoreInches, "-3"}, {RollInches, "-10"}});
     w.Type(ThicknessInches, "-0.01");
     w.Focus(Calculate);
     EXPECT_EQ(w.Values().boxes, (BoxTexts{{LengthFeet, "-1000"},
@@ -369,8 +361,7 @@ TEST_F(HostileInput, AllFourRollLengthValuesNegativeAreRefusedAndPrintAsTheyStan
 TEST_F(HostileInput, CoreLargerThanTheRollGivesNegativeResults) {
     CalculatorWindow length(Window::RollLength);
     ASSERT_TRUE(length.Ready());
-    length.Type(RollLengthId::CoreInches, "10");
-    length.Type(RollLengthId::RollInches, "3");
+    length.Do({{RollLengthId::CoreInches, "10"}, {RollLengthId::RollInches, "3"}});
     length.Type(RollLengthId::ThicknessInches, "0.01");
     LeaveAndPress(
         length, RollLengthId::Calculate, {{RollLengthId::ThicknessMm, "0.2540"}},
@@ -381,9 +372,9 @@ TEST_F(HostileInput, CoreLargerThanTheRollGivesNegativeResults) {
 
     CalculatorWindow weight(Window::RollWeight);
     ASSERT_TRUE(weight.Ready());
-    weight.Type(RollWeightId::RollInches, "3");
-    weight.Type(RollWeightId::CoreInches, "40");
-    weight.Type(RollWeightId::WebInches, "60");
+    weight.Do({{RollWeightId::RollInches, "3"},
+               {RollWeightId::CoreInches, "40"},
+               {RollWeightId::WebInches, "60"}});
     weight.Type(RollWeightId::SpecificGravity, "0.92");
     LeaveAndPress(weight, RollWeightId::Calculate, {{RollWeightId::SpecificGravityCopy, "0.9200"}},
                   {{RollWeightId::Pounds, "-2487.88"},
@@ -403,9 +394,7 @@ TEST_F(HostileInput, ZeroAreaInTheRollWeightSolverShowsInfinity) {
     ASSERT_TRUE(w.Ready());
     // Equal diameters wind no material. With the weight given, every density divides by the
     // zero volume.
-    w.Type(RollInches, "3");
-    w.Type(CoreInches, "3");
-    w.Type(WebInches, "60");
+    w.Do({{RollInches, "3"}, {CoreInches, "3"}, {WebInches, "60"}});
     w.Type(Pounds, "100");
     LeaveAndPress(w, Calculate, {{Kilograms, "45.36"}},
                   {{SpecificGravity, "inf"},
@@ -422,9 +411,7 @@ TEST_F(HostileInput, ZeroAreaInTheRollWeightSolverShowsInfinity) {
 
     // With a density instead of the width, the width divides by the zero area.
     w.Click(ClearAll);
-    w.Type(RollInches, "3");
-    w.Type(CoreInches, "3");
-    w.Type(Pounds, "100");
+    w.Do({{RollInches, "3"}, {CoreInches, "3"}, {Pounds, "100"}});
     w.Type(SpecificGravity, "0.92");
     LeaveAndPress(w, Calculate, {{SpecificGravityCopy, "0.9200"}},
                   {{WebInches, "inf"},
@@ -444,7 +431,7 @@ TEST_F(HostileInput, RollLengthResultsBeyondTheDoubleRangeShowInBothUnits) {
     using enum RollLengthId;
     CalculatorWindow w(Window::RollLength);
     ASSERT_TRUE(w.Ready());
-    w.Type(CoreInches, "3");
+    w.Do({{CoreInches, "3"}});
     w.Type(ThicknessInches, "0.01");
     w.Paste(RollInches, "1e999999");
     LeaveAndPress(w, Calculate, {{RollMm, "inf"}}, {{LengthFeet, "inf"}, {LengthMeters, "inf"}},

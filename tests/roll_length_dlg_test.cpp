@@ -82,9 +82,7 @@ TEST_F(RollLengthWindow, OpensFresh) {
 }
 
 TEST_F(RollLengthWindow, SolvesLengthAndPrintStaysEnabled) {
-    w.Enter(Id::RollInches, "10");
-    w.Enter(Id::CoreInches, "3");
-    w.Enter(Id::ThicknessInches, "0.01");
+    w.Do({{Id::RollInches, "10"}, {Id::CoreInches, "3"}, {Id::ThicknessInches, "0.01"}});
     w.Click(Id::Calculate);
     // Tab lands in each partner; passing through it leaves the typed inch text alone.
     EXPECT_EQ(Texts(), std::vector<std::string>({"595.594", "181.537", "3", "76.2000", "10",
@@ -102,23 +100,18 @@ TEST_F(RollLengthWindow, SolvesLengthAndPrintStaysEnabled) {
     EXPECT_TRUE(w.Enabled(Id::Print));
 
     // A thickness too thin to show leaves nothing behind its cleared box.
-    w.Enter(Id::LengthFeet, "15000000");
-    w.Enter(Id::CoreInches, "3");
-    w.Enter(Id::RollInches, "10");
+    w.Do({{Id::LengthFeet, "15000000"}, {Id::CoreInches, "3"}, {Id::RollInches, "10"}});
     w.Click(Id::Calculate);
     ASSERT_EQ(Text(Id::ThicknessInches), "0.0000");
     w.Click(Id::ClearAll);
-    w.Enter(Id::LengthFeet, "1000");
-    w.Enter(Id::CoreInches, "3");
-    w.Enter(Id::RollInches, "10");
+    w.Do({{Id::LengthFeet, "1000"}, {Id::CoreInches, "3"}, {Id::RollInches, "10"}});
     w.Click(Id::Calculate);
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(Text(Id::ThicknessInches), "0.0060");
 }
 
 TEST_F(RollLengthWindow, EnterInAMetricBoxLeavesItThenCalculates) {
-    w.Enter(Id::CoreInches, "3");
-    w.Enter(Id::RollInches, "10");
+    w.Do({{Id::CoreInches, "3"}, {Id::RollInches, "10"}});
     w.Type(Id::ThicknessMm, "0.254");
     QTest::keyClick(w.Box(Id::ThicknessMm), Qt::Key_Return);
     EXPECT_TRUE(messages.empty());
@@ -131,10 +124,10 @@ TEST_F(RollLengthWindow, EnterInAMetricBoxLeavesItThenCalculates) {
 
 TEST_F(RollLengthWindow, RefusalsChangeNoBox) {
     w.Click(Id::Calculate);
-    w.Enter(Id::LengthFeet, "1000");
-    w.Enter(Id::CoreInches, "3");
-    w.Enter(Id::RollInches, "10");
-    w.Enter(Id::ThicknessInches, "0.01");
+    w.Do({{Id::LengthFeet, "1000"},
+          {Id::CoreInches, "3"},
+          {Id::RollInches, "10"},
+          {Id::ThicknessInches, "0.01"}});
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(Id::Calculate));
     const std::vector<std::string> before = Texts();

@@ -198,9 +198,7 @@ TEST_F(RollWeightWindow, CalculatesTheWeightFromInchEntries) {
 }
 
 TEST_F(RollWeightWindow, EnterInAMetricBoxLeavesItThenCalculates) {
-    w.Enter(Id::RollInches, "40");
-    w.Enter(Id::CoreInches, "3");
-    w.Enter(Id::SpecificGravity, "0.92");
+    w.Do({{Id::RollInches, "40"}, {Id::CoreInches, "3"}, {Id::SpecificGravity, "0.92"}});
     w.Type(Id::WebMm, "1524");
     QTest::keyClick(w.Box(Id::WebMm), Qt::Key_Return);
     EXPECT_TRUE(messages.empty());
@@ -210,7 +208,7 @@ TEST_F(RollWeightWindow, EnterInAMetricBoxLeavesItThenCalculates) {
     EXPECT_EQ(Text(Id::WebInches), "60.000");
     EXPECT_EQ(Text(Id::Pounds), "2487.88");
     // Over an earlier value in the inch box, the millimetres typed are what counts.
-    w.Enter(Id::Pounds, "");
+    w.Do({{Id::Pounds, ""}});
     w.Type(Id::RollMm, "2032");
     QTest::keyClick(w.Box(Id::RollMm), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(Text(Id::RollInches), "80.000");
@@ -218,12 +216,12 @@ TEST_F(RollWeightWindow, EnterInAMetricBoxLeavesItThenCalculates) {
 }
 
 TEST_F(RollWeightWindow, AMissingCoreDiameterIsReportedWhateverElseIsFilled) {
-    w.Enter(Id::RollInches, "40");
-    w.Enter(Id::WebInches, "60");
-    w.Enter(Id::Pounds, "2487.879");
-    w.Enter(Id::SpecificGravity, "0.92");
-    w.Enter(Id::LbsPerCubicFoot, "57");
-    w.Enter(Id::LbsPerCubicInch, "0.0332");
+    w.Do({{Id::RollInches, "40"},
+          {Id::WebInches, "60"},
+          {Id::Pounds, "2487.879"},
+          {Id::SpecificGravity, "0.92"},
+          {Id::LbsPerCubicFoot, "57"},
+          {Id::LbsPerCubicInch, "0.0332"}});
     // The placeholder reads as 0.
     WindowValues before = w.PressFromKeyboard(Id::Calculate);
     ASSERT_EQ(messages.size(), 1u);
@@ -243,9 +241,7 @@ TEST_F(RollWeightWindow, AMissingCoreDiameterIsReportedWhateverElseIsFilled) {
 }
 
 TEST_F(RollWeightWindow, TooFewFieldsAreRefusedAndNothingChanges) {
-    w.Enter(Id::CoreInches, "3");
-    w.Enter(Id::RollInches, "40");
-    w.Enter(Id::SpecificGravity, "0.92");
+    w.Do({{Id::CoreInches, "3"}, {Id::RollInches, "40"}, {Id::SpecificGravity, "0.92"}});
     const WindowValues before = w.PressFromKeyboard(Id::Calculate);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "All required fields are not entered!");
@@ -259,8 +255,7 @@ TEST_F(RollWeightWindow, ARefusalAfterASolveLeavesPrintEnabled) {
     Calculate(kWorked);
     ASSERT_TRUE(w.Enabled(Id::Print));
 
-    w.Enter(Id::WebInches, "");
-    w.Enter(Id::Pounds, "");
+    w.Do({{Id::WebInches, ""}, {Id::Pounds, ""}});
     WindowValues before = w.PressFromKeyboard(Id::Calculate);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
@@ -325,9 +320,7 @@ TEST_F(RollWeightWindow, ZeroAreaShowsInfinityAndTheWindowCarriesOn) {
 TEST_F(RollWeightWindow, OtherNonFiniteResultsShowAsText) {
     // A core a hair wider than the roll: the area rounds to minus zero. The core is typed last,
     // since leaving its millimetre box would round it to three decimals.
-    w.Enter(Id::RollInches, "3");
-    w.Enter(Id::Pounds, "100");
-    w.Enter(Id::SpecificGravity, "0.92");
+    w.Do({{Id::RollInches, "3"}, {Id::Pounds, "100"}, {Id::SpecificGravity, "0.92"}});
     w.Type(Id::CoreInches, "3.0001");
     w.Click(Id::Calculate);
     EXPECT_EQ(Text(Id::WebInches), "-inf");

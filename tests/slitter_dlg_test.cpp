@@ -159,8 +159,7 @@ TEST_F(SlitterWindow, RefusalsShowTheirMessageWithTheStopIconAndChangeNothing) {
 
     // While the ticked increment has yet to open the list, equal slits are refused, and the
     // offset typed for it stays where it is.
-    w.Type(NextMm, "30");
-    w.Type(SlitCount, "7");
+    w.Do({{NextMm, "30"}, {SlitCount, "7"}});
     w.Type(SlitMm, "220");
     w.Click(AddSlits);
     EXPECT_EQ(MessageTexts().back(),
@@ -173,14 +172,14 @@ TEST_F(SlitterWindow, RefusalsShowTheirMessageWithTheStopIconAndChangeNothing) {
     w.Click(SetupIncrement);
 
     // A count of 5 with no width: the width is what is missing now.
-    w.Type(SlitInches, "0");
+    w.Do({{SlitInches, "0"}});
     w.Type(SlitCount, "5");
     w.Click(AddSlits);
     EXPECT_EQ(MessageTexts().back(), "You must enter a slit width.");
     EXPECT_EQ(Model()->rowCount(), 0);
 
     // A width with no count adds no knife either.
-    w.Type(SlitCount, "0");
+    w.Do({{SlitCount, "0"}});
     w.Type(SlitInches, "2");
     w.Click(AddSlits);
     EXPECT_EQ(MessageTexts().back(), "You must enter the number of knives.");
@@ -232,7 +231,7 @@ TEST_F(SlitterWindow, CheckBoxAndPrintFollowAdditionsAndClearAll) {
 
     // Equal slits are never an increment; once the mark is cleared they open the list.
     w.Click(SetupIncrement);
-    w.Type(SlitCount, "2");
+    w.Do({{SlitCount, "2"}});
     w.Type(SlitInches, "1");
     w.Click(AddSlits);
     EXPECT_EQ(Model()->index(0, 0).data().toString(), "1");
@@ -267,7 +266,7 @@ TEST_F(SlitterWindow, CheckBoxAndPrintFollowAdditionsAndClearAll) {
 TEST_F(SlitterWindow, MillimetreSlitsKeepTheDistanceColumnsInStep) {
     // Millimetre slits reach the list as the exact inches behind the shown 0.0394, so the two
     // distance columns stay in step.
-    w.Type(SlitCount, "99");
+    w.Do({{SlitCount, "99"}});
     w.Type(SlitMm, "1");
     w.Click(AddSlits);
     EXPECT_EQ(w.Knives().back(),
@@ -275,7 +274,7 @@ TEST_F(SlitterWindow, MillimetreSlitsKeepTheDistanceColumnsInStep) {
 }
 
 TEST_F(SlitterWindow, EnterInABoxKeepsTheWindowAndItsList) {
-    w.Type(SlitCount, "3");
+    w.Do({{SlitCount, "3"}});
     w.Type(SlitInches, "1");
     w.Click(AddSlits);
     ASSERT_EQ(Model()->rowCount(), 4);
@@ -342,7 +341,7 @@ TEST_F(SlitterWindow, ModelAnnouncesOnlyTheNewRowsAndNeverCopiesThem) {
         return static_cast<std::size_t>(Model()->rowCount()) == dlg->KnifeList().RowCount();
     };
 
-    w.Type(SlitCount, "3");
+    w.Do({{SlitCount, "3"}});
     w.Type(SlitInches, "0.33333333");
     w.Click(AddSlits);
     EXPECT_TRUE(inSync());
@@ -383,7 +382,7 @@ public:
 };
 
 TEST_F(SlitterWindow, ALongListPaintsOnlyTheRowsInView) {
-    w.Type(SlitCount, "99");
+    w.Do({{SlitCount, "99"}});
     w.Type(SlitInches, "0.125");
     for (int press = 0; press < 21; ++press) {
         w.Click(AddSlits);
@@ -406,7 +405,7 @@ TEST_F(SlitterWindow, ALongListPaintsOnlyTheRowsInView) {
 
 // Close and Clear All share the mnemonic C: Alt+C only moves between them, and a key then acts.
 TEST_F(SlitterWindow, AltCMovesBetweenCloseAndClearAllAndActsOnlyOnAKey) {
-    w.Type(SlitCount, "3");
+    w.Do({{SlitCount, "3"}});
     w.Type(SlitInches, "2.5");
     w.Click(AddSlits);
     const int rows = Model()->rowCount();
