@@ -1,5 +1,8 @@
 #include "numbers/number_filter.h"
 
+#include <array>
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -16,39 +19,60 @@ std::string Type(std::string text, const std::string& keys) {
     return text;
 }
 
+void ExpectTyped(std::initializer_list<std::array<const char*, 3>> rows) {
+    for (const auto& [before, keys, after] : rows) {
+        EXPECT_EQ(Type(before, keys), after) << '"' << before << "\" + \"" << keys << '"';
+    }
+}
+
+// Whether the character is taken at the caret position in the text.
+struct CharRow {
+    const char* text;
+    std::size_t at;
+    char c;
+    bool taken;
+};
+
+void ExpectAccepts(std::initializer_list<CharRow> rows) {
+    for (const CharRow& r : rows) {
+        EXPECT_EQ(AcceptsNumberChar(r.text, r.at, r.c), r.taken)
+            << '\'' << r.c << "' at " << r.at << " in \"" << r.text << '"';
+    }
+}
+
 TEST(NumberFilter, LetsADecimalNumberThrough) {
-    EXPECT_EQ(Type("", "12.5"), "12.5");
-    EXPECT_EQ(Type("", "12.5.3"), "12.53");
-    EXPECT_EQ(Type("", "1.5e-3"), "1.5e-3");
-    EXPECT_EQ(Type("", "-1E5"), "-1E5");
+    ExpectTyped({{"", "12.5", "12.5"},
+                 {"", "12.5.3", "12.53"},
+                 {"", "1.5e-3", "1.5e-3"},
+                 {"", "-1E5", "-1E5"}});
 }
 
 TEST(NumberFilter, MinusOnlyAtTheStartOrAfterTheExponent) {
-    EXPECT_TRUE(AcceptsNumberChar("", 0, '-'));
-    EXPECT_FALSE(AcceptsNumberChar("-12", 0, '-'));
-    EXPECT_TRUE(AcceptsNumberChar("12", 0, '-'));
-    EXPECT_FALSE(AcceptsNumberChar("12", 2, '-'));
-    EXPECT_TRUE(AcceptsNumberChar("1e", 2, '-'));
-    EXPECT_TRUE(AcceptsNumberChar("1E", 2, '-'));
-    EXPECT_FALSE(AcceptsNumberChar("1e5", 3, '-'));
+    ExpectAccepts({{"", 0, '-', true},
+                   {"-12", 0, '-', false},
+                   {"12", 0, '-', true},
+                   {"12", 2, '-', false},
+                   {"1e", 2, '-', true},
+                   {"1E", 2, '-', true},
+                   {"1e5", 3, '-', false}});
 }
 
 TEST(NumberFilter, OneExponentNeverFirst) {
-    EXPECT_FALSE(AcceptsNumberChar("", 0, 'e'));
-    EXPECT_FALSE(AcceptsNumberChar("5", 0, 'e'));
-    EXPECT_FALSE(AcceptsNumberChar("-", 1, 'e'));
-    EXPECT_FALSE(AcceptsNumberChar("-5", 1, 'E'));
-    EXPECT_TRUE(AcceptsNumberChar("-5", 2, 'e'));
-    EXPECT_TRUE(AcceptsNumberChar("1.5", 3, 'e'));
-    EXPECT_FALSE(AcceptsNumberChar("1e5", 3, 'E'));
-    EXPECT_FALSE(AcceptsNumberChar("1E5", 1, 'e'));
+    ExpectAccepts({{"", 0, 'e', false},
+                   {"5", 0, 'e', false},
+                   {"-", 1, 'e', false},
+                   {"-5", 1, 'E', false},
+                   {"-5", 2, 'e', true},
+                   {"1.5", 3, 'e', true},
+                   {"1e5", 3, 'E', false},
+                   {"1E5", 1, 'e', false}});
 }
 
 TEST(NumberFilter, OnePointNeverAfterTheExponent) {
-    EXPECT_FALSE(AcceptsNumberChar("1e5", 3, '.'));
-    EXPECT_TRUE(AcceptsNumberChar("1e5", 1, '.'));
-    EXPECT_FALSE(AcceptsNumberChar("1.5", 0, '.'));
-    EXPECT_TRUE(AcceptsNumberChar("", 0, '.'));
+    ExpectAccepts({{"1e5", 3, '.', false},
+                   {"1e5", 1, '.', true},
+                   {"1.5", 0, '.', false},
+                   {"", 0, '.', true}});
 }
 
 TEST(NumberFilter, RefusesEverythingElse) {

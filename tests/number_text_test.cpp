@@ -5,43 +5,64 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// One row a case: the text read and the double it must give, to the bit.
+void ExpectReads(std::initializer_list<std::pair<std::string, double>> rows) {
+    for (const auto& [text, value] : rows) {
+        const double got = ReadNumber(text);
+        EXPECT_TRUE(got == value && std::signbit(got) == std::signbit(value))
+            << '"' << text << "\" reads as " << got << ", not " << value;
+    }
+}
+
+struct FormatRow {
+    const char* format;
+    double value;
+    const char* text;
+};
+
+void ExpectFormats(std::initializer_list<FormatRow> rows) {
+    for (const FormatRow& r : rows) {
+        EXPECT_EQ(FormatNumber(r.format, r.value), r.text) << r.format << " of " << r.value;
+    }
+}
+
+struct RoundRow {
+    double value;
+    int decimals;
+    double rounded;
+};
+
+void ExpectRounds(std::initializer_list<RoundRow> rows) {
+    for (const RoundRow& r : rows) {
+        EXPECT_EQ(RoundTo(r.value, r.decimals), r.rounded) << r.value << " to " << r.decimals;
+    }
+}
+
 TEST(ReadNumber, ReadsTheLongestDecimalPrefix) {
-    EXPECT_EQ(ReadNumber(""), 0.0);
-    EXPECT_EQ(ReadNumber("-"), 0.0);
-    EXPECT_EQ(ReadNumber("."), 0.0);
-    EXPECT_EQ(ReadNumber("abc"), 0.0);
-    EXPECT_EQ(ReadNumber("e5"), 0.0);
-    EXPECT_EQ(ReadNumber(" 3.5"), 3.5);
-    EXPECT_EQ(ReadNumber("\t\n 7"), 7.0);
-    EXPECT_EQ(ReadNumber("12abc"), 12.0);
-    EXPECT_EQ(ReadNumber("1e2"), 100.0);
-    EXPECT_EQ(ReadNumber("-.5"), -0.5);
-    EXPECT_EQ(ReadNumber("+5"), 5.0);
-    EXPECT_EQ(ReadNumber("  +5"), 5.0);
-    EXPECT_EQ(ReadNumber("5."), 5.0);
-    EXPECT_EQ(ReadNumber("5e"), 5.0);
-    EXPECT_EQ(ReadNumber("5e+"), 5.0);
-    EXPECT_EQ(ReadNumber("1e-"), 1.0);
-    EXPECT_EQ(ReadNumber(".e1"), 0.0);
-    EXPECT_EQ(ReadNumber("2.5E-1x"), 0.25);
-    EXPECT_EQ(ReadNumber("1.2.3"), 1.2);
-    EXPECT_EQ(ReadNumber("- 5"), 0.0);
+    ExpectReads({{"", 0.0},     {"-", 0.0},      {".", 0.0},        {"abc", 0.0},   {"e5", 0.0},
+                 {" 3.5", 3.5}, {"\t\n 7", 7.0}, {"12abc", 12.0},   {"1e2", 100.0}, {"-.5", -0.5},
+                 {"+5", 5.0},   {"  +5", 5.0},   {"5.", 5.0},       {"5e", 5.0},    {"5e+", 5.0},
+                 {"1e-", 1.0},  {".e1", 0.0},    {"2.5E-1x", 0.25}, {"1.2.3", 1.2}, {"- 5", 0.0}});
 }
 
 TEST(ReadNumber, IsDecimalOnly) {
-    EXPECT_EQ(ReadNumber("0x1p3"), 0.0);
-    EXPECT_EQ(ReadNumber("0x10"), 0.0);
-    EXPECT_EQ(ReadNumber("inf"), 0.0);
-    EXPECT_EQ(ReadNumber("-infinity"), 0.0);
-    EXPECT_EQ(ReadNumber("nan"), 0.0);
-    EXPECT_EQ(ReadNumber("1,5"), 1.0);
+    ExpectReads({{"0x1p3", 0.0},
+                 {"0x10", 0.0},
+                 {"inf", 0.0},
+                 {"-infinity", 0.0},
+                 {"nan", 0.0},
+                 {"1,5", 1.0}});
 }
 
 TEST(ReadNumber, KeepsTheSignOfZero) {
@@ -50,17 +71,17 @@ TEST(ReadNumber, KeepsTheSignOfZero) {
 }
 
 TEST(ReadNumber, OutOfRangeGoesToInfinityOrZero) {
-    EXPECT_EQ(ReadNumber("1e999999"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(ReadNumber("-1e400"), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(ReadNumber("1e-999999"), 0.0);
-    EXPECT_EQ(ReadNumber("1e99999999999999999999999999"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(ReadNumber("0.000001e-99999999999999999999"), 0.0);
-    EXPECT_EQ(ReadNumber("0e99999999"), 0.0);
-    EXPECT_EQ(ReadNumber("4.9e-324"), std::numeric_limits<double>::denorm_min());
-    EXPECT_EQ(ReadNumber("1.7976931348623157e308"), std::numeric_limits<double>::max());
+    ExpectReads({{"1e999999", kInf},
+                 {"-1e400", -kInf},
+                 {"1e-999999", 0.0},
+                 {"1e99999999999999999999999999", kInf},
+                 {"0.000001e-99999999999999999999", 0.0},
+                 {"0e99999999", 0.0},
+                 {"4.9e-324", std::numeric_limits<double>::denorm_min()},
+                 {"1.7976931348623157e308", std::numeric_limits<double>::max()}});
     // A long run of digits is one number, however long.
     std::string big(400, '9');
-    EXPECT_EQ(ReadNumber(big), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ReadNumber(big), kInf);
     EXPECT_EQ(ReadNumber("0." + std::string(400, '0') + "1e400"), 0.1);
 }
 
@@ -79,42 +100,42 @@ TEST(ReadNumber, SurvivesHostileText) {
 }
 
 TEST(FormatNumber, ShowsFixedDecimalsWithHalvesAwayFromZero) {
-    EXPECT_EQ(FormatNumber("%4.2f", 0.0), "0.00");
-    EXPECT_EQ(FormatNumber("%4.3f", 0.0), "0.000");
-    EXPECT_EQ(FormatNumber("%4.4f", 0.0), "0.0000");
-    EXPECT_EQ(FormatNumber("%4.2f", 1234.5), "1234.50");
-    EXPECT_EQ(FormatNumber("%4.3f", 1.0625), "1.063");
-    EXPECT_EQ(FormatNumber("%4.2f", 0.125), "0.13");
-    EXPECT_EQ(FormatNumber("%4.4f", 0.03125), "0.0313");
-    EXPECT_EQ(FormatNumber("%4.3f", -2.5), "-2.500");
-    EXPECT_EQ(FormatNumber("%4.3f", -1.0625), "-1.063");
-    EXPECT_EQ(FormatNumber("%4.3f", 0.9995), "1.000"); // 0.99950000000000006
-    EXPECT_EQ(FormatNumber("%4.3f", 9.9996), "10.000");
-    EXPECT_EQ(FormatNumber("%4.3f", 595.5936073208331), "595.594");
-    EXPECT_EQ(FormatNumber("%4.3f", 181.53705120000004), "181.537");
-    EXPECT_EQ(FormatNumber("%4.4f", 0.07874015748031496), "0.0787");
-    EXPECT_EQ(FormatNumber("%f", 3.0), "3.000000");
-    EXPECT_EQ(FormatNumber("%4.4f", 0.00005), "0.0001");
-    EXPECT_EQ(FormatNumber("%4.4f", 0.00004999), "0.0000");
-    EXPECT_EQ(FormatNumber("%4.2f", 0.004), "0.00");
-    EXPECT_EQ(FormatNumber("%4.2f", 0.005), "0.01");
-    EXPECT_EQ(FormatNumber("%4.0f", 2.5), "   3");
-    EXPECT_EQ(FormatNumber("%4.3f", -0.0), "-0.000");
+    ExpectFormats({{"%4.2f", 0.0, "0.00"},
+                   {"%4.3f", 0.0, "0.000"},
+                   {"%4.4f", 0.0, "0.0000"},
+                   {"%4.2f", 1234.5, "1234.50"},
+                   {"%4.3f", 1.0625, "1.063"},
+                   {"%4.2f", 0.125, "0.13"},
+                   {"%4.4f", 0.03125, "0.0313"},
+                   {"%4.3f", -2.5, "-2.500"},
+                   {"%4.3f", -1.0625, "-1.063"},
+                   {"%4.3f", 0.9995, "1.000"}, // 0.99950000000000006
+                   {"%4.3f", 9.9996, "10.000"},
+                   {"%4.3f", 595.5936073208331, "595.594"},
+                   {"%4.3f", 181.53705120000004, "181.537"},
+                   {"%4.4f", 0.07874015748031496, "0.0787"},
+                   {"%f", 3.0, "3.000000"},
+                   {"%4.4f", 0.00005, "0.0001"},
+                   {"%4.4f", 0.00004999, "0.0000"},
+                   {"%4.2f", 0.004, "0.00"},
+                   {"%4.2f", 0.005, "0.01"},
+                   {"%4.0f", 2.5, "   3"},
+                   {"%4.3f", -0.0, "-0.000"}});
 }
 
 TEST(FormatNumber, ShowsOnlySeventeenSignificantDigits) {
-    EXPECT_EQ(FormatNumber("%4.2f", 1e20), "100000000000000000000.00");
-    EXPECT_EQ(FormatNumber("%4.3f", 123456789012345678901.0), "123456789012345680000.000");
-    EXPECT_EQ(FormatNumber("%4.2f", 0.1), "0.10");
-    EXPECT_EQ(FormatNumber("%4.20f", 0.1), "0.10000000000000001000");
+    ExpectFormats({{"%4.2f", 1e20, "100000000000000000000.00"},
+                   {"%4.3f", 123456789012345678901.0, "123456789012345680000.000"},
+                   {"%4.2f", 0.1, "0.10"},
+                   {"%4.20f", 0.1, "0.10000000000000001000"}});
     // An exact tie at the seventeenth digit goes to the even digit, as to_chars rounds.
     EXPECT_EQ(FormatNumber("%4.1f", 1125899906842625.25), "1125899906842625.2");
     EXPECT_EQ(FormatNumber("%4.1f", 1125899906842625.75), "1125899906842625.8");
     // Either side of 1e-6 and of 2^53, where the integer digits give way to to_chars.
-    EXPECT_EQ(FormatNumber("%4.20f", 0.0000009999999999999999), "0.00000100000000000000");
-    EXPECT_EQ(FormatNumber("%4.20f", 0.000001), "0.00000100000000000000");
-    EXPECT_EQ(FormatNumber("%4.1f", 9007199254740991.0), "9007199254740991.0");
-    EXPECT_EQ(FormatNumber("%4.1f", 9007199254740993.0), "9007199254740992.0");
+    ExpectFormats({{"%4.20f", 0.0000009999999999999999, "0.00000100000000000000"},
+                   {"%4.20f", 0.000001, "0.00000100000000000000"},
+                   {"%4.1f", 9007199254740991.0, "9007199254740991.0"},
+                   {"%4.1f", 9007199254740993.0, "9007199254740992.0"}});
     const std::string max = FormatNumber("%4.4f", std::numeric_limits<double>::max());
     EXPECT_EQ(max.size(), 309u + 5u);
     EXPECT_EQ(max.substr(0, 18), "179769313486231570");
@@ -123,21 +144,21 @@ TEST(FormatNumber, ShowsOnlySeventeenSignificantDigits) {
 }
 
 TEST(FormatNumber, ShowsNonFiniteValuesAsText) {
-    const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(FormatNumber("%4.2f", inf), "inf");
-    EXPECT_EQ(FormatNumber("%4.4f", -inf), "-inf");
-    EXPECT_EQ(FormatNumber("%4.3f", std::nan("")), "nan");
-    EXPECT_EQ(FormatNumber("%4.3f", -std::nan("")), "nan");
+    const double inf = kInf;
+    ExpectFormats({{"%4.2f", inf, "inf"},
+                   {"%4.4f", -inf, "-inf"},
+                   {"%4.3f", std::nan(""), "nan"},
+                   {"%4.3f", -std::nan(""), "nan"}});
 }
 
 TEST(FormatNumber, KeepsTextAroundTheConversion) {
-    EXPECT_EQ(FormatNumber("x%4.2fy", 1.0), "x1.00y");
-    EXPECT_EQ(FormatNumber("%4.4f ", 1.0), "1.0000 ");
-    EXPECT_EQ(FormatNumber("100%%: %4.1f", 1.0), "100%:  1.0");
-    EXPECT_EQ(FormatNumber("%d", 2.9), "2");
-    EXPECT_EQ(FormatNumber("%d", -2.9), "-2");
-    EXPECT_EQ(FormatNumber("%", 1.0), "%");
-    EXPECT_EQ(FormatNumber("%q", 1.0), "%q");
+    ExpectFormats({{"x%4.2fy", 1.0, "x1.00y"},
+                   {"%4.4f ", 1.0, "1.0000 "},
+                   {"100%%: %4.1f", 1.0, "100%:  1.0"},
+                   {"%d", 2.9, "2"},
+                   {"%d", -2.9, "-2"},
+                   {"%", 1.0, "%"},
+                   {"%q", 1.0, "%q"}});
 }
 
 TEST(FormatText, FormatsSeveralConversions) {
@@ -154,14 +175,14 @@ TEST(FormatText, FormatsSeveralConversions) {
 }
 
 TEST(RoundTo, RoundsThroughTheShownText) {
-    EXPECT_EQ(RoundTo(0.0625, 3), 0.063);
-    EXPECT_EQ(RoundTo(2.00049, 3), 2.0);
-    EXPECT_EQ(RoundTo(0.0000004, 6), 0.0);
-    EXPECT_EQ(RoundTo(0.0000005, 6), 0.0); // 4.9999999999999998e-07 at 17 digits
-    EXPECT_EQ(RoundTo(0.0000015, 6), 0.000002);
-    EXPECT_EQ(RoundTo(-0.0625, 3), -0.063);
-    EXPECT_EQ(RoundTo(2487.87852, 3), 2487.879);
-    EXPECT_TRUE(std::isinf(RoundTo(std::numeric_limits<double>::infinity(), 4)));
+    ExpectRounds({{0.0625, 3, 0.063},
+                  {2.00049, 3, 2.0},
+                  {0.0000004, 6, 0.0},
+                  {0.0000005, 6, 0.0}, // 4.9999999999999998e-07 at 17 digits
+                  {0.0000015, 6, 0.000002},
+                  {-0.0625, 3, -0.063},
+                  {2487.87852, 3, 2487.879}});
+    EXPECT_TRUE(std::isinf(RoundTo(kInf, 4)));
     EXPECT_TRUE(std::isnan(RoundTo(std::nan(""), 4)));
 }
 
