@@ -405,6 +405,11 @@ inline void PrintTo(Window kind, std::ostream* os) {
     *os << NameOf(kind);
 }
 
+// Names a parametrised test's rows by the window.
+inline constexpr auto kWindowName = [](const auto& info) {
+    return std::string(NameOf(info.param));
+};
+
 inline const std::vector<Window> kCalculators = {Window::RollLength, Window::RollWeight,
                                                  Window::Slitter};
 inline const std::vector<Window> kEveryWindow = {Window::Main, Window::About, Window::RollLength,

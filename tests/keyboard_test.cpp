@@ -158,7 +158,7 @@ TEST_P(EachWindow, TabVisitsEveryStopInOrderAndEachControlIsNamed) {
 INSTANTIATE_TEST_SUITE_P(, EachWindow,
                          ::testing::Values(Window::Main, Window::RollLength, Window::RollWeight,
                                            Window::Slitter),
-                         [](const auto& info) { return std::string(NameOf(info.param)); });
+                         kWindowName);
 
 // A print run, and for the Roll Diameter - Length window its About box, give the focus back. The
 // slitter window alone takes no input while its report runs.
@@ -217,8 +217,7 @@ TEST_P(Keyboard, BoxKeysSelectAllAndOpenTheBoxMenu) {
     EXPECT_EQ(w.Values(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachWindow, Keyboard, ::testing::ValuesIn(kCalculators),
-                         [](const auto& info) { return std::string(NameOf(info.param)); });
+INSTANTIATE_TEST_SUITE_P(EachWindow, Keyboard, ::testing::ValuesIn(kCalculators), kWindowName);
 
 // Closing a calculator puts the focus back on the main window's button that opened it, so the
 // next Enter or Space does not end the program.

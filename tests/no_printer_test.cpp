@@ -72,9 +72,7 @@ TEST_P(NoPrinterPrint, PrintSaysSoAndChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWindow, NoPrinterPrint, ::testing::ValuesIn(kCalculators),
-                         [](const ::testing::TestParamInfo<Window>& info) {
-                             return std::string(NameOf(info.param));
-                         });
+                         kWindowName);
 
 } // namespace
 

@@ -43,19 +43,9 @@ constexpr auto kBound = std::chrono::seconds(60);
 enum class Fault { NoPrinter, DefaultUnreachable, QueueRejectsJobs, ServerSilent, ServerCancelled };
 
 const char* NameOf(Fault fault) {
-    switch (fault) {
-    case Fault::NoPrinter:
-        return "NoPrinter";
-    case Fault::DefaultUnreachable:
-        return "DefaultUnreachable";
-    case Fault::QueueRejectsJobs:
-        return "QueueRejectsJobs";
-    case Fault::ServerSilent:
-        return "ServerSilent";
-    case Fault::ServerCancelled:
-        return "ServerCancelled";
-    }
-    return "?";
+    constexpr const char* kNames[] = {"NoPrinter", "DefaultUnreachable", "QueueRejectsJobs",
+                                      "ServerSilent", "ServerCancelled"};
+    return kNames[static_cast<int>(fault)];
 }
 
 void PrintTo(Fault fault, std::ostream* os) {
@@ -278,26 +268,15 @@ TEST_P(QtPrinterFault, DocumentThatCannotStartEndsCleanly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWindow, QtPrinterFault, ::testing::ValuesIn(kCalculators),
-                         [](const ::testing::TestParamInfo<Window>& info) {
-                             return std::string(NameOf(info.param));
-                         });
+                         kWindowName);
 
 // The PDF file offered when there is no printer. InHome: a home folder with no documents folder,
 // saved where it is suggested.
 enum class Save { Saved, Cancelled, CannotWrite, InHome };
 
 const char* NameOf(Save save) {
-    switch (save) {
-    case Save::Saved:
-        return "Saved";
-    case Save::Cancelled:
-        return "Cancelled";
-    case Save::CannotWrite:
-        return "CannotWrite";
-    case Save::InHome:
-        return "InHome";
-    }
-    return "?";
+    constexpr const char* kNames[] = {"Saved", "Cancelled", "CannotWrite", "InHome"};
+    return kNames[static_cast<int>(save)];
 }
 
 void PrintTo(Save save, std::ostream* os) {

@@ -204,28 +204,18 @@ struct GreyBand {
 // Rendered without smoothing at the printer's own resolution, so one printer pixel is one pixel.
 GreyBand RenderBand(const fs::path& pdf, int page, int dpi, int x, int y, int width, int height) {
     const fs::path prefix = pdf.parent_path() / ("band-" + pdf.stem().string());
-    RunTool("pdftoppm", {"-gray",
-                         "-aa",
-                         "no",
-                         "-aaVector",
-                         "no",
-                         "-r",
-                         QString::number(dpi),
-                         "-f",
-                         QString::number(page),
-                         "-l",
-                         QString::number(page),
-                         "-x",
-                         QString::number(x),
-                         "-y",
-                         QString::number(y),
-                         "-W",
-                         QString::number(width),
-                         "-H",
-                         QString::number(height),
-                         "-singlefile",
-                         QString::fromStdString(pdf.string()),
-                         QString::fromStdString(prefix.string())});
+    QStringList arguments = QString("-gray -aa no -aaVector no -singlefile").split(' ');
+    for (const auto& [flag, value] : {std::pair("-r", dpi),
+                                      {"-f", page},
+                                      {"-l", page},
+                                      {"-x", x},
+                                      {"-y", y},
+                                      {"-W", width},
+                                      {"-H", height}}) {
+        arguments << flag << QString::number(value);
+    }
+    RunTool("pdftoppm", arguments << QString::fromStdString(pdf.string())
+                                  << QString::fromStdString(prefix.string()));
     const std::string pgm = ReadWholeFile(prefix.string() + ".pgm");
     GreyBand band{x, y, 0, 0, {}};
     std::istringstream header(pgm);
@@ -623,8 +613,7 @@ TEST_P(WindowPrintE2E, PrintsItsReportOnTheDefaultPrinter) {
     CheckDocument(printed->job.pdf, printed->pages, document, G());
 }
 
-INSTANTIATE_TEST_SUITE_P(, WindowPrintE2E, ::testing::ValuesIn(kCalculators),
-                         [](const auto& info) { return std::string(NameOf(info.param)); });
+INSTANTIATE_TEST_SUITE_P(, WindowPrintE2E, ::testing::ValuesIn(kCalculators), kWindowName);
 
 // The painter alone, on a PDF file: each text of a document stands where the document puts it,
 // in its weight, on the page it belongs to.
