@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QtTest/QTest>
@@ -415,6 +416,23 @@ inline const std::vector<Window> kCalculators = {Window::RollLength, Window::Rol
 inline const std::vector<Window> kEveryWindow = {Window::Main, Window::About, Window::RollLength,
                                                  Window::RollWeight, Window::Slitter};
 
+// Focuses a box as Tab does, selects its whole text with the keys and types over it, as a user
+// does; an empty text deletes the selection. The box keeps the focus.
+inline void SelectAllByKeys(QLineEdit* box) {
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+}
+
+inline void TypeOver(QLineEdit* box, const QString& keys) {
+    SelectAllByKeys(box);
+    if (keys.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_Backspace);
+    } else {
+        QTest::keyClicks(box, keys);
+    }
+}
+
 // A window open over an owner placed away from the screen's corner, shown and active.
 class CalculatorWindow {
 public:
@@ -492,15 +510,7 @@ public:
         return rows;
     }
 
-    // Selects the box's whole text with the keys and types over it; the box keeps the focus.
-    void Type(ControlId id, const QString& keys) {
-        SelectAll(id);
-        if (keys.isEmpty()) {
-            QTest::keyClick(Box(id), Qt::Key_Backspace);
-        } else {
-            QTest::keyClicks(Box(id), keys);
-        }
-    }
+    void Type(ControlId id, const QString& keys) { TypeOver(Box(id), keys); }
 
     // Types and moves on with Tab, so that the box's pair runs.
     void Enter(ControlId id, const QString& keys) {
@@ -524,7 +534,7 @@ public:
     // Pastes over the box's whole text through the clipboard and Ctrl+V, as a user does.
     void Paste(ControlId id, const QString& text) {
         QApplication::clipboard()->setText(text);
-        SelectAll(id);
+        SelectAllByKeys(Box(id));
         QTest::keyClick(Box(id), Qt::Key_V, Qt::ControlModifier);
     }
 
@@ -553,12 +563,6 @@ public:
     }
 
 private:
-    void SelectAll(ControlId id) {
-        Box(id)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(Box(id), Qt::Key_Home);
-        QTest::keyClick(Box(id), Qt::Key_End, Qt::ShiftModifier);
-    }
-
     const WindowRow& row_;
     std::unique_ptr<QWidget> owner_;
     std::unique_ptr<CDialog> dlg_;

@@ -34,13 +34,6 @@ protected:
         a->setFocus(Qt::OtherFocusReason);
     }
 
-    // Clears the box and types into it.
-    void Type(CNumEdit* box, const QString& keys) {
-        box->setFocus(Qt::OtherFocusReason);
-        box->clear();
-        QTest::keyClicks(box, keys);
-    }
-
     void Leave(CNumEdit* box) {
         box->setFocus(Qt::OtherFocusReason);
         c->setFocus(Qt::TabFocusReason);
@@ -53,34 +46,34 @@ protected:
 };
 
 TEST_F(Boxes, TypingLetsOnlyANumberThrough) {
-    Type(a, "12.5");
+    TypeOver(a, "12.5");
     EXPECT_EQ(a->text(), "12.5");
-    Type(a, "12.5.3");
+    TypeOver(a, "12.5.3");
     EXPECT_EQ(a->text(), "12.53");
-    Type(a, "-12");
+    TypeOver(a, "-12");
     QTest::keyClick(a, Qt::Key_Home);
     QTest::keyClicks(a, "-");
     EXPECT_EQ(a->text(), "-12");
     QTest::keyClick(a, Qt::Key_End);
     QTest::keyClicks(a, "-");
     EXPECT_EQ(a->text(), "-12");
-    Type(a, "1e-");
+    TypeOver(a, "1e-");
     EXPECT_EQ(a->text(), "1e-");
-    Type(a, "e-5e");
+    TypeOver(a, "e-5e");
     EXPECT_EQ(a->text(), "-5e");
-    Type(a, "1.5eE.");
+    TypeOver(a, "1.5eE.");
     EXPECT_EQ(a->text(), "1.5e");
-    Type(a, "x+ aZ!3");
+    TypeOver(a, "x+ aZ!3");
     EXPECT_EQ(a->text(), "3");
 }
 
 TEST_F(Boxes, PointBeforeTheExponentOnly) {
-    Type(a, "1e5");
+    TypeOver(a, "1e5");
     QTest::keyClick(a, Qt::Key_Home);
     QTest::keyClick(a, Qt::Key_Right);
     QTest::keyClicks(a, ".");
     EXPECT_EQ(a->text(), "1.e5");
-    Type(a, "1e5.");
+    TypeOver(a, "1e5.");
     EXPECT_EQ(a->text(), "1e5");
 }
 
@@ -111,7 +104,7 @@ TEST_F(Boxes, SelectedTextMinusAndExponent) {
 }
 
 TEST_F(Boxes, BackspaceDeletesOnce) {
-    Type(a, "1234");
+    TypeOver(a, "1234");
     QTest::keyClick(a, Qt::Key_Backspace);
     EXPECT_EQ(a->text(), "123");
     a->setSelection(1, 2);
@@ -138,7 +131,7 @@ TEST_F(Boxes, ClipboardAndUndoShortcutsWork) {
 }
 
 TEST_F(Boxes, ACommaIsThePointAndAPasteMustLeaveANumber) {
-    Type(a, "2,5,1");
+    TypeOver(a, "2,5,1");
     EXPECT_EQ(a->text(), "2.51");
     b->setFocus(Qt::TabFocusReason);
     for (const char* refused : {"abc 7", "forty inches", "1.2.3", "2,5 mm"}) {
@@ -280,10 +273,10 @@ TEST_F(Boxes, LocalePasteReadsAsTheLocaleWritesNumbers) {
 
 TEST_F(Boxes, TypingLimitDoesNotCutProgramText) {
     a->SetTypingLimit(2);
-    Type(a, "-12");
+    TypeOver(a, "-12");
     EXPECT_EQ(a->text(), "-1");
     a->SetTypingLimit(12);
-    Type(a, "12345678901234");
+    TypeOver(a, "12345678901234");
     EXPECT_EQ(a->text(), "123456789012");
     a->SetFormat("%4.3f");
     a->SetValue(1e12);
@@ -300,7 +293,7 @@ TEST_F(Boxes, TypingLimitDoesNotCutProgramText) {
 TEST_F(Boxes, PastedTextRespectsTheLimit) {
     a->SetTypingLimit(2);
     QApplication::clipboard()->setText("150");
-    Type(a, "");
+    TypeOver(a, "");
     QTest::keySequence(a, QKeySequence::Paste);
     EXPECT_EQ(a->text(), "");
     EXPECT_EQ(QToolTip::text(), "Too long for this box (at most 2 characters): 150");
@@ -333,18 +326,18 @@ TEST_F(Boxes, ClearingPairConvertsOrClears) {
     a->SetFormat("%4.3f");
     b->SetFormat("%4.3f");
     CMeasurementPair::Clearing(a, b);
-    Type(a, "2");
+    TypeOver(a, "2");
     Leave(a);
     EXPECT_EQ(a->text(), "2");
     EXPECT_EQ(b->text(), "50.800");
-    Type(a, "");
+    TypeOver(a, "");
     Leave(a);
     EXPECT_EQ(b->text(), "0.000");
-    Type(b, "20");
+    TypeOver(b, "20");
     Leave(b);
     EXPECT_EQ(a->text(), "0.787");
     a->ShowText("7");
-    Type(b, "-5");
+    TypeOver(b, "-5");
     Leave(b);
     EXPECT_EQ(a->text(), "0.000");
     EXPECT_EQ(b->text(), "-5");
@@ -354,19 +347,19 @@ TEST_F(Boxes, DirectPairAlwaysOverwrites) {
     a->SetFormat("%4.2f");
     b->SetFormat("%4.2f");
     CMeasurementPair::Direct(a, b, kKgPerPound, kPoundsPerKg);
-    Type(a, "1000");
+    TypeOver(a, "1000");
     Leave(a);
     EXPECT_EQ(b->text(), "453.60");
     // Passing through a box converts nothing; editing it converts with the drifting factor.
     Leave(b);
     EXPECT_EQ(a->text(), "1000");
-    Type(b, "453.6");
+    TypeOver(b, "453.6");
     Leave(b);
     EXPECT_EQ(a->text(), "1000.01");
-    Type(a, "-2");
+    TypeOver(a, "-2");
     Leave(a);
     EXPECT_EQ(b->text(), "-0.91");
-    Type(a, "");
+    TypeOver(a, "");
     Leave(a);
     EXPECT_EQ(b->text(), "0.00");
 }
