@@ -92,9 +92,10 @@ const MnemonicCase kMnemonicCases[] = {
      nullptr,
      {},
      true},
+    // Typed over an inch width converted from millimetres: the typed width is the one added.
     {"AddSlit",
      Window::Slitter,
-     {{S::SetupIncrement}},
+     {{S::NextMm, "12.7"}, {S::SetupIncrement}},
      {S::NextInches, "2"},
      Qt::Key_S,
      S::AddSlit,
