@@ -111,7 +111,6 @@ private:
     std::thread thread_;
 };
 
-// Top-level windows on screen, to tell whether an action showed anything.
 // What a screen reader last heard from a window: the name of its status bar, if it has one.
 inline std::string Heard(QWidget* window) {
     QAccessibleInterface* w = QAccessible::queryAccessibleInterface(window);
@@ -123,6 +122,7 @@ inline std::string Heard(QWidget* window) {
     return {};
 }
 
+// Top-level windows on screen, to tell whether an action showed anything.
 inline std::set<QWidget*> VisibleTopLevels() {
     std::set<QWidget*> shown;
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -133,12 +133,11 @@ inline std::set<QWidget*> VisibleTopLevels() {
     return shown;
 }
 
-// A printer that keeps each document it is given, laid out for the worked example's measures
-// (W = 4800, h = 96, a = 36). The job runs on a thread of its own; the window reads the documents
-// only once the run has ended.
-// The page every recorded print run is laid out for.
+// The page every recorded print run is laid out for: the worked example's measures.
 inline constexpr PageMeasures kRecordedPage{4800, 96, 36};
 
+// A printer that keeps each document it is given. The job runs on a thread of its own; the window
+// reads the documents only once the run has ended.
 struct RecordingPrinter {
     std::shared_ptr<std::vector<ReportDocument>> documents =
         std::make_shared<std::vector<ReportDocument>>();
@@ -395,7 +394,13 @@ inline const std::vector<WindowRow>& Windows() {
 }
 
 inline const WindowRow& RowOf(Window kind) {
-    return Windows()[static_cast<std::size_t>(kind)];
+    for (const WindowRow& row : Windows()) {
+        if (row.kind == kind) {
+            return row;
+        }
+    }
+    std::fprintf(stderr, "no row for window %d\n", static_cast<int>(kind));
+    std::abort();
 }
 
 inline const char* NameOf(Window kind) {
@@ -411,19 +416,29 @@ inline constexpr auto kWindowName = [](const auto& info) {
     return std::string(NameOf(info.param));
 };
 
-inline const std::vector<Window> kCalculators = {Window::RollLength, Window::RollWeight,
-                                                 Window::Slitter};
-inline const std::vector<Window> kEveryWindow = {Window::Main, Window::About, Window::RollLength,
-                                                 Window::RollWeight, Window::Slitter};
+// The windows of the table, or those of them that print a report.
+inline std::vector<Window> AllWindows(bool printingOnly = false) {
+    std::vector<Window> kinds;
+    for (const WindowRow& row : Windows()) {
+        if (!printingOnly || row.print != kNoId) {
+            kinds.push_back(row.kind);
+        }
+    }
+    return kinds;
+}
 
-// Focuses a box as Tab does, selects its whole text with the keys and types over it, as a user
-// does; an empty text deletes the selection. The box keeps the focus.
+inline std::vector<Window> Calculators() {
+    return AllWindows(true);
+}
+
+// Focuses a box as Tab does and selects its whole text with the keys.
 inline void SelectAllByKeys(QLineEdit* box) {
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClick(box, Qt::Key_Home);
     QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
 }
 
+// Types over a box's whole text as a user does; an empty text deletes it. The box keeps the focus.
 inline void TypeOver(QLineEdit* box, const QString& keys) {
     SelectAllByKeys(box);
     if (keys.isEmpty()) {

@@ -71,7 +71,7 @@ TEST_P(NoPrinterPrint, PrintSaysSoAndChangesNothing) {
     EXPECT_EQ(w.Values(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachWindow, NoPrinterPrint, ::testing::ValuesIn(kCalculators),
+INSTANTIATE_TEST_SUITE_P(EachWindow, NoPrinterPrint, ::testing::ValuesIn(Calculators()),
                          kWindowName);
 
 } // namespace

@@ -226,7 +226,7 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachWindow, PrintFault,
-    ::testing::Combine(::testing::ValuesIn(kCalculators),
+    ::testing::Combine(::testing::ValuesIn(Calculators()),
                        ::testing::Values(Fault::NoPrinter, Fault::DefaultUnreachable,
                                          Fault::QueueRejectsJobs, Fault::ServerSilent,
                                          Fault::ServerCancelled)),
@@ -267,7 +267,7 @@ TEST_P(QtPrinterFault, DocumentThatCannotStartEndsCleanly) {
     EXPECT_EQ(w.Values(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachWindow, QtPrinterFault, ::testing::ValuesIn(kCalculators),
+INSTANTIATE_TEST_SUITE_P(EachWindow, QtPrinterFault, ::testing::ValuesIn(Calculators()),
                          kWindowName);
 
 // The PDF file offered when there is no printer. InHome: a home folder with no documents folder,
@@ -386,7 +386,7 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWindow, PdfFallback,
-                         ::testing::Combine(::testing::ValuesIn(kCalculators),
+                         ::testing::Combine(::testing::ValuesIn(Calculators()),
                                             ::testing::Values(Save::Saved, Save::Cancelled,
                                                               Save::CannotWrite, Save::InHome)),
                          [](const ::testing::TestParamInfo<PdfFallback::ParamType>& info) {

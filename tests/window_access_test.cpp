@@ -441,6 +441,6 @@ TEST_P(EveryWindow, NoControlOverlapsAnotherAndNoTextIsClipped) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, EveryWindow, ::testing::ValuesIn(kEveryWindow));
+INSTANTIATE_TEST_SUITE_P(, EveryWindow, ::testing::ValuesIn(AllWindows()));
 
 } // namespace

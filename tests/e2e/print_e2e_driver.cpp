@@ -613,7 +613,7 @@ TEST_P(WindowPrintE2E, PrintsItsReportOnTheDefaultPrinter) {
     CheckDocument(printed->job.pdf, printed->pages, document, G());
 }
 
-INSTANTIATE_TEST_SUITE_P(, WindowPrintE2E, ::testing::ValuesIn(kCalculators), kWindowName);
+INSTANTIATE_TEST_SUITE_P(, WindowPrintE2E, ::testing::ValuesIn(Calculators()), kWindowName);
 
 // The painter alone, on a PDF file: each text of a document stands where the document puts it,
 // in its weight, on the page it belongs to.
