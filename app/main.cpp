@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTimer>
+#include <chrono>
 
 #include "app/roll_calc_app.h"
+#include "platform/print_report.h"
 #include "platform/resources.h"
 
 int main(int argc, char* argv[]) {
@@ -17,5 +19,7 @@ int main(int argc, char* argv[]) {
     // ends.
     CRollCalcApp app;
     app.Run();
+    // A print run given up on may still be asking the spooler; Qt must outlive it.
+    WaitForPrintJobs(std::chrono::seconds(5));
     return 0;
 }

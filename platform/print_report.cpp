@@ -14,6 +14,7 @@
 #include <QProgressDialog>
 #include <QStandardPaths>
 #include <QTimer>
+#include <atomic>
 #include <future>
 #include <memory>
 #include <thread>
@@ -56,14 +57,19 @@ std::optional<std::string> AskForFile(QWidget* owner, const std::string& suggest
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath().toStdString();
 }
 
+// Jobs whose threads have not ended, given up on or not.
+std::atomic<int> jobsRunning{0};
+
 // The job on a thread of its own. A job given up on is left to end on its own; it holds nothing
 // of the window's.
 std::future<PrintOutcome> StartJob(const PageBuilder& build) {
     ReportPrinter printer = Given().printer ? Given().printer : PrintOnDefaultPrinter;
     auto result = std::make_shared<std::promise<PrintOutcome>>();
     std::future<PrintOutcome> done = result->get_future();
+    ++jobsRunning;
     std::thread([printer = std::move(printer), build, result] {
         result->set_value(printer(build));
+        --jobsRunning;
     }).detach();
     return done;
 }
@@ -149,6 +155,14 @@ std::string PrintOutcomeMessage(PrintOutcome outcome) {
 
 void SetReportPrinter(ReportPrinter printer) {
     Given().printer = std::move(printer);
+}
+
+bool WaitForPrintJobs(std::chrono::milliseconds bound) {
+    const auto end = Clock::now() + bound;
+    while (jobsRunning > 0 && Clock::now() < end) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return jobsRunning == 0;
 }
 
 void SetPrintDeadline(std::chrono::milliseconds deadline) {

@@ -52,6 +52,10 @@ void SetReportPrinter(ReportPrinter printer);
 // The desktop's default printer (the CUPS default on Linux) on its own default paper.
 PrintOutcome PrintOnDefaultPrinter(const PageBuilder& build);
 
+// Waits, bounded, for the jobs given up on to end, so that none is still in the print system while
+// the program is taken down; false if one is still running.
+bool WaitForPrintJobs(std::chrono::milliseconds bound);
+
 // How long a run may take before it is given up (tests shorten it); zero restores the default.
 void SetPrintDeadline(std::chrono::milliseconds deadline);
 

@@ -155,6 +155,29 @@ TEST_P(EachWindow, TabVisitsEveryStopInOrderAndEachControlIsNamed) {
     }
 }
 
+// A calculator opens with its title, size and icon, every box at its placeholder, the focus on
+// the first box with its text selected, Print disabled and only its default button default.
+class EachCalculator : public EachWindow {};
+
+TEST_P(EachCalculator, OpensFresh) {
+    CalculatorWindow w(GetParam());
+    ASSERT_TRUE(w.Ready());
+    const WindowRow& row = w.Row();
+    EXPECT_EQ(w.Dialog().windowTitle(), row.title);
+    EXPECT_EQ(w.Dialog().size(),
+              w.Dialog().MapDialogRect(0, 0, row.units.width(), row.units.height()).size());
+    EXPECT_FALSE(w.Dialog().windowIcon().isNull());
+    EXPECT_EQ(w.Unlike(row.start), "");
+    const ControlId first = row.tabOrder.back();
+    EXPECT_TRUE(w.HasFocus(first));
+    EXPECT_EQ(w.Box(first)->selectedText(), w.Box(first)->text());
+    EXPECT_FALSE(w.Enabled(row.print));
+    for (QPushButton* b : w.Dialog().findChildren<QPushButton*>()) {
+        EXPECT_EQ(b->isDefault(), b == w.Dialog().GetDlgItem(row.defaultButton))
+            << b->text().toStdString();
+    }
+}
+
 // Every window whose row gives its tab order.
 std::vector<Window> WithTabOrder() {
     std::vector<Window> kinds;
@@ -167,6 +190,7 @@ std::vector<Window> WithTabOrder() {
 }
 
 INSTANTIATE_TEST_SUITE_P(, EachWindow, ::testing::ValuesIn(WithTabOrder()), kWindowName);
+INSTANTIATE_TEST_SUITE_P(, EachCalculator, ::testing::ValuesIn(Calculators()), kWindowName);
 
 // A print run, and for the Roll Diameter - Length window its About box, give the focus back. The
 // slitter window alone takes no input while its report runs.

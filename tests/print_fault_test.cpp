@@ -12,6 +12,7 @@
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -19,6 +20,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -233,6 +235,31 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<PrintFault::ParamType>& info) {
         return std::string(NameOf(std::get<0>(info.param))) + "_" + NameOf(std::get<1>(info.param));
     });
+
+// A job given up on at the deadline is still counted until its thread ends, so that the program
+// can wait for it before Qt is taken down.
+class GivenUpJob : public PrintTest, public ::testing::Test {};
+
+TEST_F(GivenUpJob, IsWaitedForAtTheEnd) {
+    CalculatorWindow w(Window::RollLength);
+    ASSERT_TRUE(w.Ready());
+    FillIn(w);
+    // Held by the job itself: the job outlives the test's frame.
+    auto release = std::make_shared<std::atomic<bool>>(false);
+    SetReportPrinter([release](const PageBuilder&) {
+        while (!*release) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return PrintOutcome::Printed;
+    });
+    SetPrintDeadline(std::chrono::milliseconds(300));
+    w.Click(w.PrintButton());
+    SetPrintDeadline({});
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(WaitForPrintJobs(std::chrono::milliseconds(50)));
+    *release = true;
+    EXPECT_TRUE(WaitForPrintJobs(std::chrono::seconds(10)));
+}
 
 // The real painter on a printer whose document cannot be started (its output cannot be opened,
 // as when a queue refuses the job): the run ends and says so.

