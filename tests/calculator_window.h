@@ -1,8 +1,5 @@
-// The windows as a user drives them (real keys, clicks and the clipboard), one row each in a table
-// that the shared test families run over; a snapshot of every box and of the knife list so that a
-// test can tell exactly what an action changed; messages and print runs caught; and a watchdog
-// that turns a hang into a failure. No GoogleTest here, so that the picture tool can drive the
-// windows too.
+// The windows as a user drives them, one row each in the table the shared families run over.
+// No GoogleTest here, so that the picture tool can drive the windows too.
 #pragma once
 
 #include <QAbstractItemModel>
@@ -83,33 +80,21 @@ inline BoxTexts ChangedBoxes(const WindowValues& before, const WindowValues& aft
 // Ends the process when a test outlives its bound, so that a hang fails instead of stalling.
 class Watchdog {
 public:
-    explicit Watchdog(std::chrono::seconds bound) : thread_([this, bound] { Watch(bound); }) {}
-    ~Watchdog() {
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            done_ = true;
-        }
-        wake_.notify_one();
-        thread_.join();
-    }
-    Watchdog(const Watchdog&) = delete;
-    Watchdog& operator=(const Watchdog&) = delete;
+    explicit Watchdog(std::chrono::seconds bound)
+        : thread_([bound](std::stop_token stop) {
+              std::mutex mutex;
+              std::unique_lock<std::mutex> lock(mutex);
+              std::condition_variable_any().wait_for(lock, stop, bound, [] { return false; });
+              if (!stop.stop_requested()) {
+                  std::fprintf(stderr, "hang: the test ran longer than %lld s\n",
+                               static_cast<long long>(bound.count()));
+                  std::fflush(stderr);
+                  std::_Exit(3);
+              }
+          }) {}
 
 private:
-    void Watch(std::chrono::seconds bound) {
-        std::unique_lock<std::mutex> lock(mutex_);
-        if (!wake_.wait_for(lock, bound, [this] { return done_; })) {
-            std::fprintf(stderr, "hang: the test ran longer than %lld s\n",
-                         static_cast<long long>(bound.count()));
-            std::fflush(stderr);
-            std::_Exit(3);
-        }
-    }
-
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool done_ = false;
-    std::thread thread_;
+    std::jthread thread_;
 };
 
 // What a screen reader last heard from a window: the name of its status bar, if it has one.
