@@ -94,21 +94,18 @@ ReportDocument RollDocument(const std::vector<std::string>& labels,
     return {"Roll Calculations", {page}};
 }
 
-// ----------------------------------------------------------------------------------------------
-// Texts and sizes the frame makes
-
 TEST(ReportTexts, DateAndTimeOnATwelveHourClock) {
-    EXPECT_EQ(StampOf(At(2001, 3, 26, 14, 5)).date, "DATE 03/26/2001");
     EXPECT_EQ(StampOf(At(1999, 12, 31, 23, 59)).date, "DATE 12/31/1999");
     EXPECT_EQ(StampOf(At(2026, 1, 5, 0, 0)).date, "DATE 01/05/2026");
-
-    EXPECT_EQ(StampOf(At(2001, 3, 26, 14, 5)).time, "TIME 02:05 PM");
-    EXPECT_EQ(StampOf(At(2001, 3, 26, 0, 15)).time, "TIME 12:15 AM");
-    EXPECT_EQ(StampOf(At(2001, 3, 26, 0, 0)).time, "TIME 12:00 AM");
-    EXPECT_EQ(StampOf(At(2001, 3, 26, 11, 59)).time, "TIME 11:59 AM");
-    EXPECT_EQ(StampOf(At(2001, 3, 26, 12, 0)).time, "TIME 12:00 PM");
-    EXPECT_EQ(StampOf(At(2001, 3, 26, 13, 0)).time, "TIME 01:00 PM");
-    EXPECT_EQ(StampOf(At(2001, 3, 26, 23, 59)).time, "TIME 11:59 PM");
+    const std::pair<int, const char*> times[] = {
+        {14 * 60 + 5, "TIME 02:05 PM"},  {15, "TIME 12:15 AM"},      {0, "TIME 12:00 AM"},
+        {11 * 60 + 59, "TIME 11:59 AM"}, {12 * 60, "TIME 12:00 PM"}, {13 * 60, "TIME 01:00 PM"},
+        {23 * 60 + 59, "TIME 11:59 PM"}};
+    for (const auto& [minutes, text] : times) {
+        const ReportStamp stamp = StampOf(At(2001, 3, 26, minutes / 60, minutes % 60));
+        EXPECT_EQ(stamp.date, "DATE 03/26/2001");
+        EXPECT_EQ(stamp.time, text);
+    }
 }
 
 TEST(ReportTexts, FontPixelsRoundHalfAwayFromZero) {
@@ -121,9 +118,6 @@ TEST(ReportTexts, FontPixelsRoundHalfAwayFromZero) {
     EXPECT_EQ(ReportFontPixels(1200), 167); // 166.67
 }
 
-// ----------------------------------------------------------------------------------------------
-// The page frame
-
 TEST(ReportFrame, WorkedExampleToThePixel) {
     const ReportHeading headings[] = {{"Figure", 5}, {"Measurement", 60}};
     ReportPage page = ReportPageHeader(kPage, kStamp, kRollTitle, headings);
@@ -133,94 +127,67 @@ TEST(ReportFrame, WorkedExampleToThePixel) {
     ExpectDocument({"", {page}}, {"", {want}});
 }
 
-// ----------------------------------------------------------------------------------------------
-// Roll diameter - length report
-
 const std::vector<std::string> kRollLengthLabels = {
-    Dots("1.  Roll Diameter", 46),
-    Dots("2.  Core Diameter", 44),
-    Dots("3.  Roll Length", 49),
-    Dots("4.  Material Thickness", 38),
-};
+    Dots("1.  Roll Diameter", 46), Dots("2.  Core Diameter", 44), Dots("3.  Roll Length", 49),
+    Dots("4.  Material Thickness", 38)};
+const std::vector<std::string> kRollWeightLabels = {Dots("1.  Roll Diameter", 58),
+                                                    Dots("2.  Core Diameter", 56),
+                                                    Dots("3.  Web Width", 62),
+                                                    Dots("4.  Roll Weight (Lbs)", 52),
+                                                    Dots("5.  Roll Weight (kg)", 54),
+                                                    Dots("6.  Specific Gravity", 55),
+                                                    Dots("7.  Lbs / Cubic Feet", 54),
+                                                    Dots("8.  Lbs / Cubic Inches", 51),
+                                                    Dots("9.  Kilograms / Cubic Meter", 43),
+                                                    Dots("10.  Grams / Cubic Centimeter", 38)};
 
-struct RollLengthCase {
+struct RollReportCase {
     const char* name;
-    RollLengthFigures figures;
+    ReportDocument report;
+    const std::vector<std::string>& labels;
     std::vector<std::string> measurements;
 };
 
-class RollLengthReportRows : public ::testing::TestWithParam<RollLengthCase> {};
+class RollReportRows : public ::testing::TestWithParam<RollReportCase> {};
 
-TEST_P(RollLengthReportRows, FourRowsFromTheirOwnBoxes) {
-    ExpectDocument(RollLengthReport(kPage, kStamp, GetParam().figures),
-                   RollDocument(kRollLengthLabels, GetParam().measurements));
+TEST_P(RollReportRows, EachRowFromItsOwnBoxes) {
+    ExpectDocument(GetParam().report, RollDocument(GetParam().labels, GetParam().measurements));
 }
 
+// Each figure a different value, so that a swapped one shows.
 INSTANTIATE_TEST_SUITE_P(
-    Figures, RollLengthReportRows,
+    Figures, RollReportRows,
     ::testing::Values(
-        // Each figure a different value, so that a swapped one shows.
-        RollLengthCase{"Worked",
-                       {1500, 457.2, 3, 76.2, 40, 1016, 0.03125, 0.8},
-                       {"40.0000 inches / 1016.0000 millimeters",
-                        "3.000000 inches / 76.200000 millimeters",
-                        "1500.0000 feet / 457.2000 meters", "0.0313 inches / 0.8000 millimeters"}},
+        RollReportCase{
+            "LengthWorked",
+            RollLengthReport(kPage, kStamp, {1500, 457.2, 3, 76.2, 40, 1016, 0.03125, 0.8}),
+            kRollLengthLabels,
+            {"40.0000 inches / 1016.0000 millimeters", "3.000000 inches / 76.200000 millimeters",
+             "1500.0000 feet / 457.2000 meters", "0.0313 inches / 0.8000 millimeters"}},
         // Nothing is checked.
-        RollLengthCase{"Unchecked",
-                       {-2.5, 0, 0, 0, 0, 0, 0, 0},
+        RollReportCase{"LengthUnchecked",
+                       RollLengthReport(kPage, kStamp, {-2.5, 0, 0, 0, 0, 0, 0, 0}),
+                       kRollLengthLabels,
                        {"0.0000 inches / 0.0000 millimeters",
                         "0.000000 inches / 0.000000 millimeters", "-2.5000 feet / 0.0000 meters",
-                        "0.0000 inches / 0.0000 millimeters"}}),
-    [](const ::testing::TestParamInfo<RollLengthCase>& info) { return info.param.name; });
-
-// ----------------------------------------------------------------------------------------------
-// Roll weight report
-
-const std::vector<std::string> kRollWeightLabels = {
-    Dots("1.  Roll Diameter", 58),
-    Dots("2.  Core Diameter", 56),
-    Dots("3.  Web Width", 62),
-    Dots("4.  Roll Weight (Lbs)", 52),
-    Dots("5.  Roll Weight (kg)", 54),
-    Dots("6.  Specific Gravity", 55),
-    Dots("7.  Lbs / Cubic Feet", 54),
-    Dots("8.  Lbs / Cubic Inches", 51),
-    Dots("9.  Kilograms / Cubic Meter", 43),
-    Dots("10.  Grams / Cubic Centimeter", 38),
-};
-
-struct RollWeightCase {
-    const char* name;
-    RollWeightFigures figures;
-    std::vector<std::string> measurements;
-};
-
-class RollWeightReportRows : public ::testing::TestWithParam<RollWeightCase> {};
-
-TEST_P(RollWeightReportRows, TenRowsFromTheirOwnBoxes) {
-    ExpectDocument(RollWeightReport(kPage, kStamp, GetParam().figures),
-                   RollDocument(kRollWeightLabels, GetParam().measurements));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Figures, RollWeightReportRows,
-    ::testing::Values(
-        RollWeightCase{
-            "Worked",
-            {40, 1016, 3, 76.2, 60, 1524.0004, 1250, 567, 1, 62.3808, 0.0361, 999.2, 0.9992},
-            {"40.000 inches / 1016.000 millimeters", "3.000 inches / 76.200 millimeters",
-             "60.000 inches / 1524.000 millimeters", "1250.00 pounds", "567.00 kilograms",
-             "1.0000 ", "62.3808", "0.0361", "999.2000", "0.9992"}},
-        // The figures are not reconciled: pounds and kilograms print as their boxes hold them.
-        RollWeightCase{"NotReconciled",
-                       {0, 0, 0, 0, 0, 0, 1000, 453.6, 0, -1, 0, 0, 0},
-                       {"0.000 inches / 0.000 millimeters", "0.000 inches / 0.000 millimeters",
-                        "0.000 inches / 0.000 millimeters", "1000.00 pounds", "453.60 kilograms",
-                        "0.0000 ", "-1.0000", "0.0000", "0.0000", "0.0000"}}),
-    [](const ::testing::TestParamInfo<RollWeightCase>& info) { return info.param.name; });
-
-// ----------------------------------------------------------------------------------------------
-// Slitter position report
+                        "0.0000 inches / 0.0000 millimeters"}},
+        RollReportCase{"WeightWorked",
+                       RollWeightReport(kPage, kStamp,
+                                        {40, 1016, 3, 76.2, 60, 1524.0004, 1250, 567, 1, 62.3808,
+                                         0.0361, 999.2, 0.9992}),
+                       kRollWeightLabels,
+                       {"40.000 inches / 1016.000 millimeters", "3.000 inches / 76.200 millimeters",
+                        "60.000 inches / 1524.000 millimeters", "1250.00 pounds",
+                        "567.00 kilograms", "1.0000 ", "62.3808", "0.0361", "999.2000", "0.9992"}},
+        // Pounds and kilograms print as their boxes hold them, not reconciled.
+        RollReportCase{
+            "WeightNotReconciled",
+            RollWeightReport(kPage, kStamp, {0, 0, 0, 0, 0, 0, 1000, 453.6, 0, -1, 0, 0, 0}),
+            kRollWeightLabels,
+            {"0.000 inches / 0.000 millimeters", "0.000 inches / 0.000 millimeters",
+             "0.000 inches / 0.000 millimeters", "1000.00 pounds", "453.60 kilograms", "0.0000 ",
+             "-1.0000", "0.0000", "0.0000", "0.0000"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SlitterReport, HeaderAndRowTexts) {
     CSlitList list;
@@ -228,21 +195,17 @@ TEST(SlitterReport, HeaderAndRowTexts) {
     list.AddEqualSlits(2, 2.5, 63.5);
     ReportPage want = Header(kSlitterTitle, kSlitterHeadings);
     // Row pitch h; the reference row prints first, as the list holds it.
-    want.texts.insert(want.texts.end(), {
-                                            {180, 1920, "0", false},
-                                            {1080, 1920, "0.0000 inches / 0.0000 mm", false},
-                                            {2700, 1920, "0.0000 inches / 0.0000 mm", false},
-                                            {180, 2016, "1", false},
-                                            {1080, 2016, "0.7500 inches / 19.0500 mm", false},
-                                            {2700, 2016, "0.7500 inches / 19.0500 mm", false},
-                                            {180, 2112, "2", false},
-                                            {1080, 2112, "2.5000 inches / 63.5000 mm", false},
-                                            {2700, 2112, "3.2500 inches / 82.5500 mm", false},
-                                            {180, 2208, "3", false},
-                                            {1080, 2208, "2.5000 inches / 63.5000 mm", false},
-                                            {2700, 2208, "5.7500 inches / 146.0500 mm", false},
-                                            {2220, 5952, "Page 1 of 1", false},
-                                        });
+    const char* rows[][3] = {{"0", "0.0000 inches / 0.0000 mm", "0.0000 inches / 0.0000 mm"},
+                             {"1", "0.7500 inches / 19.0500 mm", "0.7500 inches / 19.0500 mm"},
+                             {"2", "2.5000 inches / 63.5000 mm", "3.2500 inches / 82.5500 mm"},
+                             {"3", "2.5000 inches / 63.5000 mm", "5.7500 inches / 146.0500 mm"}};
+    const int columns[] = {180, 1080, 2700};
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            want.texts.push_back({columns[c], 1920 + 96 * r, rows[r][c], false});
+        }
+    }
+    want.texts.push_back({2220, 5952, "Page 1 of 1", false});
     ExpectDocument(SlitterReport(kPage, kStamp, list.Rows()), {"Slitter Calculations", {want}});
 }
 
