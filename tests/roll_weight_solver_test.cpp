@@ -1,6 +1,9 @@
 #include "roll_weight/roll_weight_solver.h"
 
 #include <cmath>
+#include <iterator>
+#include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -13,57 +16,58 @@ RollWeightInput In(double D, double d, double W, double M, double S, double F, d
     return RollWeightInput{D, d, W, M, S, F, I};
 }
 
-TEST(SolveRollWeight, WeightFromSpecificGravity) {
-    const RollWeightResult r = SolveRollWeight(In(40, 3, 60, 0, 0.92, 0, 0));
+constexpr double kAny = NAN; // not looked at
+
+// What a solve gives: the case, its value and the density family.
+struct SolveRow {
+    const char* name;
+    RollWeightInput in;
+    C solved;
+    double value, lbsPerCubicInch, specificGravity, lbsPerCubicFoot, kgPerCubicMeter, gPerCubicCm;
+};
+
+class Solves : public ::testing::TestWithParam<SolveRow> {};
+
+TEST_P(Solves, TheMissingFigureAndTheDensityFamily) {
+    const SolveRow& row = GetParam();
+    const RollWeightResult r = SolveRollWeight(row.in);
     ASSERT_EQ(r.outcome, O::Solved);
-    EXPECT_EQ(r.solvedCase, C::Weight);
-    EXPECT_EQ(r.solvedValue, 2487.879);
-    EXPECT_EQ(r.lbsPerCubicInch, 0.0332);
-    EXPECT_EQ(r.lbsPerCubicFoot, 57.3696);
-    EXPECT_EQ(r.kgPerCubicMeter, 918.9726);
-    EXPECT_EQ(r.gPerCubicCm, 0.919);
-    EXPECT_EQ(r.specificGravity, 0.92);
-    EXPECT_FALSE(r.specificGravityDerived);
+    EXPECT_EQ(r.solvedCase, row.solved);
+    const std::pair<double, double> figures[] = {{r.solvedValue, row.value},
+                                                 {r.lbsPerCubicInch, row.lbsPerCubicInch},
+                                                 {r.specificGravity, row.specificGravity},
+                                                 {r.lbsPerCubicFoot, row.lbsPerCubicFoot},
+                                                 {r.kgPerCubicMeter, row.kgPerCubicMeter},
+                                                 {r.gPerCubicCm, row.gPerCubicCm}};
+    for (std::size_t i = 0; i < std::size(figures); ++i) {
+        if (!std::isnan(figures[i].second)) {
+            EXPECT_EQ(figures[i].first, figures[i].second) << "figure " << i;
+        }
+    }
+    // Only a specific gravity that was typed is not derived.
+    EXPECT_EQ(r.specificGravityDerived, row.in.specificGravity == 0.0);
 }
 
-TEST(SolveRollWeight, DensityFromWeight) {
-    const RollWeightResult r = SolveRollWeight(In(40, 3, 60, 2487.879, 0, 0, 0));
-    ASSERT_EQ(r.outcome, O::Solved);
-    EXPECT_EQ(r.solvedCase, C::Density);
-    EXPECT_EQ(r.lbsPerCubicInch, 0.0332);
-    EXPECT_EQ(r.specificGravity, 0.919668);
-    EXPECT_TRUE(r.specificGravityDerived);
-    EXPECT_EQ(r.lbsPerCubicFoot, 57.3696);
-    EXPECT_EQ(r.kgPerCubicMeter, 918.9726);
-    EXPECT_EQ(r.gPerCubicCm, 0.919);
-}
-
-TEST(SolveRollWeight, WebWidthAndRollDiameter) {
-    const RollWeightResult w = SolveRollWeight(In(40, 3, 0, 2487.879, 0.92, 0, 0));
-    ASSERT_EQ(w.outcome, O::Solved);
-    EXPECT_EQ(w.solvedCase, C::WebWidth);
-    EXPECT_EQ(w.solvedValue, 59.98);
-
-    const RollWeightResult d = SolveRollWeight(In(0, 3, 60, 2487.879, 0.92, 0, 0));
-    ASSERT_EQ(d.outcome, O::Solved);
-    EXPECT_EQ(d.solvedCase, C::RollDiameter);
-    EXPECT_EQ(d.solvedValue, 40.0);
-
-    // A negative roll diameter counts as not given and is replaced.
-    const RollWeightResult n = SolveRollWeight(In(-40, 3, 60, 2487.879, 0.92, 0, 0));
-    EXPECT_EQ(n.solvedCase, C::RollDiameter);
-    EXPECT_EQ(n.solvedValue, 40.0);
-}
-
-TEST(SolveRollWeight, PoundsPerCubicFootGoThroughRoundedInchDensity) {
-    const RollWeightResult r = SolveRollWeight(In(40, 3, 60, 0, 0, 57, 0));
-    ASSERT_EQ(r.solvedCase, C::Weight);
-    EXPECT_EQ(r.lbsPerCubicInch, 0.033);
-    EXPECT_EQ(r.solvedValue, 2472.891);
-    EXPECT_EQ(r.specificGravity, 0.914127);
-    EXPECT_TRUE(r.specificGravityDerived);
-    EXPECT_EQ(r.lbsPerCubicFoot, 57.0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    , Solves,
+    ::testing::Values(
+        SolveRow{"Weight", In(40, 3, 60, 0, 0.92, 0, 0), C::Weight, 2487.879, 0.0332, 0.92, 57.3696,
+                 918.9726, 0.919},
+        SolveRow{"Density", In(40, 3, 60, 2487.879, 0, 0, 0), C::Density, kAny, 0.0332, 0.919668,
+                 57.3696, 918.9726, 0.919},
+        SolveRow{"WebWidth", In(40, 3, 0, 2487.879, 0.92, 0, 0), C::WebWidth, 59.98, kAny, kAny,
+                 kAny, kAny, kAny},
+        SolveRow{"RollDiameter", In(0, 3, 60, 2487.879, 0.92, 0, 0), C::RollDiameter, 40.0, kAny,
+                 kAny, kAny, kAny, kAny},
+        // A negative roll diameter counts as not given and is replaced; a negative core is taken.
+        SolveRow{"NegativeRollDiameter", In(-40, 3, 60, 2487.879, 0.92, 0, 0), C::RollDiameter,
+                 40.0, kAny, kAny, kAny, kAny, kAny},
+        SolveRow{"NegativeCore", In(40, -3, 60, 0, 0.92, 0, 0), C::Weight, 2487.879, kAny, kAny,
+                 kAny, kAny, kAny},
+        // Pounds per cubic foot go through the rounded pounds per cubic inch.
+        SolveRow{"FromPoundsPerCubicFoot", In(40, 3, 60, 0, 0, 57, 0), C::Weight, 2472.891, 0.033,
+                 0.914127, 57.0, kAny, kAny}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SolveRollWeight, Refusals) {
     EXPECT_EQ(SolveRollWeight(In(40, 0, 60, 2000, 0.92, 0, 0)).outcome, O::CoreDiameterMissing);
@@ -76,9 +80,6 @@ TEST(SolveRollWeight, Refusals) {
     EXPECT_EQ(SolveRollWeight(In(40, 3, 60, 2000, 0, 0, 0.03)).outcome, O::NoUnknown);
     EXPECT_EQ(SolveRollWeight(In(40, 3, 60, 2000, 0, 0, -0.03)).outcome, O::Solved);
     EXPECT_STREQ(RollWeightMessage(O::NoUnknown), "One field must remain zero!");
-    const RollWeightResult neg = SolveRollWeight(In(40, -3, 60, 0, 0.92, 0, 0));
-    EXPECT_EQ(neg.outcome, O::Solved);
-    EXPECT_EQ(neg.solvedValue, 2487.879);
 }
 
 TEST(SolveRollWeight, ZeroDivisorsGiveNonFiniteValuesWithoutCrashing) {
