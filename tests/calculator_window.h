@@ -20,6 +20,7 @@
 #include <mutex>
 #include <ostream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -214,11 +215,11 @@ struct WindowRow {
     std::unique_ptr<CDialog> (*open)(QWidget* owner);
     // In the order of the box ids' numbers; empty for a window with no figures.
     std::vector<ControlId> boxes = {};
-    // How a calculator opens: its title, its size in dialog units, every box's text and its
-    // default button (none in the knife list, where Enter never adds).
+    // How a calculator opens: its title, its size in dialog units, every box's text (in the order
+    // of `boxes`) and its default button (none in the knife list, where Enter never adds).
     const char* title = nullptr;
     QSize units = {};
-    Shown start = {};
+    const char* startTexts = "";
     ControlId defaultButton = kNoId;
     ControlId print = kNoId;
     ControlId clearAll = kNoId;
@@ -234,9 +235,24 @@ struct WindowRow {
     std::vector<ControlId> tabOrder = {};
     // What a screen reader calls each box and button.
     std::vector<std::pair<ControlId, const char*>> names = {};
-    // The command-line column names of the boxes, where the calculator has worked examples.
+    // The boxes' command-line column names in the order of `boxes`, "-" for none, where the
+    // calculator has worked examples.
+    const char* columnNames = "";
+    Shown start = {};
     std::vector<std::pair<std::string, ControlId>> columns = {};
 };
+
+// Words of a list in the order of the boxes, paired with them.
+inline std::vector<std::pair<ControlId, std::string>> ByBox(const std::vector<ControlId>& boxes,
+                                                            const char* list) {
+    std::vector<std::pair<ControlId, std::string>> pairs;
+    std::istringstream words(list);
+    std::string word;
+    for (std::size_t i = 0; i < boxes.size() && words >> word; ++i) {
+        pairs.emplace_back(boxes[i], word);
+    }
+    return pairs;
+}
 
 template <class Dlg> std::unique_ptr<CDialog> Open(QWidget* owner) {
     return std::make_unique<Dlg>(owner);
@@ -251,164 +267,139 @@ inline const std::vector<WindowRow>& Windows() {
     using W = RollWeightId;
     using S = SlitterId;
     using M = MainWindowId;
-    static const std::vector<WindowRow> rows = {
-        {.kind = Window::Main,
-         .name = "Main",
-         .open = Open<CRollCalcDlg>,
-         .tabOrder = {M::Disclaimer, M::RollWeight, M::RollDiameter, M::KnifePositions, M::Close}},
-        {.kind = Window::About, .name = "About", .open = Open<CAboutDlg>},
-        {.kind = Window::RollLength,
-         .name = "RollLength",
-         .open = Open<CRollLengthDlg>,
-         .boxes = {L::LengthFeet, L::LengthMeters, L::CoreInches, L::CoreMm, L::RollInches,
-                   L::RollMm, L::ThicknessInches, L::ThicknessMm},
-         .title = "Velmarch Roll Diameter - Length Calculator",
-         .units = {350, 250},
-         .start = {{L::LengthFeet, "0.000"},
-                   {L::LengthMeters, "0.000"},
-                   {L::CoreInches, "0.0000"},
-                   {L::CoreMm, "0.0000"},
-                   {L::RollInches, "0.0000"},
-                   {L::RollMm, "0.0000"},
-                   {L::ThicknessInches, "0.0000"},
-                   {L::ThicknessMm, "0.0000"}},
-         .defaultButton = L::Calculate,
-         .print = L::Print,
-         .clearAll = L::ClearAll,
-         .printable = {{L::RollInches, "10"},
-                       {L::CoreInches, "3"},
-                       {L::ThicknessInches, "0.01"},
-                       {L::Calculate}},
-         .document = "Roll Calculations",
-         .reportTexts = {"Velmarch Products Roll Calculation Report",
-                         "595.5936 feet / 181.5369 meters"},
-         .report = ReportOf<CRollLengthDlg>,
-         .tabOrder = {L::LengthMeters, L::CoreInches, L::CoreMm, L::RollInches, L::RollMm,
-                      L::ThicknessInches, L::ThicknessMm, L::Calculate, L::ClearAll, L::Close,
-                      L::WebLink, L::SalesLink, L::ServiceLink, L::EngineeringLink, L::LengthFeet},
-         .names = {{L::LengthFeet, "Roll Length, feet"},
-                   {L::LengthMeters, "Roll Length, meters"},
-                   {L::CoreInches, "Core Diameter, inches"},
-                   {L::CoreMm, "Core Diameter, mm"},
-                   {L::RollInches, "Roll Diameter, inches"},
-                   {L::RollMm, "Roll Diameter, mm"},
-                   {L::ThicknessInches, "Material Thickness, inches"},
-                   {L::ThicknessMm, "Material Thickness, mm"},
-                   {L::Calculate, "Calculate"},
-                   {L::ClearAll, "Clear All"},
-                   {L::Close, "Close"},
-                   {L::WebLink, "Visit Velmarch Online"}},
-         .columns = {{"length_ft", L::LengthFeet},
-                     {"length_m", L::LengthMeters},
-                     {"core_in", L::CoreInches},
-                     {"core_mm", L::CoreMm},
-                     {"diameter_in", L::RollInches},
-                     {"diameter_mm", L::RollMm},
-                     {"thickness_in", L::ThicknessInches},
-                     {"thickness_mm", L::ThicknessMm}}},
-        {.kind = Window::RollWeight,
-         .name = "RollWeight",
-         .open = Open<CRollWeightDlg>,
-         .boxes = {W::RollInches, W::RollMm, W::CoreInches, W::CoreMm, W::WebInches, W::WebMm,
-                   W::Pounds, W::Kilograms, W::SpecificGravity, W::SpecificGravityCopy,
-                   W::LbsPerCubicFoot, W::KgPerCubicMeter, W::LbsPerCubicInch, W::GPerCubicCm},
-         .title = "Velmarch Roll Weight Calculator",
-         .units = {350, 250},
-         .start = {{W::RollInches, "0.000"},
-                   {W::RollMm, "0.000"},
-                   {W::CoreInches, "0.000"},
-                   {W::CoreMm, "0.000"},
-                   {W::WebInches, "0.000"},
-                   {W::WebMm, "0.000"},
-                   {W::Pounds, "0.00"},
-                   {W::Kilograms, "0.00"},
-                   {W::SpecificGravity, "0.000"},
-                   {W::SpecificGravityCopy, "0.000"},
-                   {W::LbsPerCubicFoot, "0.0000"},
-                   {W::KgPerCubicMeter, "0.0000"},
-                   {W::LbsPerCubicInch, "0.0000"},
-                   {W::GPerCubicCm, "0.0000"}},
-         .defaultButton = W::Calculate,
-         .print = W::Print,
-         .clearAll = W::ClearAll,
-         .printable = {{W::RollInches, "40"},
-                       {W::CoreInches, "3"},
-                       {W::WebInches, "60"},
-                       {W::SpecificGravity, "0.92"},
-                       {W::Calculate}},
-         .document = "Roll Calculations",
-         .reportTexts = {"Velmarch Products Roll Calculation Report", "2487.88 pounds"},
-         .report = ReportOf<CRollWeightDlg>,
-         // Print is still disabled, so Tab passes over it.
-         .tabOrder = {W::RollMm, W::CoreInches, W::CoreMm, W::WebInches, W::WebMm, W::Pounds,
-                      W::Kilograms, W::SpecificGravity, W::SpecificGravityCopy, W::LbsPerCubicFoot,
-                      W::KgPerCubicMeter, W::LbsPerCubicInch, W::GPerCubicCm, W::Calculate,
-                      W::ClearAll, W::Close, W::RollInches},
-         .names = {{W::RollInches, "Roll Diameter, inches"},
-                   {W::RollMm, "Roll Diameter, mm"},
-                   {W::CoreInches, "Core Diameter, inches"},
-                   {W::CoreMm, "Core Diameter, mm"},
-                   {W::WebInches, "Web Width, inches"},
-                   {W::WebMm, "Web Width, mm"},
-                   {W::Pounds, "Roll Weight, pounds"},
-                   {W::Kilograms, "Roll Weight, kg"},
-                   {W::SpecificGravity, "Specific Gravity"},
-                   {W::SpecificGravityCopy, "Specific Gravity, second box"},
-                   {W::LbsPerCubicFoot, "Lbs / Cubic Foot"},
-                   {W::KgPerCubicMeter, "kg / Cubic Meter"},
-                   {W::LbsPerCubicInch, "Lbs / Cubic Inch"},
-                   {W::GPerCubicCm, "g / Cubic cm"},
-                   {W::Calculate, "Calculate"},
-                   {W::Print, "Print"},
-                   {W::ClearAll, "Clear All"},
-                   {W::Close, "Close"}},
-         .columns = {{"diameter_in", W::RollInches},
-                     {"diameter_mm", W::RollMm},
-                     {"core_in", W::CoreInches},
-                     {"core_mm", W::CoreMm},
-                     {"width_in", W::WebInches},
-                     {"width_mm", W::WebMm},
-                     {"weight_lb", W::Pounds},
-                     {"weight_kg", W::Kilograms},
-                     {"sg", W::SpecificGravity},
-                     {"density_lb_ft3", W::LbsPerCubicFoot},
-                     {"density_kg_m3", W::KgPerCubicMeter},
-                     {"density_lb_in3", W::LbsPerCubicInch},
-                     {"density_g_cm3", W::GPerCubicCm}}},
-        {.kind = Window::Slitter,
-         .name = "Slitter",
-         .open = Open<CSlitterDlg>,
-         .boxes = {S::SlitCount, S::SlitInches, S::SlitMm, S::NextInches, S::NextMm},
-         .title = "Velmarch Slitter Position Calculator",
-         .units = {350, 253},
-         .start = {{S::SlitCount, "0"},
-                   {S::SlitInches, "0.000"},
-                   {S::SlitMm, "0.000"},
-                   {S::NextInches, "0.000"},
-                   {S::NextMm, "0.000"}},
-         .print = S::Print,
-         .clearAll = S::ClearAll,
-         .printable = {{S::SlitCount, "41"}, {S::SlitInches, "0.5"}, {S::AddSlits}},
-         .document = "Slitter Calculations",
-         .reportTexts = {"Velmarch Products Slitter Position Report",
-                         "20.5000 inches / 520.7000 mm", "Page 2 of 2"},
-         .inputDuringPrint = false,
-         .report = ReportOf<CSlitterDlg>,
-         .tabOrder = {S::SlitInches, S::SlitMm, S::NextInches, S::NextMm, S::AddSlit, S::KnifeList,
-                      S::AddSlits, S::Close, S::ClearAll, S::SetupIncrement, S::SlitCount},
-         .names = {{S::SlitCount, "Number of Slits"},
-                   {S::SlitInches, "Slit Size in Inches"},
-                   {S::SlitMm, "Slit Size in Millimeters"},
-                   {S::NextInches, "Next slit / inc. width (Inches)"},
-                   {S::NextMm, "Next slit / inc. width (mm)"},
-                   {S::SetupIncrement, "Add Setup Increment"},
-                   {S::KnifeList, "Knife positions"},
-                   {S::AddSlit, "Add Slit"},
-                   {S::AddSlits, "Add Slits"},
-                   {S::Close, "Close"},
-                   {S::Print, "Print"},
-                   {S::ClearAll, "Clear All"}}},
-    };
+    static const std::vector<WindowRow> rows = [] {
+        std::vector<WindowRow> table = {
+            {.kind = Window::Main,
+             .name = "Main",
+             .open = Open<CRollCalcDlg>,
+             .tabOrder = {M::Disclaimer, M::RollWeight, M::RollDiameter, M::KnifePositions,
+                          M::Close}},
+            {.kind = Window::About, .name = "About", .open = Open<CAboutDlg>},
+            {.kind = Window::RollLength,
+             .name = "RollLength",
+             .open = Open<CRollLengthDlg>,
+             .boxes = {L::LengthFeet, L::LengthMeters, L::CoreInches, L::CoreMm, L::RollInches,
+                       L::RollMm, L::ThicknessInches, L::ThicknessMm},
+             .title = "Velmarch Roll Diameter - Length Calculator",
+             .units = {350, 250},
+             .startTexts = "0.000 0.000 0.0000 0.0000 0.0000 0.0000 0.0000 0.0000",
+             .defaultButton = L::Calculate,
+             .print = L::Print,
+             .clearAll = L::ClearAll,
+             .printable = {{L::RollInches, "10"},
+                           {L::CoreInches, "3"},
+                           {L::ThicknessInches, "0.01"},
+                           {L::Calculate}},
+             .document = "Roll Calculations",
+             .reportTexts = {"Velmarch Products Roll Calculation Report",
+                             "595.5936 feet / 181.5369 meters"},
+             .report = ReportOf<CRollLengthDlg>,
+             .tabOrder = {L::LengthMeters, L::CoreInches, L::CoreMm, L::RollInches, L::RollMm,
+                          L::ThicknessInches, L::ThicknessMm, L::Calculate, L::ClearAll, L::Close,
+                          L::WebLink, L::SalesLink, L::ServiceLink, L::EngineeringLink,
+                          L::LengthFeet},
+             .names = {{L::LengthFeet, "Roll Length, feet"},
+                       {L::LengthMeters, "Roll Length, meters"},
+                       {L::CoreInches, "Core Diameter, inches"},
+                       {L::CoreMm, "Core Diameter, mm"},
+                       {L::RollInches, "Roll Diameter, inches"},
+                       {L::RollMm, "Roll Diameter, mm"},
+                       {L::ThicknessInches, "Material Thickness, inches"},
+                       {L::ThicknessMm, "Material Thickness, mm"},
+                       {L::Calculate, "Calculate"},
+                       {L::ClearAll, "Clear All"},
+                       {L::Close, "Close"},
+                       {L::WebLink, "Visit Velmarch Online"}},
+             .columnNames = "length_ft length_m core_in core_mm diameter_in diameter_mm "
+                            "thickness_in thickness_mm"},
+            {.kind = Window::RollWeight,
+             .name = "RollWeight",
+             .open = Open<CRollWeightDlg>,
+             .boxes = {W::RollInches, W::RollMm, W::CoreInches, W::CoreMm, W::WebInches, W::WebMm,
+                       W::Pounds, W::Kilograms, W::SpecificGravity, W::SpecificGravityCopy,
+                       W::LbsPerCubicFoot, W::KgPerCubicMeter, W::LbsPerCubicInch, W::GPerCubicCm},
+             .title = "Velmarch Roll Weight Calculator",
+             .units = {350, 250},
+             .startTexts = "0.000 0.000 0.000 0.000 0.000 0.000 0.00 0.00 0.000 0.000 0.0000 "
+                           "0.0000 0.0000 0.0000",
+             .defaultButton = W::Calculate,
+             .print = W::Print,
+             .clearAll = W::ClearAll,
+             .printable = {{W::RollInches, "40"},
+                           {W::CoreInches, "3"},
+                           {W::WebInches, "60"},
+                           {W::SpecificGravity, "0.92"},
+                           {W::Calculate}},
+             .document = "Roll Calculations",
+             .reportTexts = {"Velmarch Products Roll Calculation Report", "2487.88 pounds"},
+             .report = ReportOf<CRollWeightDlg>,
+             // Print is still disabled, so Tab passes over it.
+             .tabOrder = {W::RollMm, W::CoreInches, W::CoreMm, W::WebInches, W::WebMm, W::Pounds,
+                          W::Kilograms, W::SpecificGravity, W::SpecificGravityCopy,
+                          W::LbsPerCubicFoot, W::KgPerCubicMeter, W::LbsPerCubicInch,
+                          W::GPerCubicCm, W::Calculate, W::ClearAll, W::Close, W::RollInches},
+             .names = {{W::RollInches, "Roll Diameter, inches"},
+                       {W::RollMm, "Roll Diameter, mm"},
+                       {W::CoreInches, "Core Diameter, inches"},
+                       {W::CoreMm, "Core Diameter, mm"},
+                       {W::WebInches, "Web Width, inches"},
+                       {W::WebMm, "Web Width, mm"},
+                       {W::Pounds, "Roll Weight, pounds"},
+                       {W::Kilograms, "Roll Weight, kg"},
+                       {W::SpecificGravity, "Specific Gravity"},
+                       {W::SpecificGravityCopy, "Specific Gravity, second box"},
+                       {W::LbsPerCubicFoot, "Lbs / Cubic Foot"},
+                       {W::KgPerCubicMeter, "kg / Cubic Meter"},
+                       {W::LbsPerCubicInch, "Lbs / Cubic Inch"},
+                       {W::GPerCubicCm, "g / Cubic cm"},
+                       {W::Calculate, "Calculate"},
+                       {W::Print, "Print"},
+                       {W::ClearAll, "Clear All"},
+                       {W::Close, "Close"}},
+             .columnNames =
+                 "diameter_in diameter_mm core_in core_mm width_in width_mm weight_lb weight_kg sg "
+                 "- density_lb_ft3 density_kg_m3 density_lb_in3 density_g_cm3"},
+            {.kind = Window::Slitter,
+             .name = "Slitter",
+             .open = Open<CSlitterDlg>,
+             .boxes = {S::SlitCount, S::SlitInches, S::SlitMm, S::NextInches, S::NextMm},
+             .title = "Velmarch Slitter Position Calculator",
+             .units = {350, 253},
+             .startTexts = "0 0.000 0.000 0.000 0.000",
+             .print = S::Print,
+             .clearAll = S::ClearAll,
+             .printable = {{S::SlitCount, "41"}, {S::SlitInches, "0.5"}, {S::AddSlits}},
+             .document = "Slitter Calculations",
+             .reportTexts = {"Velmarch Products Slitter Position Report",
+                             "20.5000 inches / 520.7000 mm", "Page 2 of 2"},
+             .inputDuringPrint = false,
+             .report = ReportOf<CSlitterDlg>,
+             .tabOrder = {S::SlitInches, S::SlitMm, S::NextInches, S::NextMm, S::AddSlit,
+                          S::KnifeList, S::AddSlits, S::Close, S::ClearAll, S::SetupIncrement,
+                          S::SlitCount},
+             .names = {{S::SlitCount, "Number of Slits"},
+                       {S::SlitInches, "Slit Size in Inches"},
+                       {S::SlitMm, "Slit Size in Millimeters"},
+                       {S::NextInches, "Next slit / inc. width (Inches)"},
+                       {S::NextMm, "Next slit / inc. width (mm)"},
+                       {S::SetupIncrement, "Add Setup Increment"},
+                       {S::KnifeList, "Knife positions"},
+                       {S::AddSlit, "Add Slit"},
+                       {S::AddSlits, "Add Slits"},
+                       {S::Close, "Close"},
+                       {S::Print, "Print"},
+                       {S::ClearAll, "Clear All"}}},
+        };
+        for (WindowRow& row : table) {
+            row.start = ByBox(row.boxes, row.startTexts);
+            for (const auto& [id, name] : ByBox(row.boxes, row.columnNames)) {
+                if (name != "-") {
+                    row.columns.emplace_back(name, id);
+                }
+            }
+        }
+        return table;
+    }();
     return rows;
 }
 
