@@ -43,6 +43,10 @@ inline void PrintTo(ControlId id, std::ostream* os) {
     *os << id.value;
 }
 
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 // Box texts by the box's id, in the order of the ids' numbers.
 struct ByNumber {
     bool operator()(ControlId l, ControlId r) const { return l.value < r.value; }
@@ -233,8 +237,9 @@ struct WindowRow {
     ReportBuilder (*report)(const CDialog&) = nullptr;
     // Where Tab goes from the control that has the focus at first, until it is back there.
     std::vector<ControlId> tabOrder = {};
-    // What a screen reader calls each box and button.
-    std::vector<std::pair<ControlId, const char*>> names = {};
+    // What a screen reader calls each box (in the order of `boxes`, split at "|") and button.
+    const char* boxNames = "";
+    std::vector<std::pair<ControlId, QString>> names = {};
     // The boxes' command-line column names in the order of `boxes`, "-" for none, where the
     // calculator has worked examples.
     const char* columnNames = "";
@@ -298,15 +303,10 @@ inline const std::vector<WindowRow>& Windows() {
                           L::ThicknessInches, L::ThicknessMm, L::Calculate, L::ClearAll, L::Close,
                           L::WebLink, L::SalesLink, L::ServiceLink, L::EngineeringLink,
                           L::LengthFeet},
-             .names = {{L::LengthFeet, "Roll Length, feet"},
-                       {L::LengthMeters, "Roll Length, meters"},
-                       {L::CoreInches, "Core Diameter, inches"},
-                       {L::CoreMm, "Core Diameter, mm"},
-                       {L::RollInches, "Roll Diameter, inches"},
-                       {L::RollMm, "Roll Diameter, mm"},
-                       {L::ThicknessInches, "Material Thickness, inches"},
-                       {L::ThicknessMm, "Material Thickness, mm"},
-                       {L::Calculate, "Calculate"},
+             .boxNames = "Roll Length, feet|Roll Length, meters|Core Diameter, inches|"
+                         "Core Diameter, mm|Roll Diameter, inches|Roll Diameter, mm|"
+                         "Material Thickness, inches|Material Thickness, mm",
+             .names = {{L::Calculate, "Calculate"},
                        {L::ClearAll, "Clear All"},
                        {L::Close, "Close"},
                        {L::WebLink, "Visit Velmarch Online"}},
@@ -338,21 +338,11 @@ inline const std::vector<WindowRow>& Windows() {
                           W::Kilograms, W::SpecificGravity, W::SpecificGravityCopy,
                           W::LbsPerCubicFoot, W::KgPerCubicMeter, W::LbsPerCubicInch,
                           W::GPerCubicCm, W::Calculate, W::ClearAll, W::Close, W::RollInches},
-             .names = {{W::RollInches, "Roll Diameter, inches"},
-                       {W::RollMm, "Roll Diameter, mm"},
-                       {W::CoreInches, "Core Diameter, inches"},
-                       {W::CoreMm, "Core Diameter, mm"},
-                       {W::WebInches, "Web Width, inches"},
-                       {W::WebMm, "Web Width, mm"},
-                       {W::Pounds, "Roll Weight, pounds"},
-                       {W::Kilograms, "Roll Weight, kg"},
-                       {W::SpecificGravity, "Specific Gravity"},
-                       {W::SpecificGravityCopy, "Specific Gravity, second box"},
-                       {W::LbsPerCubicFoot, "Lbs / Cubic Foot"},
-                       {W::KgPerCubicMeter, "kg / Cubic Meter"},
-                       {W::LbsPerCubicInch, "Lbs / Cubic Inch"},
-                       {W::GPerCubicCm, "g / Cubic cm"},
-                       {W::Calculate, "Calculate"},
+             .boxNames = "Roll Diameter, inches|Roll Diameter, mm|Core Diameter, inches|"
+                         "Core Diameter, mm|Web Width, inches|Web Width, mm|Roll Weight, pounds|"
+                         "Roll Weight, kg|Specific Gravity|Specific Gravity, second box|"
+                         "Lbs / Cubic Foot|kg / Cubic Meter|Lbs / Cubic Inch|g / Cubic cm",
+             .names = {{W::Calculate, "Calculate"},
                        {W::Print, "Print"},
                        {W::ClearAll, "Clear All"},
                        {W::Close, "Close"}},
@@ -377,12 +367,9 @@ inline const std::vector<WindowRow>& Windows() {
              .tabOrder = {S::SlitInches, S::SlitMm, S::NextInches, S::NextMm, S::AddSlit,
                           S::KnifeList, S::AddSlits, S::Close, S::ClearAll, S::SetupIncrement,
                           S::SlitCount},
-             .names = {{S::SlitCount, "Number of Slits"},
-                       {S::SlitInches, "Slit Size in Inches"},
-                       {S::SlitMm, "Slit Size in Millimeters"},
-                       {S::NextInches, "Next slit / inc. width (Inches)"},
-                       {S::NextMm, "Next slit / inc. width (mm)"},
-                       {S::SetupIncrement, "Add Setup Increment"},
+             .boxNames = "Number of Slits|Slit Size in Inches|Slit Size in Millimeters|"
+                         "Next slit / inc. width (Inches)|Next slit / inc. width (mm)",
+             .names = {{S::SetupIncrement, "Add Setup Increment"},
                        {S::KnifeList, "Knife positions"},
                        {S::AddSlit, "Add Slit"},
                        {S::AddSlits, "Add Slits"},
@@ -392,6 +379,12 @@ inline const std::vector<WindowRow>& Windows() {
         };
         for (WindowRow& row : table) {
             row.start = ByBox(row.boxes, row.startTexts);
+            std::istringstream boxNames(row.boxNames);
+            std::string name;
+            for (std::size_t i = 0; std::getline(boxNames, name, '|'); ++i) {
+                row.names.insert(row.names.begin() + static_cast<std::ptrdiff_t>(i),
+                                 {row.boxes[i], QString::fromStdString(name)});
+            }
             for (const auto& [id, name] : ByBox(row.boxes, row.columnNames)) {
                 if (name != "-") {
                     row.columns.emplace_back(name, id);
