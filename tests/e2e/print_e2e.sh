@@ -23,7 +23,7 @@ skip_or_fail() {
     exit $skip_code
 }
 
-for tool in cupsd lpadmin lpstat cupsreject cupsaccept pdftotext pdffonts pdfinfo timeout; do
+for tool in cupsd lpadmin lpstat cupsreject cupsaccept timeout; do
     command -v "$tool" >/dev/null 2>&1 || PATH=$PATH:/usr/sbin:/sbin
     command -v "$tool" >/dev/null 2>&1 || skip_or_fail "$tool is not installed (scripts/install-deps)"
 done
