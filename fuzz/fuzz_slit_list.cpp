@@ -27,10 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool linked = true; // every width since the list was last empty had mm = inches x 25.4
     int operations = 0; // that added rows since then
     while (!in.Empty()) {
-        if (list.RowCount() > kMaxRows) {
+        if (list.RowCount() == 0 || list.RowCount() > kMaxRows) {
             list.Clear();
-        }
-        if (list.RowCount() == 0) {
             linked = true;
             operations = 0;
         }
