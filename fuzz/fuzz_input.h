@@ -7,64 +7,73 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <string_view>
 
-// Stops the run so that libFuzzer keeps the input as a crash artifact.
-[[noreturn]] inline void Fail(std::string_view what, std::string_view detail = {}) {
-    std::fprintf(stderr, "fuzz check failed: %.*s%s%.*s\n", static_cast<int>(what.size()),
-                 what.data(), detail.empty() ? "" : ": ", static_cast<int>(detail.size()),
-                 detail.data());
-    std::abort();
-}
-
-// The detail is a callable so that the failure text is only built when a check fails.
-template <typename Detail> void Check(bool ok, std::string_view what, const Detail& detail) {
+// Aborts so that libFuzzer keeps the input. The details are callables, so that their text is only
+// built when the check fails.
+template <typename... Detail> void Check(bool ok, std::string_view what, const Detail&... detail) {
     if (!ok) {
-        Fail(what, detail());
+        const std::string text = (std::string() + ... + detail());
+        std::fprintf(stderr, "fuzz check failed: %.*s%s%s\n", static_cast<int>(what.size()),
+                     what.data(), text.empty() ? "" : ": ", text.c_str());
+        std::abort();
     }
 }
 
-inline void Check(bool ok, std::string_view what) {
-    if (!ok) {
-        Fail(what);
+// Doubles spelled out exactly, for failure messages.
+inline std::string Describe(std::initializer_list<double> values) {
+    std::string out;
+    for (double v : values) {
+        char buf[80];
+        std::snprintf(buf, sizeof buf, "%s%.17g (%a)", out.empty() ? "" : ", ", v, v);
+        out += buf;
     }
-}
-
-// A double spelled out exactly, for failure messages.
-inline std::string Describe(double v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17g (%a)", v, v);
-    return buf;
+    return out;
 }
 
 inline std::string Quote(std::string_view text) {
     std::string out = "\"";
     for (unsigned char c : text) {
-        if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
-            out.push_back(static_cast<char>(c));
-        } else {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02x", c);
-            out.append(buf);
-        }
+        char buf[8];
+        const bool plain = c >= 0x20 && c < 0x7f && c != '"' && c != '\\';
+        std::snprintf(buf, sizeof buf, plain ? "%c" : "\\x%02x", c);
+        out += buf;
     }
     return out + "\"";
 }
 
 // Same value, same sign of zero; any NaN equals any NaN.
 inline bool SameDouble(double a, double b) {
-    if (std::isnan(a) || std::isnan(b)) {
-        return std::isnan(a) && std::isnan(b);
-    }
-    return a == b && std::signbit(a) == std::signbit(b);
+    return std::isnan(a) || std::isnan(b) ? std::isnan(a) && std::isnan(b)
+                                          : a == b && std::signbit(a) == std::signbit(b);
+}
+
+// Whether v has n decimals: printf's exact rounding to them reads back as v. (RoundTo need not
+// give v again: the rule's 17-digit step can move a 16-digit text by one unit.)
+inline bool RoundedTo(double v, int decimals) {
+    char text[512];
+    std::snprintf(text, sizeof text, "%.*f", decimals, v);
+    return SameDouble(std::strtod(text, nullptr), v);
 }
 
 // Reads values off the fuzzer's bytes; once they run out, every value is 0.
 class FuzzInput {
 public:
     FuzzInput(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+    // Runs one case at least once, and again while bytes are left.
+    template <typename Case>
+    static int Cases(const std::uint8_t* data, std::size_t size, Case one) {
+        FuzzInput in(data, size);
+        do {
+            one(in);
+        } while (!in.Empty());
+        return 0;
+    }
 
     bool Empty() const { return pos_ >= size_; }
 
@@ -78,44 +87,23 @@ public:
 
     // Raw bit patterns alone would almost never hit the values that matter (zeros, halves of a
     // shown digit, the limits), so a leading byte picks a special value, a short fraction or raw
-    // bits.
+    // bits. The seeds rely on the order of both tables.
     double TakeDouble() {
+        using L = std::numeric_limits<double>;
+        constexpr double inf = L::infinity(), nan = L::quiet_NaN(), tiny = L::denorm_min();
+        constexpr double lo = L::min(), hi = L::max(), eps = L::epsilon();
+        constexpr double past53 = 9007199254740993.0; // 2^53 + 1, halfway between two doubles
+        static constexpr double kSpecial[] = {
+            0.0,    -0.0,   inf,  -inf,   nan,     -nan,       tiny,   -tiny,  lo,
+            hi,     -hi,    eps,  1.0,    -1.0,    0.5,        25.4,   0.0625, 0.03125,
+            0.9995, 9.9996, 1e20, past53, 0.00005, 0.00004999, 1e-300, 1e300};
+        static constexpr double kDivisor[] = {1, 2, 4, 8, 16, 32, 64, 10, 100, 1000, 10000, 3};
         const std::uint8_t kind = TakeByte();
         if (kind < 0x40) {
-            static constexpr double kSpecial[] = {
-                0.0,
-                -0.0,
-                std::numeric_limits<double>::infinity(),
-                -std::numeric_limits<double>::infinity(),
-                std::numeric_limits<double>::quiet_NaN(),
-                -std::numeric_limits<double>::quiet_NaN(),
-                std::numeric_limits<double>::denorm_min(),
-                -std::numeric_limits<double>::denorm_min(),
-                std::numeric_limits<double>::min(),
-                std::numeric_limits<double>::max(),
-                -std::numeric_limits<double>::max(),
-                std::numeric_limits<double>::epsilon(),
-                1.0,
-                -1.0,
-                0.5,
-                25.4,
-                0.0625,
-                0.03125,
-                0.9995,
-                9.9996,
-                1e20,
-                9007199254740993.0,
-                0.00005,
-                0.00004999,
-                1e-300,
-                1e300,
-            };
-            return kSpecial[kind % (sizeof kSpecial / sizeof kSpecial[0])];
+            return kSpecial[kind % std::size(kSpecial)];
         }
         if (kind < 0x80) {
-            static constexpr double kDivisor[] = {1, 2, 4, 8, 16, 32, 64, 10, 100, 1000, 10000, 3};
-            const int whole = TakeInt(-32768, 32767);
-            return whole / kDivisor[kind % (sizeof kDivisor / sizeof kDivisor[0])];
+            return TakeInt(-32768, 32767) / kDivisor[kind % std::size(kDivisor)];
         }
         std::uint8_t bytes[8] = {};
         for (std::uint8_t& b : bytes) {
