@@ -1,22 +1,17 @@
-#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
-#include "app/about_dlg.h"
-#include "app/roll_calc_dlg.h"
 #include "calculator_window.h"
 #include "controls/control_makers.h"
 #include "controls/styled_static.h"
-#include "platform/message_box.h"
 #include "platform/resources.h"
-#include "res/templates.h"
 
 namespace {
 
@@ -90,6 +85,13 @@ struct Ending {
     DialogCommand command;
 };
 
+const Ending kEndings[] = {
+    {"MainEnter", Window::Main, Qt::Key_Return, DialogCommand::Ok},
+    {"MainEscape", Window::Main, Qt::Key_Escape, DialogCommand::Cancel},
+    {"AboutEnter", Window::About, Qt::Key_Return, DialogCommand::Ok},
+    {"AboutEscape", Window::About, Qt::Key_Escape, DialogCommand::Cancel},
+};
+
 class KeyEnds : public ::testing::TestWithParam<Ending> {};
 
 TEST_P(KeyEnds, TheModalWindow) {
@@ -97,28 +99,17 @@ TEST_P(KeyEnds, TheModalWindow) {
     EXPECT_EQ(RowOf(GetParam().window).open(nullptr)->DoModal(), GetParam().command);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    , KeyEnds,
-    ::testing::Values(Ending{"MainEnter", Window::Main, Qt::Key_Return, DialogCommand::Ok},
-                      Ending{"MainEscape", Window::Main, Qt::Key_Escape, DialogCommand::Cancel},
-                      Ending{"AboutEnter", Window::About, Qt::Key_Return, DialogCommand::Ok},
-                      Ending{"AboutEscape", Window::About, Qt::Key_Escape, DialogCommand::Cancel}),
-    kRowName);
+INSTANTIATE_TEST_SUITE_P(, KeyEnds, ::testing::ValuesIn(kEndings), kRowName);
 
 TEST(AboutBox, ShowsItsVersionAndAnOkButton) {
     CAboutDlg about;
     about.Create();
     EXPECT_EQ(about.windowTitle(), "About velmarch");
-    QStringList texts;
-    for (QLabel* label : about.findChildren<QLabel*>()) {
-        texts << label->text();
-    }
-    EXPECT_TRUE(texts.contains("velmarch Version 1.0"));
+    EXPECT_TRUE(std::ranges::any_of(about.findChildren<QLabel*>(), [](const QLabel* label) {
+        return label->text() == "velmarch Version 1.0";
+    }));
     EXPECT_EQ(about.Item<QPushButton>(AboutBoxId::Ok)->text(), "OK");
     EXPECT_TRUE(about.Item<QPushButton>(AboutBoxId::Ok)->isDefault());
-    PressWhenModal(Qt::Key_Escape);
-    about.hide();
-    EXPECT_EQ(about.DoModal(), DialogCommand::Cancel);
 }
 
 // The real box, over a window: captioned with the program's name, in its owner's dialog font, its
@@ -131,6 +122,17 @@ struct Box {
     MessageAnswer answer;
     QMessageBox::Icon shows;
     QMessageBox::StandardButtons offers;
+};
+
+const Box kBoxes[] = {
+    {"Stop", MessageIcon::Stop, MessageButtons::Ok, Qt::Key_Return, MessageAnswer::Ok,
+     QMessageBox::Critical, QMessageBox::Ok},
+    {"Information", MessageIcon::Information, MessageButtons::Ok, Qt::Key_Escape, MessageAnswer::Ok,
+     QMessageBox::Information, QMessageBox::Ok},
+    {"QuestionYes", MessageIcon::Warning, MessageButtons::YesNo, Qt::Key_Return, MessageAnswer::Yes,
+     QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No},
+    {"QuestionNo", MessageIcon::Warning, MessageButtons::YesNo, Qt::Key_Escape, MessageAnswer::No,
+     QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No},
 };
 
 class MessageBox : public ::testing::TestWithParam<Box> {};
@@ -156,17 +158,7 @@ TEST_P(MessageBox, IsCaptionedWithTheProgramNameInItsWindowsFont) {
     EXPECT_EQ(seen, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    , MessageBox,
-    ::testing::Values(Box{"Stop", MessageIcon::Stop, MessageButtons::Ok, Qt::Key_Return,
-                          MessageAnswer::Ok, QMessageBox::Critical, QMessageBox::Ok},
-                      Box{"QuestionYes", MessageIcon::Warning, MessageButtons::YesNo,
-                          Qt::Key_Return, MessageAnswer::Yes, QMessageBox::Warning,
-                          QMessageBox::Yes | QMessageBox::No},
-                      Box{"QuestionNo", MessageIcon::Warning, MessageButtons::YesNo, Qt::Key_Escape,
-                          MessageAnswer::No, QMessageBox::Warning,
-                          QMessageBox::Yes | QMessageBox::No}),
-    kRowName);
+INSTANTIATE_TEST_SUITE_P(, MessageBox, ::testing::ValuesIn(kBoxes), kRowName);
 
 TEST(DialogUnits, GeometryFollowsTheFont) {
     DialogTemplate small = MainWindowTemplate();
@@ -191,7 +183,6 @@ TEST(ProgramIcon, DrawsAsIfItsPicturesWereReadAtOnce) {
         eager.addFile(QStringLiteral(":/res/hicolor/%1.png").arg(size));
     }
     const QIcon icon = LoadAppIcon(IDR_MAINFRAME);
-    EXPECT_EQ(icon.availableSizes(), eager.availableSizes());
     EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {256, 256}}));
     for (int size : {16, 20, 24, 32, 48, 64, 100, 256, 300}) {
         EXPECT_EQ(icon.actualSize(QSize(size, size)), eager.actualSize(QSize(size, size))) << size;

