@@ -1,27 +1,23 @@
-#include <QAccessible>
-#include <QApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
-#include "app/about_dlg.h"
-#include "app/roll_calc_dlg.h"
+#include "calculator_window.h"
 #include "controls/control_makers.h"
 #include "controls/styled_static.h"
-#include "platform/message_box.h"
 #include "platform/resources.h"
-#include "res/templates.h"
 
 namespace {
 
 using Id = MainWindowId;
+
+constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 
 // Presses a key in whatever modal window is active once the loop has started.
 void PressWhenModal(Qt::Key key) {
@@ -36,30 +32,32 @@ TEST(MainWindow, ShowsItsControlsWithTheirCaptions) {
     CRollCalcDlg dlg;
     dlg.Create();
     EXPECT_EQ(dlg.windowTitle(), "Velmarch Roll Calculation Application");
-    EXPECT_EQ(dlg.Item<QPushButton>(Id::Close)->text(), "&Close");
-    EXPECT_EQ(dlg.Item<QPushButton>(Id::RollDiameter)->text(), "Roll &Diameter");
-    EXPECT_EQ(dlg.Item<QPushButton>(Id::RollWeight)->text(), "Roll &Weight");
-    EXPECT_EQ(dlg.Item<QPushButton>(Id::KnifePositions)->text(), "&Knife Positions");
-    EXPECT_TRUE(dlg.Item<QPushButton>(Id::Close)->isDefault());
-    // Left to right: Roll Diameter, Roll Weight, Knife Positions, Close.
-    EXPECT_LT(dlg.GetDlgItem(Id::RollDiameter)->x(), dlg.GetDlgItem(Id::RollWeight)->x());
-    EXPECT_LT(dlg.GetDlgItem(Id::RollWeight)->x(), dlg.GetDlgItem(Id::KnifePositions)->x());
-    EXPECT_LT(dlg.GetDlgItem(Id::KnifePositions)->x(), dlg.GetDlgItem(Id::Close)->x());
-    EXPECT_EQ(dlg.Item<CStyledStatic>(Id::Version)->text(), "Version 1.00");
-    EXPECT_EQ(dlg.Item<CStyledStatic>(Id::Heading)->text(), "IMPORTANT INFORMATION -- Please Read");
-    EXPECT_EQ(dlg.Item<CStyledStatic>(Id::DisclaimerHeading)->text(), "DISCLAIMER");
     EXPECT_FALSE(dlg.windowIcon().isNull());
+    EXPECT_TRUE(dlg.Item<QPushButton>(Id::Close)->isDefault());
+    const std::pair<Id, const char*> leftToRight[] = {{Id::RollDiameter, "Roll &Diameter"},
+                                                      {Id::RollWeight, "Roll &Weight"},
+                                                      {Id::KnifePositions, "&Knife Positions"},
+                                                      {Id::Close, "&Close"}};
+    int left = -1;
+    for (const auto& [id, caption] : leftToRight) {
+        EXPECT_EQ(dlg.Item<QPushButton>(id)->text(), caption);
+        EXPECT_GT(dlg.GetDlgItem(id)->x(), left) << caption;
+        left = dlg.GetDlgItem(id)->x();
+    }
 }
 
 TEST(MainWindow, StyledHeadingsAreBlackAndCentred) {
     CRollCalcDlg dlg;
     dlg.Create();
-    for (ControlId id : {Id::Version, Id::Heading, Id::DisclaimerHeading}) {
+    for (const auto& [id, text] : {std::pair{Id::Version, "Version 1.00"},
+                                   std::pair{Id::Heading, "IMPORTANT INFORMATION -- Please Read"},
+                                   std::pair{Id::DisclaimerHeading, "DISCLAIMER"}}) {
         auto* label = dlg.Item<CStyledStatic>(id);
-        EXPECT_EQ(label->Colour(), QColor(0, 0, 0)) << id.value;
-        EXPECT_EQ(label->TextAlignment(), Qt::AlignHCenter) << id.value;
-        EXPECT_EQ(label->Weight(), QFont::Normal) << id.value;
-        EXPECT_EQ(label->Underline(), id == Id::DisclaimerHeading) << id.value;
+        EXPECT_EQ(label->text(), text);
+        EXPECT_EQ(label->Colour(), QColor(0, 0, 0)) << text;
+        EXPECT_EQ(label->TextAlignment(), Qt::AlignHCenter) << text;
+        EXPECT_EQ(label->Weight(), QFont::Normal) << text;
+        EXPECT_EQ(label->Underline(), id == Id::DisclaimerHeading) << text;
     }
 }
 
@@ -79,116 +77,88 @@ TEST(MainWindow, DisclaimerIsOneUpperCaseParagraph) {
     EXPECT_EQ(box->accessibleName(), "Disclaimer");
 }
 
-TEST(MainWindow, TabOrderAndFirstFocus) {
-    CRollCalcDlg dlg;
-    dlg.Create();
-    QApplication::setActiveWindow(&dlg);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
-    EXPECT_EQ(QApplication::focusWidget(), dlg.GetDlgItem(Id::Close));
-    const Id order[] = {Id::Disclaimer, Id::RollWeight, Id::RollDiameter, Id::KnifePositions,
-                        Id::Close};
-    for (ControlId id : order) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), dlg.GetDlgItem(id)) << id.value;
-    }
+// Enter right after the start presses the default button; Esc cancels.
+struct Ending {
+    const char* name;
+    Window window;
+    Qt::Key key;
+    DialogCommand command;
+};
+
+const Ending kEndings[] = {
+    {"MainEnter", Window::Main, Qt::Key_Return, DialogCommand::Ok},
+    {"MainEscape", Window::Main, Qt::Key_Escape, DialogCommand::Cancel},
+    {"AboutEnter", Window::About, Qt::Key_Return, DialogCommand::Ok},
+    {"AboutEscape", Window::About, Qt::Key_Escape, DialogCommand::Cancel},
+};
+
+class KeyEnds : public ::testing::TestWithParam<Ending> {};
+
+TEST_P(KeyEnds, TheModalWindow) {
+    PressWhenModal(GetParam().key);
+    EXPECT_EQ(RowOf(GetParam().window).open(nullptr)->DoModal(), GetParam().command);
 }
 
-TEST(MainWindow, EnterRightAfterStartEndsIt) {
-    CRollCalcDlg dlg;
-    PressWhenModal(Qt::Key_Return);
-    EXPECT_EQ(dlg.DoModal(), DialogCommand::Ok);
-}
-
-TEST(MainWindow, EscapeEndsIt) {
-    CRollCalcDlg dlg;
-    PressWhenModal(Qt::Key_Escape);
-    EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
-}
-
-TEST(MainWindow, SystemMenuHasNoAboutEntry) {
-    CRollCalcDlg dlg;
-    dlg.Create();
-    for (QAction* action : dlg.SystemMenu()->actions()) {
-        EXPECT_FALSE(action->text().contains("About")) << action->text().toStdString();
-    }
-}
-
-TEST(MainWindow, EveryFocusableControlHasAName) {
-    CRollCalcDlg dlg;
-    dlg.Create();
-    for (QWidget* w : dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (w->focusPolicy() == Qt::NoFocus) {
-            continue;
-        }
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        ASSERT_NE(a, nullptr);
-        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString();
-    }
-}
+INSTANTIATE_TEST_SUITE_P(, KeyEnds, ::testing::ValuesIn(kEndings), kRowName);
 
 TEST(AboutBox, ShowsItsVersionAndAnOkButton) {
     CAboutDlg about;
     about.Create();
     EXPECT_EQ(about.windowTitle(), "About velmarch");
-    QStringList texts;
-    for (QLabel* label : about.findChildren<QLabel*>()) {
-        texts << label->text();
-    }
-    EXPECT_TRUE(texts.contains("velmarch Version 1.0"));
+    EXPECT_TRUE(std::ranges::any_of(about.findChildren<QLabel*>(), [](const QLabel* label) {
+        return label->text() == "velmarch Version 1.0";
+    }));
     EXPECT_EQ(about.Item<QPushButton>(AboutBoxId::Ok)->text(), "OK");
     EXPECT_TRUE(about.Item<QPushButton>(AboutBoxId::Ok)->isDefault());
-    PressWhenModal(Qt::Key_Escape);
-    about.hide();
-    EXPECT_EQ(about.DoModal(), DialogCommand::Cancel);
 }
 
-TEST(MessageBox, IsCaptionedWithTheProgramName) {
-    std::vector<MessageRecord> seen;
-    SetMessageSink([&](const MessageRecord& r) { seen.push_back(r); });
-    ShowMessageBox(nullptr, "Only one field can be zero!", MessageIcon::Stop);
-    SetMessageSink({});
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, "gui_tests");
-    EXPECT_EQ(seen[0].text, "Only one field can be zero!");
-    EXPECT_EQ(seen[0].icon, MessageIcon::Stop);
-}
+// The real box, over a window: captioned with the program's name, in its owner's dialog font, its
+// text copyable; a question is a warning with Yes (the default) and No (Esc).
+struct Box {
+    const char* name;
+    MessageIcon icon;
+    MessageButtons buttons;
+    Qt::Key key;
+    MessageAnswer answer;
+    QMessageBox::Icon shows;
+    QMessageBox::StandardButtons offers;
+};
 
-// The real box for a question: a warning with Yes (the default) and No (Esc), its text copyable.
-TEST(MessageBox, QuestionIsAWarningWithYesAndNo) {
-    for (const auto& [key, answer] : {std::pair{Qt::Key_Return, MessageAnswer::Yes},
-                                      std::pair{Qt::Key_Escape, MessageAnswer::No}}) {
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QMessageBox::StandardButtons buttons;
-        Qt::TextInteractionFlags flags;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            icon = box->icon();
-            buttons = box->standardButtons();
-            flags = box->textInteractionFlags();
-        });
-        PressWhenModal(key);
-        EXPECT_EQ(ShowMessageBox(nullptr, "Save?", MessageIcon::Warning, MessageButtons::YesNo),
-                  answer);
-        EXPECT_EQ(icon, QMessageBox::Warning);
-        EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
-        EXPECT_TRUE(flags.testFlag(Qt::TextSelectableByMouse));
-    }
-}
+const Box kBoxes[] = {
+    {"Stop", MessageIcon::Stop, MessageButtons::Ok, Qt::Key_Return, MessageAnswer::Ok,
+     QMessageBox::Critical, QMessageBox::Ok},
+    {"Information", MessageIcon::Information, MessageButtons::Ok, Qt::Key_Escape, MessageAnswer::Ok,
+     QMessageBox::Information, QMessageBox::Ok},
+    {"QuestionYes", MessageIcon::Warning, MessageButtons::YesNo, Qt::Key_Return, MessageAnswer::Yes,
+     QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No},
+    {"QuestionNo", MessageIcon::Warning, MessageButtons::YesNo, Qt::Key_Escape, MessageAnswer::No,
+     QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No},
+};
 
-TEST(MessageBox, UsesItsWindowsDialogFont) {
+class MessageBox : public ::testing::TestWithParam<Box> {};
+
+TEST_P(MessageBox, IsCaptionedWithTheProgramNameInItsWindowsFont) {
+    const Box& c = GetParam();
     CAboutDlg owner;
     owner.Create();
-    QFont shown;
+    int seen = 0;
     QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        shown = box->font();
-        QTest::keyClick(box, Qt::Key_Escape);
+        EXPECT_EQ(box->windowTitle(), "gui_tests");
+        EXPECT_EQ(box->text(), "Only one field can be zero!");
+        EXPECT_EQ(box->icon(), c.shows);
+        EXPECT_EQ(box->standardButtons(), c.offers);
+        EXPECT_TRUE(box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+        EXPECT_EQ(box->font(), owner.font());
+        ++seen;
     });
-    ShowMessageBox(&owner, "Only one field can be zero!", MessageIcon::Stop);
-    EXPECT_EQ(shown, owner.font());
+    PressWhenModal(c.key);
+    EXPECT_EQ(ShowMessageBox(&owner, "Only one field can be zero!", c.icon, c.buttons), c.answer);
+    EXPECT_EQ(seen, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(, MessageBox, ::testing::ValuesIn(kBoxes), kRowName);
 
 TEST(DialogUnits, GeometryFollowsTheFont) {
     DialogTemplate small = MainWindowTemplate();
@@ -205,16 +175,14 @@ TEST(DialogUnits, GeometryFollowsTheFont) {
     EXPECT_EQ(a.width(), a.MapDialogRect(0, 0, 379, 254).width());
 }
 
+// The icon reads its pictures on first use; each size must come out as from an icon built from
+// them straight away.
 TEST(ProgramIcon, DrawsAsIfItsPicturesWereReadAtOnce) {
-    // The icon reads its pictures on first use; each size must come out as from an icon built
-    // from them straight away.
     QIcon eager;
     for (int size : {16, 32, 64, 256}) {
         eager.addFile(QStringLiteral(":/res/hicolor/%1.png").arg(size));
     }
     const QIcon icon = LoadAppIcon(IDR_MAINFRAME);
-    EXPECT_FALSE(icon.isNull());
-    EXPECT_EQ(icon.availableSizes(), eager.availableSizes());
     EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {256, 256}}));
     for (int size : {16, 20, 24, 32, 48, 64, 100, 256, 300}) {
         EXPECT_EQ(icon.actualSize(QSize(size, size)), eager.actualSize(QSize(size, size))) << size;
@@ -223,19 +191,16 @@ TEST(ProgramIcon, DrawsAsIfItsPicturesWereReadAtOnce) {
                   eager.pixmap(size, QIcon::Disabled).toImage())
             << size;
     }
-    QImage drawn(40, 40, QImage::Format_ARGB32_Premultiplied);
-    QImage expected = drawn;
-    drawn.fill(Qt::transparent);
-    expected.fill(Qt::transparent);
-    {
-        QPainter painter(&drawn);
-        icon.paint(&painter, QRect(2, 3, 35, 30));
-    }
-    {
-        QPainter painter(&expected);
-        eager.paint(&painter, QRect(2, 3, 35, 30));
-    }
-    EXPECT_EQ(drawn, expected);
+    auto painted = [](const QIcon& i) {
+        QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            i.paint(&painter, QRect(2, 3, 35, 30));
+        }
+        return image;
+    };
+    EXPECT_EQ(painted(icon), painted(eager));
 }
 
 } // namespace
