@@ -1,10 +1,10 @@
-// Hostile input through the calculator windows: a megabyte pasted into each kind of box, texts at
-// the edges of the reading rule, and measures that no roll has. Each action must answer with a
-// refusal, a computed value or the non-finite text, change only the boxes it is meant to change,
-// and end.
+// Hostile input through the calculator windows: a megabyte pasted into each box, texts at the edges
+// of the reading rule, and measures that no roll has. Each action must answer with a refusal, a
+// computed value or the non-finite text, change only the boxes it is meant to change, and end.
 #include <QString>
 #include <chrono>
-#include <map>
+#include <cmath>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,45 +13,35 @@
 
 #include "calculator_window.h"
 #include "report/figure_report.h"
-#include "slitter/slitter_report.h"
+#include "worked_examples.h"
 
 namespace {
 
 using Changes = BoxTexts;
 using Texts = std::vector<std::string>;
+using Position = std::pair<int, int>;
 
 constexpr auto kBound = std::chrono::seconds(60);
 constexpr int kMegabyte = 1 << 20;
 
-// Where the reports put the measurement of figure row r (from 1), and knife row k (from 0).
-std::pair<int, int> Figure(int r) {
-    return {FigureMeasurementX(kRecordedPage), FigureRowY(kRecordedPage, r)};
-}
-std::pair<int, int> Knife(int k, int column) {
-    return {KnifeColumnX(kRecordedPage, column), KnifeRowY(kRecordedPage, k)};
-}
-
-const char* const kOneFieldZero = "Only one field can be zero!";
 const char* const kOneMustRemainZero = "One field must remain zero!";
 const char* const kCoreRequired = "Core Diameter is a required field";
-const char* const kNumberOfKnives = "You must enter the number of knives.";
+const char* const kNoWidth = "You must enter a slit width.";
 
 // A number, then a megabyte of other text: letters, digits, signs, blanks, tabs and characters
 // beyond ASCII, starting with a letter so that the number ends where the junk begins.
-QString NumberThenJunk(const QString& number) {
-    const QString pattern =
+const QString& NumberThenJunk() {
+    static const QString pattern =
         QString::fromUtf8("abc XYZ 12.5e+3 -0.7 ,;:!? \xc3\xa9\xe4\xb8\xad\t.e-");
-    QString text = number;
-    while (text.size() < kMegabyte) {
-        text += pattern;
-    }
-    text.truncate(kMegabyte);
-    return text;
+    static const QString junk =
+        ("7" + pattern.repeated(kMegabyte / pattern.size())).left(kMegabyte);
+    return junk;
 }
 
 // A megabyte of digits: a number far beyond the double range.
-QString MegabyteOfDigits() {
-    return QString(kMegabyte, QLatin1Char('7'));
+const QString& MegabyteOfDigits() {
+    static const QString digits(kMegabyte, QLatin1Char('7'));
+    return digits;
 }
 
 class HostileInput : public ::testing::Test, protected CapturedSeams {
@@ -61,7 +51,7 @@ protected:
     // Leaves the box for the button, then presses it: checks what leaving changed, then what the
     // press changed and said.
     void LeaveAndPress(CalculatorWindow& w, ControlId button, const Changes& onLeaving,
-                       const Changes& onPressing, const Texts& said) {
+                       const Changes& onPressing, const char* said) {
         const WindowValues typed = w.Values();
         w.Focus(button);
         const WindowValues left = w.Values();
@@ -69,11 +59,34 @@ protected:
         messages.clear();
         w.Click(button);
         EXPECT_EQ(ChangedBoxes(left, w.Values()), onPressing);
-        EXPECT_EQ(MessageTexts(), said);
+        EXPECT_EQ(MessageTexts(), said == nullptr ? Texts{} : Texts{said});
     }
 
-    // Presses Print: one whole run that changes nothing in the window.
-    void PrintChangesNothing(CalculatorWindow& w) {
+    // Boxes by their column names; the second specific-gravity box has no column of its own.
+    static Changes Named(const CalculatorWindow& w, const BoxList& texts) {
+        Changes named;
+        for (const BoxText& t : texts) {
+            named[t.box == "sg_copy" ? RollWeightId::SpecificGravityCopy : w.Column(t.box)] =
+                t.text;
+        }
+        return named;
+    }
+
+    // Enters the given boxes with Tab, types one box over and leaves it for Calculate.
+    void Act(CalculatorWindow& w, const BoxList& given, const BoxList& typed,
+             const BoxList& onLeaving, const BoxList& onPressing, const char* said = nullptr) {
+        for (const BoxText& t : given) {
+            w.Enter(w.Column(t.box), QString::fromStdString(t.text));
+        }
+        const ControlId box = w.Column(typed[0].box);
+        w.Type(box, QString::fromStdString(typed[0].text));
+        EXPECT_EQ(w.Text(box), typed[0].text);
+        LeaveAndPress(w, w.Row().defaultButton, Named(w, onLeaving), Named(w, onPressing), said);
+    }
+
+    // Presses Print: one whole run that changes nothing in the window and prints these texts at
+    // these figure rows (from 1).
+    void ExpectPrinted(CalculatorWindow& w, const std::vector<std::pair<int, const char*>>& rows) {
         ASSERT_TRUE(w.Enabled(w.PrintButton()));
         w.Focus(w.PrintButton());
         const WindowValues before = w.Values();
@@ -84,380 +97,204 @@ protected:
         EXPECT_TRUE(messages.empty());
         EXPECT_TRUE(w.Dialog().isEnabled());
         EXPECT_EQ(w.Values(), before);
+        for (const auto& [row, text] : rows) {
+            EXPECT_EQ(printer.At(FigureMeasurementX(kRecordedPage), FigureRowY(kRecordedPage, row)),
+                      text);
+        }
     }
-
-    // The text the last run drew at a point, or "(none)".
-    std::string PrintedAt(std::pair<int, int> at) const { return printer.At(at.first, at.second); }
 };
 
-// ---------------------------------------------------------------------------------------------
-// A megabyte pasted
+class HostileBox : public HostileInput, public ::testing::WithParamInterface<Window> {};
 
-TEST_F(HostileInput, MegabyteInARollLengthBoxIsRefusedWhole) {
-    using enum RollLengthId;
-    CalculatorWindow w(Window::RollLength);
+// Over the values of a worked calculation, so that a box left unedited and rewriting its partner
+// shows. A blank or plus sign before a number, hex, "nan" and "inf" are no numbers, nor is a text
+// that ends inside an exponent or holds no digit before it.
+TEST_P(HostileBox, PasteThatLeavesNoNumberChangesNothing) {
+    CalculatorWindow w(GetParam());
     ASSERT_TRUE(w.Ready());
-    w.Do({{CoreInches, "3"}, {ThicknessInches, "0.01"}});
-    w.Type(RollInches, "10");
-    // Twelve characters at most, pasted or typed: the box keeps what it held.
-    for (const QString& pasted : {NumberThenJunk("7"), MegabyteOfDigits()}) {
-        w.Paste(RollInches, pasted);
-        EXPECT_EQ(w.Text(RollInches), "10");
+    w.Do(w.Row().printable);
+    for (ControlId id : w.BoxIds()) {
+        for (const QString& pasted :
+             {NumberThenJunk(), QString("0x1p3"), QString("nan"), QString("inf"), QString("  +5"),
+              QString("5e"), QString(".e1")}) {
+            SCOPED_TRACE(pasted.left(12).toStdString());
+            const WindowValues before = w.Values();
+            w.Paste(id, pasted);
+            w.Focus(w.ClearAllButton());
+            EXPECT_EQ(w.Values(), before) << id.value;
+        }
     }
-    LeaveAndPress(w, Calculate, {{RollMm, "254.0000"}},
-                  {{LengthFeet, "595.594"}, {LengthMeters, "181.537"}}, {});
-    PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(Figure(1)), "10.0000 inches / 254.0000 millimeters");
+    // The first box, with a typing limit but in the roll weight calculator: refuses a megabyte of
+    // digits whole, or reads it as beyond the double range.
+    const ControlId first = w.BoxIds().front();
+    const std::string held = w.Text(first);
+    w.Paste(first, MegabyteOfDigits());
+    EXPECT_TRUE(w.Text(first) == held || std::isinf(w.Box(first)->GetValue()));
 }
 
-TEST_F(HostileInput, MegabyteInTheSlitterCountBoxIsRefusedWhole) {
+INSTANTIATE_TEST_SUITE_P(EachWindow, HostileBox, ::testing::ValuesIn(Calculators()), kWindowName);
+
+// Texts at the edges of the reading rule, typed over the length (the unknown: a positive length
+// leaves none) or over the core diameter (the one required measure). "1e999999" is beyond the
+// double range; an exponent without digits after it does not stop a number being read; ".e1"
+// holds no number at its start and reads as 0.
+struct EdgeRow {
+    const char* name;
+    Window window;
+    const char* typed;
+    const char* onLeaving;
+    const char* onPressing;
+    const char* said;
+};
+
+void PrintTo(const EdgeRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+const EdgeRow kEdgeRows[] = {
+    {"LengthBeyondRange", Window::RollLength, "length_ft=1e999999", "length_m=inf", "",
+     kOneMustRemainZero},
+    {"LengthNegativeZero", Window::RollLength, "length_ft=-0", "length_m=-0.000",
+     "length_ft=595.594 length_m=181.537", nullptr},
+    {"LengthOpenExponent", Window::RollLength, "length_ft=5e", "length_m=1.524", "",
+     kOneMustRemainZero},
+    {"LengthNoDigits", Window::RollLength, "length_ft=.e1", "",
+     "length_ft=595.594 length_m=181.537", nullptr},
+    // A core larger than any roll: the ring, and so the weight, is infinitely negative.
+    {"CoreBeyondRange", Window::RollWeight, "core_in=1e999999", "core_mm=inf",
+     "weight_lb=-inf weight_kg=-inf density_lb_ft3=57.3696 density_kg_m3=918.9726 "
+     "density_lb_in3=0.0332 density_g_cm3=0.9190",
+     nullptr},
+    {"CoreNegativeZero", Window::RollWeight, "core_in=-0", "", "", kCoreRequired},
+    {"CoreOpenExponent", Window::RollWeight, "core_in=5e", "core_mm=127.000",
+     "weight_lb=2462.86 weight_kg=1117.15 density_lb_ft3=57.3696 density_kg_m3=918.9726 "
+     "density_lb_in3=0.0332 density_g_cm3=0.9190",
+     nullptr},
+    {"CoreNoDigits", Window::RollWeight, "core_in=.e1", "", "", kCoreRequired},
+};
+
+class EdgeText : public HostileInput, public ::testing::WithParamInterface<EdgeRow> {};
+
+TEST_P(EdgeText, ReadsAsTheRuleSays) {
+    const EdgeRow& row = GetParam();
+    CalculatorWindow w(row.window);
+    ASSERT_TRUE(w.Ready());
+    Act(w,
+        row.window == Window::RollLength ? "core_in=3 diameter_in=10 thickness_in=0.01"
+                                         : "diameter_in=40 width_in=60 sg=0.92",
+        row.typed, row.onLeaving, row.onPressing, row.said);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, EdgeText, ::testing::ValuesIn(kEdgeRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The width beyond the range is left out: its partner would show "inf", which reads back as 0. A
+// refused count or width adds no knife at all.
+TEST_F(HostileInput, EdgeTextsInTheSlitterBoxes) {
     using enum SlitterId;
     CalculatorWindow w(Window::Slitter);
     ASSERT_TRUE(w.Ready());
-    w.Do({{SlitInches, "2.5"}});
-    w.Type(SlitCount, "3");
-    // Two characters at most, pasted or typed: the box keeps what it held.
-    for (const QString& pasted : {NumberThenJunk("9"), MegabyteOfDigits()}) {
-        w.Paste(SlitCount, pasted);
-        EXPECT_EQ(w.Text(SlitCount), "3");
+    const KnifeRows fiveInches = {{"1", "0.0000", "0.0000", "0.0000", "0.0000"},
+                                  {"2", "5.0000", "127.0000", "5.0000", "127.0000"}};
+    const struct {
+        ControlId box;
+        const char* text;
+        ControlId button;
+        Changes onLeaving;
+        const char* said;
+        KnifeRows knives;
+    } rows[] = {
+        {NextInches, "-0", AddSlit, {{NextMm, "-0.0000"}}, kNoWidth, {}},
+        {NextInches, "5e", AddSlit, {{NextMm, "127.0000"}}, nullptr, fiveInches},
+        {NextInches, ".e1", AddSlit, {{NextMm, "0.0000"}}, kNoWidth, {}},
+        {SlitCount, "-0", AddSlits, {}, "You must enter the number of knives.", {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        w.Click(ClearAll);
+        w.Do({{SlitInches, "1"}});
+        w.Type(row.box, row.text);
+        EXPECT_EQ(w.Text(row.box), row.text);
+        LeaveAndPress(w, row.button, row.onLeaving, {}, row.said);
+        EXPECT_EQ(w.Values().knives, row.knives);
     }
-    LeaveAndPress(w, AddSlits, {}, {}, {});
-    EXPECT_EQ(w.Values().knives, (KnifeRows{{"1", "0.0000", "0.0000", "0.0000", "0.0000"},
-                                            {"2", "2.5000", "63.5000", "2.5000", "63.5000"},
-                                            {"3", "2.5000", "63.5000", "5.0000", "127.0000"},
-                                            {"4", "2.5000", "63.5000", "7.5000", "190.5000"}}));
-    PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(Knife(3, 2)), "7.5000 inches / 190.5000 mm");
 }
 
 TEST_F(HostileInput, MegabyteInARollWeightBox) {
-    using enum RollWeightId;
     CalculatorWindow w(Window::RollWeight);
     ASSERT_TRUE(w.Ready());
-    w.Do({{CoreInches, "3"}, {WebInches, "60"}, {SpecificGravity, "0.92"}});
-
-    // A number followed by junk is no number: the paste is refused whole and leaving changes
-    // nothing.
-    const WindowValues before = w.Values();
-    w.Paste(RollInches, NumberThenJunk("40"));
-    EXPECT_EQ(w.Values(), before);
-    w.Focus(Calculate);
-    EXPECT_EQ(w.Values(), before);
-    w.Paste(RollInches, "40");
-    LeaveAndPress(w, Calculate, {{RollMm, "1016.000"}},
-                  {{Pounds, "2487.88"},
-                   {Kilograms, "1128.50"},
-                   {LbsPerCubicFoot, "57.3696"},
-                   {KgPerCubicMeter, "918.9726"},
-                   {LbsPerCubicInch, "0.0332"},
-                   {GPerCubicCm, "0.9190"}},
-                  {});
-    PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(Figure(1)), "40.000 inches / 1016.000 millimeters");
-
+    Act(w, "core_in=3 width_in=60 sg=0.92", "diameter_in=40", "diameter_mm=1016.000",
+        "weight_lb=2487.88 weight_kg=1128.50 density_lb_ft3=57.3696 density_kg_m3=918.9726 "
+        "density_lb_in3=0.0332 density_g_cm3=0.9190");
     // Beyond the double range: the weight of a roll that size shows as such.
-    w.Paste(Pounds, "0");
-    w.Paste(RollInches, MegabyteOfDigits());
-    LeaveAndPress(w, Calculate, {{RollMm, "inf"}}, {{Pounds, "inf"}, {Kilograms, "inf"}}, {});
-    PrintChangesNothing(w);
-}
-
-TEST_F(HostileInput, MegabyteInASlitterWidthBox) {
-    using enum SlitterId;
-    CalculatorWindow w(Window::Slitter);
-    ASSERT_TRUE(w.Ready());
-    w.Enter(SlitCount, "3");
-
-    const WindowValues before = w.Values();
-    w.Paste(SlitInches, NumberThenJunk("2.5"));
-    w.Paste(NextInches, NumberThenJunk("1"));
-    EXPECT_EQ(w.Values(), before);
-    w.Paste(SlitInches, "2.5");
-    LeaveAndPress(w, AddSlits, {{SlitMm, "63.5000"}}, {}, {});
-    EXPECT_EQ(w.Values().knives, (KnifeRows{{"1", "0.0000", "0.0000", "0.0000", "0.0000"},
-                                            {"2", "2.5000", "63.5000", "2.5000", "63.5000"},
-                                            {"3", "2.5000", "63.5000", "5.0000", "127.0000"},
-                                            {"4", "2.5000", "63.5000", "7.5000", "190.5000"}}));
-
-    w.Paste(NextInches, "1");
-    LeaveAndPress(w, AddSlit, {{NextMm, "25.4000"}}, {}, {});
-    EXPECT_EQ(w.Values().knives.back(),
-              (std::vector<std::string>{"5", "1.0000", "25.4000", "8.5000", "215.9000"}));
-    PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(Knife(4, 1)), "1.0000 inches / 25.4000 mm");
-}
-
-// ---------------------------------------------------------------------------------------------
-// Texts at the edges of the reading rule
-
-struct EdgeCase {
-    const char* text;
-    const char* partner; // what leaving the box shows in its partner
-    bool positive;       // whether it reads as a number greater than zero
-    bool typeable;       // whether the typing rule lets it in
-    bool pastes;         // whether a paste of it is taken: only whole numbers are
-};
-
-// "1e999999" is beyond the double range; ".e1" holds no decimal number at its start and reads as
-// 0; an exponent without digits after it does not stop a number being read. "0x1p3", "nan", "inf"
-// and a blank or plus sign before a number can be neither typed nor pasted.
-constexpr EdgeCase kEdgeTexts[] = {
-    {"1e999999", "inf", true, true, true}, {"-0", "-0", false, true, true},
-    {"0x1p3", "0", false, false, false},   {"nan", "0", false, false, false},
-    {"inf", "0", false, false, false},     {"  +5", "5", true, false, false},
-    {"5e", "5", true, true, false},        {".e1", "0", false, true, false},
-};
-
-// Enters an edge text as a user can: typed if the typing rule lets it in, else pasted, which must
-// be refused and change nothing. False when it could not be entered.
-bool EnterEdgeText(CalculatorWindow& w, ControlId id, const EdgeCase& c) {
-    if (c.typeable) {
-        w.Type(id, c.text);
-        return true;
-    }
-    w.Box(id)->setFocus(Qt::TabFocusReason); // the box left behind runs its pair first
-    const WindowValues before = w.Values();
-    w.Paste(id, c.text);
-    EXPECT_EQ(w.Values(), before);
-    return false;
-}
-
-TEST_F(HostileInput, EdgeTextsInTheRollLengthBoxes) {
-    using enum RollLengthId;
-    // A fresh window's metre box shows "0.000" already.
-    const std::map<std::string, Changes> metres = {{"inf", {{LengthMeters, "inf"}}},
-                                                   {"-0", {{LengthMeters, "-0.000"}}},
-                                                   {"0", {}},
-                                                   {"5", {{LengthMeters, "1.524"}}}};
-    for (const EdgeCase& c : kEdgeTexts) {
-        SCOPED_TRACE(c.text);
-        CalculatorWindow w(Window::RollLength);
-        ASSERT_TRUE(w.Ready());
-        w.Do({{CoreInches, "3"}, {RollInches, "10"}});
-        w.Type(ThicknessInches, "0.01");
-        // Feet as the unknown: a positive length leaves no unknown, anything else is solved for.
-        if (!EnterEdgeText(w, LengthFeet, c)) {
-            continue;
-        }
-        if (c.positive) {
-            LeaveAndPress(w, Calculate, metres.at(c.partner), {}, {kOneMustRemainZero});
-            EXPECT_EQ(w.Text(LengthFeet), c.text);
-        } else {
-            LeaveAndPress(w, Calculate, metres.at(c.partner),
-                          {{LengthFeet, "595.594"}, {LengthMeters, "181.537"}}, {});
-        }
-    }
-}
-
-TEST_F(HostileInput, EdgeTextsInTheRollWeightBoxes) {
     using enum RollWeightId;
-    for (const EdgeCase& c : kEdgeTexts) {
-        SCOPED_TRACE(c.text);
-        CalculatorWindow w(Window::RollWeight);
-        ASSERT_TRUE(w.Ready());
-        w.Do({{RollInches, "40"}, {WebInches, "60"}, {SpecificGravity, "0.92"}});
-        // The core diameter, the one required measure.
-        if (!EnterEdgeText(w, CoreInches, c)) {
-            continue;
-        }
-        const Changes density = {{LbsPerCubicFoot, "57.3696"},
-                                 {KgPerCubicMeter, "918.9726"},
-                                 {LbsPerCubicInch, "0.0332"},
-                                 {GPerCubicCm, "0.9190"}};
-        if (!c.positive) {
-            // The millimetre box keeps the "0.000" it opened with.
-            LeaveAndPress(w, Calculate, {}, {}, {kCoreRequired});
-        } else if (std::string(c.partner) == "inf") {
-            // A core larger than any roll: the ring, and so the weight, is infinitely negative.
-            Changes weighed = density;
-            weighed[Pounds] = "-inf";
-            weighed[Kilograms] = "-inf";
-            LeaveAndPress(w, Calculate, {{CoreMm, "inf"}}, weighed, {});
-        } else {
-            Changes weighed = density;
-            weighed[Pounds] = "2462.86";
-            weighed[Kilograms] = "1117.15";
-            LeaveAndPress(w, Calculate, {{CoreMm, "127.000"}}, weighed, {});
-        }
-        EXPECT_EQ(w.Text(CoreInches), c.text);
-    }
+    w.Enter(Pounds, "0");
+    w.Paste(RollInches, MegabyteOfDigits());
+    LeaveAndPress(w, Calculate, {{RollMm, "inf"}}, {{Pounds, "inf"}, {Kilograms, "inf"}}, nullptr);
+    ExpectPrinted(w, {{1, "inf inches / inf millimeters"}});
 }
 
-TEST_F(HostileInput, EdgeTextsInTheSlitterWidthBoxes) {
-    using enum SlitterId;
-    CalculatorWindow w(Window::Slitter);
-    ASSERT_TRUE(w.Ready());
-    const std::map<std::string, std::string> millimetres = {
-        {"-0", "-0.0000"}, {"0", "0.0000"}, {"5", "127.0000"}};
-    for (const EdgeCase& c : kEdgeTexts) {
-        if (std::string(c.partner) == "inf") {
-            continue; // its partner would show "inf", which reads back as 0
-        }
-        SCOPED_TRACE(c.text);
-        w.Click(ClearAll);
-        if (!EnterEdgeText(w, NextInches, c)) {
-            continue;
-        }
-        LeaveAndPress(w, AddSlit, {{NextMm, millimetres.at(c.partner)}}, {},
-                      c.positive ? Texts{} : Texts{"You must enter a slit width."});
-        EXPECT_EQ(w.Values().knives,
-                  c.positive ? (KnifeRows{{"1", "0.0000", "0.0000", "0.0000", "0.0000"},
-                                          {"2", "5.0000", "127.0000", "5.0000", "127.0000"}})
-                             : KnifeRows{});
-        EXPECT_EQ(w.Text(NextInches), c.text);
-    }
-}
-
-TEST_F(HostileInput, EdgeTextsInTheSlitterCountBox) {
-    using enum SlitterId;
-    CalculatorWindow w(Window::Slitter);
-    ASSERT_TRUE(w.Ready());
-    for (const EdgeCase& c : kEdgeTexts) {
-        SCOPED_TRACE(c.text);
-        w.Click(ClearAll);
-        w.Do({{SlitInches, "1"}});
-        w.Type(SlitCount, "2");
-        w.Paste(SlitCount, c.text);
-        // Only a whole number that fits the box's two characters gets in; any other paste leaves
-        // the 2.
-        const std::string held = c.pastes && std::string(c.text).size() <= 2 ? c.text : "2";
-        EXPECT_EQ(w.Text(SlitCount), held);
-        const bool counted = held != "-0";
-        LeaveAndPress(w, AddSlits, {}, {}, counted ? Texts{} : Texts{kNumberOfKnives});
-        const std::size_t slits = held == "2" ? 2 : 0;
-        // A refused count adds no knife at all.
-        EXPECT_EQ(w.Values().knives.size(), slits == 0 ? 0 : 1 + slits);
-    }
-}
-
-// ---------------------------------------------------------------------------------------------
-// Measures no roll has
-
+// Each box is left for the next one, never for its own partner.
 TEST_F(HostileInput, AllFourRollLengthValuesNegativeAreRefusedAndPrintAsTheyStand) {
-    using enum RollLengthId;
     CalculatorWindow w(Window::RollLength);
     ASSERT_TRUE(w.Ready());
     w.MakePrintable();
-    // Each box is left for the next one, never for its own partner.
-    w.Do({{LengthFeet, "-1000"}, {CoreInches, "-3"}, {RollInches, "-10"}});
-    w.Type(ThicknessInches, "-0.01");
-    w.Focus(Calculate);
-    EXPECT_EQ(w.Values().boxes, (BoxTexts{{LengthFeet, "-1000"},
-                                          {LengthMeters, "-304.800"},
-                                          {CoreInches, "-3"},
-                                          {CoreMm, "0.0000"},
-                                          {RollInches, "-10"},
-                                          {RollMm, "0.0000"},
-                                          {ThicknessInches, "-0.01"},
-                                          {ThicknessMm, "0.0000"}}));
-    LeaveAndPress(w, Calculate, {}, {}, {kOneFieldZero});
-    PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(Figure(1)), "-10.0000 inches / 0.0000 millimeters");
-    EXPECT_EQ(PrintedAt(Figure(2)), "-3.000000 inches / 0.000000 millimeters");
-    EXPECT_EQ(PrintedAt(Figure(3)), "-1000.0000 feet / -304.8000 meters");
-    EXPECT_EQ(PrintedAt(Figure(4)), "-0.0100 inches / 0.0000 millimeters");
+    Act(w, "length_ft=-1000 core_in=-3 diameter_in=-10", "thickness_in=-0.01", "", "",
+        "Only one field can be zero!");
+    ExpectPrinted(w, {{1, "-10.0000 inches / 0.0000 millimeters"},
+                      {2, "-3.000000 inches / 0.000000 millimeters"},
+                      {3, "-1000.0000 feet / -304.8000 meters"},
+                      {4, "-0.0100 inches / 0.0000 millimeters"}});
 }
 
 TEST_F(HostileInput, CoreLargerThanTheRollGivesNegativeResults) {
     CalculatorWindow length(Window::RollLength);
     ASSERT_TRUE(length.Ready());
-    length.Do({{RollLengthId::CoreInches, "10"}, {RollLengthId::RollInches, "3"}});
-    length.Type(RollLengthId::ThicknessInches, "0.01");
-    LeaveAndPress(
-        length, RollLengthId::Calculate, {{RollLengthId::ThicknessMm, "0.2540"}},
-        {{RollLengthId::LengthFeet, "-595.594"}, {RollLengthId::LengthMeters, "-181.537"}}, {});
-    PrintChangesNothing(length);
+    Act(length, "core_in=10 diameter_in=3", "thickness_in=0.01", "thickness_mm=0.2540",
+        "length_ft=-595.594 length_m=-181.537");
     // The report prints the exact result behind the three shown decimals.
-    EXPECT_EQ(PrintedAt(Figure(3)), "-595.5936 feet / -181.5369 meters");
+    ExpectPrinted(length, {{3, "-595.5936 feet / -181.5369 meters"}});
 
     CalculatorWindow weight(Window::RollWeight);
     ASSERT_TRUE(weight.Ready());
-    weight.Do({{RollWeightId::RollInches, "3"},
-               {RollWeightId::CoreInches, "40"},
-               {RollWeightId::WebInches, "60"}});
-    weight.Type(RollWeightId::SpecificGravity, "0.92");
-    LeaveAndPress(weight, RollWeightId::Calculate, {{RollWeightId::SpecificGravityCopy, "0.9200"}},
-                  {{RollWeightId::Pounds, "-2487.88"},
-                   {RollWeightId::Kilograms, "-1128.50"},
-                   {RollWeightId::LbsPerCubicFoot, "57.3696"},
-                   {RollWeightId::KgPerCubicMeter, "918.9726"},
-                   {RollWeightId::LbsPerCubicInch, "0.0332"},
-                   {RollWeightId::GPerCubicCm, "0.9190"}},
-                  {});
-    PrintChangesNothing(weight);
-    EXPECT_EQ(PrintedAt(Figure(4)), "-2487.88 pounds");
+    Act(weight, "diameter_in=3 core_in=40 width_in=60", "sg=0.92", "sg_copy=0.9200",
+        "weight_lb=-2487.88 weight_kg=-1128.50 density_lb_ft3=57.3696 density_kg_m3=918.9726 "
+        "density_lb_in3=0.0332 density_g_cm3=0.9190");
+    ExpectPrinted(weight, {{4, "-2487.88 pounds"}});
 }
 
+// Equal diameters wind no material: given the weight, every density divides by the zero volume;
+// given a density, the width divides by the zero area.
 TEST_F(HostileInput, ZeroAreaInTheRollWeightSolverShowsInfinity) {
-    using enum RollWeightId;
     CalculatorWindow w(Window::RollWeight);
     ASSERT_TRUE(w.Ready());
-    // Equal diameters wind no material. With the weight given, every density divides by the
-    // zero volume.
-    w.Do({{RollInches, "3"}, {CoreInches, "3"}, {WebInches, "60"}});
-    w.Type(Pounds, "100");
-    LeaveAndPress(w, Calculate, {{Kilograms, "45.36"}},
-                  {{SpecificGravity, "inf"},
-                   {SpecificGravityCopy, "inf"},
-                   {LbsPerCubicFoot, "inf"},
-                   {KgPerCubicMeter, "inf"},
-                   {LbsPerCubicInch, "inf"},
-                   {GPerCubicCm, "inf"}},
-                  {});
-    PrintChangesNothing(w);
+    Act(w, "diameter_in=3 core_in=3 width_in=60", "weight_lb=100", "weight_kg=45.36",
+        "sg=inf sg_copy=inf density_lb_ft3=inf density_kg_m3=inf density_lb_in3=inf "
+        "density_g_cm3=inf");
     // The report prints the densities as the boxes show them.
-    EXPECT_EQ(PrintedAt(Figure(6)), "inf ");
-    EXPECT_EQ(PrintedAt(Figure(10)), "inf");
+    ExpectPrinted(w, {{6, "inf "}, {10, "inf"}});
 
-    // With a density instead of the width, the width divides by the zero area.
-    w.Click(ClearAll);
-    w.Do({{RollInches, "3"}, {CoreInches, "3"}, {Pounds, "100"}});
-    w.Type(SpecificGravity, "0.92");
-    LeaveAndPress(w, Calculate, {{SpecificGravityCopy, "0.9200"}},
-                  {{WebInches, "inf"},
-                   {WebMm, "inf"},
-                   {LbsPerCubicFoot, "57.3696"},
-                   {KgPerCubicMeter, "918.9726"},
-                   {LbsPerCubicInch, "0.0332"},
-                   {GPerCubicCm, "0.9190"}},
-                  {});
-    PrintChangesNothing(w);
+    w.Click(RollWeightId::ClearAll);
+    Act(w, "diameter_in=3 core_in=3 weight_lb=100", "sg=0.92", "sg_copy=0.9200",
+        "width_in=inf width_mm=inf density_lb_ft3=57.3696 density_kg_m3=918.9726 "
+        "density_lb_in3=0.0332 density_g_cm3=0.9190");
+    ExpectPrinted(w, {{3, "inf inches / inf millimeters"}});
 }
 
-// ---------------------------------------------------------------------------------------------
-// Results beyond the double range
-
+// Infinite diameters leave no defined ring, an undefined length; the thickness pair clears its
+// partner for anything not positive, an undefined value too.
 TEST_F(HostileInput, RollLengthResultsBeyondTheDoubleRangeShowInBothUnits) {
-    using enum RollLengthId;
     CalculatorWindow w(Window::RollLength);
     ASSERT_TRUE(w.Ready());
-    w.Do({{CoreInches, "3"}});
-    w.Type(ThicknessInches, "0.01");
-    w.Paste(RollInches, "1e999999");
-    LeaveAndPress(w, Calculate, {{RollMm, "inf"}}, {{LengthFeet, "inf"}, {LengthMeters, "inf"}},
-                  {});
-
-    // Infinite diameters leave no defined ring: an undefined length.
-    w.Paste(LengthFeet, "0");
-    w.Paste(CoreInches, "1e999999");
-    w.Paste(RollInches, "1e999999");
-    LeaveAndPress(w, Calculate, {}, {{LengthFeet, "nan"}, {LengthMeters, "nan"}}, {});
-
-    // The thickness pair clears its partner for anything not positive, an undefined value too.
-    w.Paste(LengthFeet, "1000");
-    w.Paste(ThicknessInches, "0");
-    LeaveAndPress(w, Calculate, {{ThicknessMm, "0.0000"}}, {{ThicknessInches, "nan"}}, {});
-    w.Paste(CoreInches, "3");
-    w.Paste(ThicknessInches, "0");
-    LeaveAndPress(w, Calculate, {}, {{ThicknessInches, "inf"}, {ThicknessMm, "inf"}}, {});
-
-    w.Paste(LengthFeet, "1e999999");
-    w.Paste(RollInches, "0");
-    w.Paste(ThicknessInches, "0.01");
-    LeaveAndPress(w, Calculate, {{ThicknessMm, "0.2540"}}, {{RollInches, "inf"}, {RollMm, "inf"}},
-                  {});
-    PrintChangesNothing(w);
-    EXPECT_EQ(PrintedAt(Figure(1)), "inf inches / inf millimeters");
+    Act(w, "core_in=3 thickness_in=0.01", "diameter_in=1e999999", "diameter_mm=inf",
+        "length_ft=inf length_m=inf");
+    Act(w, "length_ft=0 core_in=1e999999", "diameter_in=1e999999", "",
+        "length_ft=nan length_m=nan");
+    Act(w, "length_ft=1000", "thickness_in=0", "thickness_mm=0.0000", "thickness_in=nan");
+    Act(w, "core_in=3", "thickness_in=0", "", "thickness_in=inf thickness_mm=inf");
+    Act(w, "length_ft=1e999999 diameter_in=0", "thickness_in=0.01", "thickness_mm=0.2540",
+        "diameter_in=inf diameter_mm=inf");
+    ExpectPrinted(w, {{1, "inf inches / inf millimeters"}});
 }
 
 } // namespace
