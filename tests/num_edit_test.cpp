@@ -6,6 +6,9 @@
 #include <QToolTip>
 #include <QtTest/QTest>
 #include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -34,9 +37,25 @@ protected:
         a->setFocus(Qt::OtherFocusReason);
     }
 
-    void Leave(CNumEdit* box) {
-        box->setFocus(Qt::OtherFocusReason);
-        c->setFocus(Qt::TabFocusReason);
+    // Typed over a box of the pair a, b (or, with no keys, passed through) and left: the box
+    // keeps what was typed and its partner shows a text.
+    struct PairStep {
+        CNumEdit* box;
+        const char* keys;
+        const char* partnerShows;
+    };
+    void ExpectPairSteps(const std::vector<PairStep>& steps) {
+        for (const PairStep& step : steps) {
+            if (step.keys != nullptr) {
+                TypeOver(step.box, step.keys);
+            }
+            step.box->setFocus(Qt::OtherFocusReason);
+            c->setFocus(Qt::TabFocusReason);
+            if (step.keys != nullptr) {
+                EXPECT_EQ(step.box->text(), step.keys);
+            }
+            EXPECT_EQ((step.box == a ? b : a)->text(), step.partnerShows) << step.keys;
+        }
     }
 
     std::unique_ptr<QDialog> window;
@@ -45,71 +64,113 @@ protected:
     CNumEdit* c = nullptr;
 };
 
-TEST_F(Boxes, TypingLetsOnlyANumberThrough) {
-    TypeOver(a, "12.5");
-    EXPECT_EQ(a->text(), "12.5");
-    TypeOver(a, "12.5.3");
-    EXPECT_EQ(a->text(), "12.53");
-    TypeOver(a, "-12");
-    QTest::keyClick(a, Qt::Key_Home);
-    QTest::keyClicks(a, "-");
-    EXPECT_EQ(a->text(), "-12");
-    QTest::keyClick(a, Qt::Key_End);
-    QTest::keyClicks(a, "-");
-    EXPECT_EQ(a->text(), "-12");
-    TypeOver(a, "1e-");
-    EXPECT_EQ(a->text(), "1e-");
-    TypeOver(a, "e-5e");
-    EXPECT_EQ(a->text(), "-5e");
-    TypeOver(a, "1.5eE.");
-    EXPECT_EQ(a->text(), "1.5e");
-    TypeOver(a, "x+ aZ!3");
-    EXPECT_EQ(a->text(), "3");
+// An edit of a box showing a text (a number written by the program, where one is given) with a
+// range selected (or, with no length, the cursor at its start): keys typed ("\b" is Backspace,
+// "\x1a" Ctrl+Z) or a text pasted, under a typing limit where one is given. The box then counts
+// what its text says.
+struct Edit {
+    const char* name;
+    const char* shown;
+    int from;
+    int length;
+    const char* keys;
+    const char* result;
+    bool paste = false;
+    int limit = 0;
+    const char* note = nullptr; // beside the box, for a refused paste
+    double written = 0.0;
+};
+
+void PrintTo(const Edit& e, std::ostream* os) {
+    *os << e.name;
 }
 
-TEST_F(Boxes, PointBeforeTheExponentOnly) {
-    TypeOver(a, "1e5");
-    QTest::keyClick(a, Qt::Key_Home);
-    QTest::keyClick(a, Qt::Key_Right);
-    QTest::keyClicks(a, ".");
-    EXPECT_EQ(a->text(), "1.e5");
-    TypeOver(a, "1e5.");
-    EXPECT_EQ(a->text(), "1e5");
+const Edit kEdits[] = {
+    {"Number", "", 0, 0, "12.5", "12.5"},
+    {"SecondPoint", "", 0, 0, "12.5.3", "12.53"},
+    {"MinusInside", "-12", 0, 0, "-", "-12"},
+    {"MinusAtTheEnd", "-12", 3, 0, "-", "-12"},
+    {"OpenExponent", "", 0, 0, "1e-", "1e-"},
+    {"ExponentFirst", "", 0, 0, "e-5e", "-5e"},
+    {"SecondExponent", "", 0, 0, "1.5eE.", "1.5e"},
+    {"Letters", "", 0, 0, "x+ aZ!3", "3"},
+    {"PointBeforeTheExponent", "1e5", 1, 0, ".", "1.e5"},
+    {"PointAfterTheExponent", "", 0, 0, "1e5.", "1e5"},
+    {"CommaIsThePoint", "", 0, 0, "2,5,1", "2.51"},
+    // Typing a digit replaces the whole text; a refused key still deletes the selection.
+    {"DigitOverSelection", "123.456", 0, 7, "4", "4"},
+    {"MinusOverSelection", "123", 0, 3, "-", "-"},
+    {"ExponentOverSelection", "123", 0, 3, "e", ""},
+    {"LetterOverSelection", "789", 0, 3, "x", ""},
+    {"BackspaceDeletesOnce", "1234", 4, 0, "\b", "123"},
+    {"BackspaceDeletesTheSelection", "123", 1, 2, "\b", "1"},
+    {"TypedPastTheLimit", "", 0, 0, "-12", "-1", false, 2},
+    {"TypedPastTwelve", "", 0, 0, "12345678901234", "123456789012", false, 12},
+    // A paste must leave a number, judged on the text it would leave.
+    {"PastedLetters", "", 0, 0, "abc 7", "", true},
+    {"PastedWords", "", 0, 0, "forty inches", "", true},
+    {"PastedTwoPoints", "", 0, 0, "1.2.3", "", true},
+    {"PastedUnit", "", 0, 0, "2,5 mm", "", true},
+    {"PastedBlanksAndComma", "", 0, 0, " 2,5\n", "2.5", true},
+    {"PastedExponentCompletesTheNumber", "2.5", 3, 0, "e3", "2.5e3", true},
+    {"PastedMinusOverANumber", "2.5e3", 0, 5, "-", "2.5e3", true},
+    {"PastedPastTheLimit", "", 0, 0, "150", "", true, 2,
+     "Too long for this box (at most 2 characters): 150"},
+    {"PastedWithinTheLimit", "", 0, 0, "15", "15", true, 2},
+    // The number behind a text lives exactly as long as the text it was written as: a change that
+    // ends on that very text again ends it.
+    {"TypingEndsTheNumberBehind", "", 0, 6, "0.0000", "0.0000", false, 0, nullptr, 1.3e-5},
+    {"PasteEndsTheNumberBehind", "", 0, 6, "0.0000", "0.0000", true, 0, nullptr, 1.3e-5},
+    {"UndoEndsTheNumberBehind", "", 0, 6, "5\x1a", "0.0000", false, 0, nullptr, 1.3e-5},
+};
+
+class BoxEdit : public Boxes, public ::testing::WithParamInterface<Edit> {};
+
+TEST_P(BoxEdit, LeavesOnlyANumber) {
+    const Edit& e = GetParam();
+    a->SetTypingLimit(e.limit);
+    if (e.written != 0.0) {
+        a->SetValue(e.written);
+    } else {
+        a->ShowText(e.shown);
+    }
+    a->setCursorPosition(e.from);
+    if (e.length > 0) {
+        a->setSelection(e.from, e.length);
+    }
+    QToolTip::hideText();
+    if (e.paste) {
+        QApplication::clipboard()->setText(e.keys);
+        QTest::keySequence(a, QKeySequence::Paste);
+    } else {
+        for (const QChar key : QString(e.keys)) {
+            if (key == '\b') {
+                QTest::keyClick(a, Qt::Key_Backspace);
+            } else if (key == '\x1a') {
+                QTest::keySequence(a, QKeySequence::Undo);
+            } else {
+                QTest::keyClicks(a, QString(key));
+            }
+        }
+    }
+    EXPECT_EQ(a->text(), e.result);
+    EXPECT_EQ(a->GetValue(), ReadNumber(e.result));
+    if (e.note != nullptr) {
+        EXPECT_EQ(QToolTip::text(), e.note);
+    }
 }
 
-TEST_F(Boxes, FocusSelectsTheWholeTextByTabAndByClick) {
+INSTANTIATE_TEST_SUITE_P(Rows, BoxEdit, ::testing::ValuesIn(kEdits),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// By Tab and by a click.
+TEST_F(Boxes, FocusSelectsTheWholeText) {
     a->ShowText("123.456");
     b->ShowText("789");
     b->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(b->selectedText(), "789");
     QTest::mouseClick(a, Qt::LeftButton, Qt::NoModifier, QPoint(5, 10));
     EXPECT_EQ(a->selectedText(), "123.456");
-    // Typing a digit replaces the whole text; a refused letter still deletes the selection.
-    QTest::keyClicks(a, "4");
-    EXPECT_EQ(a->text(), "4");
-    b->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(b, "x");
-    EXPECT_EQ(b->text(), "");
-}
-
-TEST_F(Boxes, SelectedTextMinusAndExponent) {
-    a->ShowText("123");
-    a->selectAll();
-    QTest::keyClicks(a, "-");
-    EXPECT_EQ(a->text(), "-");
-    a->ShowText("123");
-    a->selectAll();
-    QTest::keyClicks(a, "e");
-    EXPECT_EQ(a->text(), "");
-}
-
-TEST_F(Boxes, BackspaceDeletesOnce) {
-    TypeOver(a, "1234");
-    QTest::keyClick(a, Qt::Key_Backspace);
-    EXPECT_EQ(a->text(), "123");
-    a->setSelection(1, 2);
-    QTest::keyClick(a, Qt::Key_Backspace);
-    EXPECT_EQ(a->text(), "1");
 }
 
 TEST_F(Boxes, ClipboardAndUndoShortcutsWork) {
@@ -128,75 +189,6 @@ TEST_F(Boxes, ClipboardAndUndoShortcutsWork) {
     EXPECT_EQ(a->selectedText(), "12.5");
     QTest::keyClick(a, Qt::Key_B, Qt::ControlModifier);
     EXPECT_EQ(a->text(), "12.5");
-}
-
-TEST_F(Boxes, ACommaIsThePointAndAPasteMustLeaveANumber) {
-    TypeOver(a, "2,5,1");
-    EXPECT_EQ(a->text(), "2.51");
-    b->setFocus(Qt::TabFocusReason);
-    for (const char* refused : {"abc 7", "forty inches", "1.2.3", "2,5 mm"}) {
-        QApplication::clipboard()->setText(refused);
-        QTest::keySequence(b, QKeySequence::Paste);
-        EXPECT_EQ(b->text(), "") << refused;
-    }
-    QApplication::clipboard()->setText(" 2,5\n");
-    QTest::keySequence(b, QKeySequence::Paste);
-    EXPECT_EQ(b->text(), "2.5");
-    EXPECT_EQ(b->GetValue(), 2.5);
-    // Judged on the text the paste would leave: an exponent completes the number before it.
-    QApplication::clipboard()->setText("e3");
-    QTest::keySequence(b, QKeySequence::Paste);
-    EXPECT_EQ(b->text(), "2.5e3");
-    b->selectAll();
-    QApplication::clipboard()->setText("-");
-    QTest::keySequence(b, QKeySequence::Paste);
-    EXPECT_EQ(b->text(), "2.5e3");
-}
-
-// The number behind a box lives exactly as long as the text SetValue wrote for it. Each change
-// below ends on that very text again, which must then count as what it says.
-struct TextChange {
-    const char* how;
-    void (*change)(CNumEdit* box);
-    double counts;
-};
-
-const TextChange kTextChanges[] = {
-    {"a new value", [](CNumEdit* box) { box->SetValue(2e-5); }, 2e-5},
-    {"a cleared text", [](CNumEdit* box) { box->ShowText("0.0000"); }, 0.0},
-    {"typing",
-     [](CNumEdit* box) {
-         box->selectAll();
-         QTest::keyClicks(box, "0.0000");
-     },
-     0.0},
-    {"a paste",
-     [](CNumEdit* box) {
-         QApplication::clipboard()->setText("0.0000");
-         box->selectAll();
-         QTest::keySequence(box, QKeySequence::Paste);
-     },
-     0.0},
-    {"undo",
-     [](CNumEdit* box) {
-         box->selectAll();
-         QTest::keyClicks(box, "5");
-         QTest::keySequence(box, QKeySequence::Undo);
-     },
-     0.0},
-};
-
-TEST_F(Boxes, TheNumberBehindTheTextLivesAsLongAsItsText) {
-    for (const TextChange& row : kTextChanges) {
-        SCOPED_TRACE(row.how);
-        a->setFocus(Qt::TabFocusReason);
-        a->SetValue(1.3e-5);
-        ASSERT_EQ(a->text(), "0.0000");
-        ASSERT_EQ(a->GetValue(), 1.3e-5);
-        row.change(a);
-        EXPECT_EQ(a->text(), "0.0000");
-        EXPECT_EQ(a->GetValue(), row.counts);
-    }
 }
 
 class NumberBehindABox : public ::testing::TestWithParam<Window> {};
@@ -221,9 +213,8 @@ TEST_P(NumberBehindABox, NoneAtOpeningAndNoneAfterClearAll) {
     expectTheTextsCount("Clear All");
 }
 
-INSTANTIATE_TEST_SUITE_P(EachWindow, NumberBehindABox,
-                         ::testing::Values(Window::RollLength, Window::RollWeight,
-                                           Window::Slitter));
+INSTANTIATE_TEST_SUITE_P(EachWindow, NumberBehindABox, ::testing::ValuesIn(Calculators()),
+                         kWindowName);
 
 // A paste reads as the user's locale writes numbers; the test runs once per locale, each run
 // taking the rows of its own.
@@ -271,40 +262,18 @@ TEST_F(Boxes, LocalePasteReadsAsTheLocaleWritesNumbers) {
     EXPECT_GT(rows, 0) << "no rows for " << locale.toStdString();
 }
 
+// A long result can still be shortened, but not lengthened past the limit.
 TEST_F(Boxes, TypingLimitDoesNotCutProgramText) {
-    a->SetTypingLimit(2);
-    TypeOver(a, "-12");
-    EXPECT_EQ(a->text(), "-1");
     a->SetTypingLimit(12);
-    TypeOver(a, "12345678901234");
-    EXPECT_EQ(a->text(), "123456789012");
     a->SetFormat("%4.3f");
     a->SetValue(1e12);
     EXPECT_EQ(a->text(), "1000000000000.000");
-    // A long result can still be shortened, but not lengthened past the limit.
     a->setFocus(Qt::TabFocusReason);
     QTest::keyClick(a, Qt::Key_End);
     QTest::keyClick(a, Qt::Key_Backspace);
     EXPECT_EQ(a->text(), "1000000000000.00");
     QTest::keyClicks(a, "7");
     EXPECT_EQ(a->text(), "1000000000000.00");
-}
-
-TEST_F(Boxes, PastedTextRespectsTheLimit) {
-    a->SetTypingLimit(2);
-    QApplication::clipboard()->setText("150");
-    TypeOver(a, "");
-    QTest::keySequence(a, QKeySequence::Paste);
-    EXPECT_EQ(a->text(), "");
-    EXPECT_EQ(QToolTip::text(), "Too long for this box (at most 2 characters): 150");
-    QApplication::clipboard()->setText("15");
-    QTest::keySequence(a, QKeySequence::Paste);
-    EXPECT_EQ(a->text(), "15");
-    // Without a limit, a number goes in whole however long.
-    QApplication::clipboard()->setText(QString(20000, '1'));
-    b->setFocus(Qt::TabFocusReason);
-    QTest::keySequence(b, QKeySequence::Paste);
-    EXPECT_EQ(b->text().size(), 20000);
 }
 
 TEST_F(Boxes, FormatAndValue) {
@@ -320,48 +289,31 @@ TEST_F(Boxes, FormatAndValue) {
     EXPECT_EQ(a->cursorPosition(), 0);
     a->ShowText(" 3.5abc");
     EXPECT_EQ(a->GetValue(), 3.5);
+    // The number written is kept behind its rounded text until a new one or a cleared text.
+    a->SetValue(1.3e-5);
+    a->SetValue(2e-5);
+    EXPECT_EQ(a->GetValue(), 2e-5);
+    a->ShowText("0.0000");
+    EXPECT_EQ(a->GetValue(), 0.0);
 }
 
 TEST_F(Boxes, ClearingPairConvertsOrClears) {
     a->SetFormat("%4.3f");
     b->SetFormat("%4.3f");
     CMeasurementPair::Clearing(a, b);
-    TypeOver(a, "2");
-    Leave(a);
-    EXPECT_EQ(a->text(), "2");
-    EXPECT_EQ(b->text(), "50.800");
-    TypeOver(a, "");
-    Leave(a);
-    EXPECT_EQ(b->text(), "0.000");
-    TypeOver(b, "20");
-    Leave(b);
-    EXPECT_EQ(a->text(), "0.787");
-    a->ShowText("7");
-    TypeOver(b, "-5");
-    Leave(b);
-    EXPECT_EQ(a->text(), "0.000");
-    EXPECT_EQ(b->text(), "-5");
+    ExpectPairSteps({{a, "2", "50.800"}, {a, "", "0.000"}, {b, "20", "0.787"}, {b, "-5", "0.000"}});
 }
 
+// Passing through a box converts nothing; editing it converts with the drifting factor.
 TEST_F(Boxes, DirectPairAlwaysOverwrites) {
     a->SetFormat("%4.2f");
     b->SetFormat("%4.2f");
     CMeasurementPair::Direct(a, b, kKgPerPound, kPoundsPerKg);
-    TypeOver(a, "1000");
-    Leave(a);
-    EXPECT_EQ(b->text(), "453.60");
-    // Passing through a box converts nothing; editing it converts with the drifting factor.
-    Leave(b);
-    EXPECT_EQ(a->text(), "1000");
-    TypeOver(b, "453.6");
-    Leave(b);
-    EXPECT_EQ(a->text(), "1000.01");
-    TypeOver(a, "-2");
-    Leave(a);
-    EXPECT_EQ(b->text(), "-0.91");
-    TypeOver(a, "");
-    Leave(a);
-    EXPECT_EQ(b->text(), "0.00");
+    ExpectPairSteps({{a, "1000", "453.60"},
+                     {b, nullptr, "1000"},
+                     {b, "453.6", "1000.01"},
+                     {a, "-2", "-0.91"},
+                     {a, "", "0.00"}});
 }
 
 } // namespace
