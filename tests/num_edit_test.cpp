@@ -183,24 +183,20 @@ TEST_F(Boxes, FocusSelectsTheWholeText) {
 
 class NumberBehindABox : public ::testing::TestWithParam<Window> {};
 
-// Tiny results show as the very texts the boxes clear to; opening and Clear All leave only what
-// the texts say.
+// Tiny results show as the very texts the boxes clear to; at opening and after Clear All, the
+// boxes count only what their texts say.
 TEST_P(NumberBehindABox, NoneAtOpeningAndNoneAfterClearAll) {
     CapturedSeams seams(std::chrono::seconds(60));
     CalculatorWindow window(GetParam());
     ASSERT_TRUE(window.Ready());
-    auto expectTheTextsCount = [&](const char* when) {
+    for (const char* when : {"opening", "Clear All"}) {
         for (ControlId id : window.BoxIds()) {
             EXPECT_EQ(window.Box(id)->GetValue(), ReadNumber(window.Text(id)))
                 << when << " " << id.value;
+            window.Box(id)->SetValue(1e-9);
         }
-    };
-    expectTheTextsCount("opening");
-    for (ControlId id : window.BoxIds()) {
-        window.Box(id)->SetValue(1e-9);
+        window.Click(window.ClearAllButton());
     }
-    window.Click(window.ClearAllButton());
-    expectTheTextsCount("Clear All");
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWindow, NumberBehindABox, ::testing::ValuesIn(Calculators()),
@@ -248,7 +244,6 @@ TEST_F(Boxes, LocalePasteReadsAsTheLocaleWritesNumbers) {
 }
 
 TEST_F(Boxes, FormatAndValue) {
-    EXPECT_EQ(a->Format(), "%4.4f");
     a->SetValue(0.03125);
     EXPECT_EQ(a->text(), "0.0313");
     a->SetFormat("%4.2f");
