@@ -16,11 +16,7 @@
 
 namespace {
 
-using Changes = BoxTexts;
 using Texts = std::vector<std::string>;
-
-constexpr auto kBound = std::chrono::seconds(60);
-constexpr int kMegabyte = 1 << 20;
 
 const char* const kOneMustRemainZero = "One field must remain zero!";
 const char* const kCoreRequired = "Core Diameter is a required field";
@@ -28,6 +24,7 @@ const char* const kCoreRequired = "Core Diameter is a required field";
 // A megabyte: a 7, then the pattern over and over. Junk starts with a letter, so that the number
 // ends where the junk begins: letters, digits, signs, blanks, tabs and characters beyond ASCII.
 QString Megabyte(const QString& pattern) {
+    constexpr int kMegabyte = 1 << 20;
     return ("7" + pattern.repeated(kMegabyte / pattern.size())).left(kMegabyte);
 }
 const QString kJunk = QString::fromUtf8("abc XYZ 12.5e+3 -0.7 ,;:!? \xc3\xa9\xe4\xb8\xad\t.e-");
@@ -38,12 +35,12 @@ const std::string kDensity =
 
 class HostileInput : public ::testing::Test, protected CapturedSeams {
 protected:
-    HostileInput() : CapturedSeams(kBound) {}
+    HostileInput() : CapturedSeams(std::chrono::seconds(60)) {}
 
     // Leaves the box for the button, then presses it: checks what leaving changed, then what the
     // press changed and said.
-    void LeaveAndPress(CalculatorWindow& w, ControlId button, const Changes& onLeaving,
-                       const Changes& onPressing, const char* said) {
+    void LeaveAndPress(CalculatorWindow& w, ControlId button, const BoxTexts& onLeaving,
+                       const BoxTexts& onPressing, const char* said) {
         const WindowValues typed = w.Values();
         w.Focus(button);
         const WindowValues left = w.Values();
@@ -55,8 +52,8 @@ protected:
     }
 
     // Boxes by their column names; the second specific-gravity box has no column of its own.
-    static Changes Named(const CalculatorWindow& w, const BoxList& texts) {
-        Changes named;
+    static BoxTexts Named(const CalculatorWindow& w, const BoxList& texts) {
+        BoxTexts named;
         for (const BoxText& t : texts) {
             named[t.box == "sg_copy" ? RollWeightId::SpecificGravityCopy : w.Column(t.box)] =
                 t.text;
@@ -100,7 +97,7 @@ class HostileBox : public HostileInput, public ::testing::WithParamInterface<Win
 // Over the values of a worked calculation, so that a box left unedited and rewriting its partner
 // shows. A blank or plus sign before a number, hex, "nan" and "inf" are no numbers, nor is a text
 // that ends inside an exponent or holds no digit before it.
-TEST_P(HostileBox, PasteThatLeavesNoNumberChangesNothing) {
+TEST_P(HostileBox, PasteThatLeavesNoNumberBoxTextsNothing) {
     CalculatorWindow w(GetParam());
     ASSERT_TRUE(w.Ready());
     w.Do(w.Row().printable);
@@ -173,7 +170,7 @@ TEST_F(HostileInput, EdgeTextsInTheSlitterBoxes) {
         ControlId box;
         const char* text;
         ControlId button;
-        Changes onLeaving;
+        BoxTexts onLeaving;
         const char* said;
         KnifeRows knives;
     } rows[] = {
