@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QLineEdit>
 #include <QLocale>
 #include <QToolTip>
 #include <QtTest/QTest>
@@ -20,10 +19,9 @@
 
 namespace {
 
-// An edit of a box showing a text (a number written by the program, where one is given) with a
-// range selected (or, with no length, the cursor at its start): keys typed ("\b" is Backspace,
-// other control characters Ctrl and a letter: "\x16" is Ctrl+V, a paste of the clipboard's text),
-// under a typing limit where one is given. The box then counts what its text says.
+// An edit of a box showing a text (or a number the program wrote) with a range selected (no length:
+// the cursor at its start): keys typed, "\b" Backspace and other control characters Ctrl and a
+// letter ("\x16" Ctrl+V pastes the clipboard), under a limit if given. The box counts its text.
 struct Edit {
     const char* name;
     const char* shown;
@@ -52,7 +50,7 @@ protected:
     }
 
     // Typed over a box of the pair a, b (or, with no keys, passed through) and left: the box
-    // keeps what was typed and its partner shows a text.
+    // keeps its text and its partner shows a text.
     struct PairStep {
         CNumEdit* box;
         const char* keys;
@@ -60,14 +58,13 @@ protected:
     };
     void ExpectPairSteps(const std::vector<PairStep>& steps) {
         for (const PairStep& step : steps) {
+            const QString kept = step.keys != nullptr ? QString(step.keys) : step.box->text();
             if (step.keys != nullptr) {
-                TypeOver(step.box, step.keys);
+                TypeOver(step.box, kept);
             }
             step.box->setFocus(Qt::OtherFocusReason);
             c->setFocus(Qt::TabFocusReason);
-            if (step.keys != nullptr) {
-                EXPECT_EQ(step.box->text(), step.keys);
-            }
+            EXPECT_EQ(step.box->text(), kept);
             EXPECT_EQ((step.box == a ? b : a)->text(), step.partnerShows) << step.keys;
         }
     }
