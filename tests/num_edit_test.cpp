@@ -143,7 +143,7 @@ const Edit kEdits[] = {
     {"CutAndPasteBack", "12.5", 0, 4, "\x18\x16", "12.5"},
     {"CutAndUndo", "12.5", 0, 4, "\x18\x1a", "12.5"},
     {"CopyAndPasteOverIt", "12.5", 0, 4, "\x03\x16", "12.5"},
-    // Select all, and a Ctrl+letter that is no shortcut: neither may delete a selected number.
+    // Ctrl+A selects the whole number; a Ctrl+letter that is no shortcut deletes nothing.
     {"SelectAllThenBackspace", "12.5", 1, 2, "\x01\b", ""},
     {"NoShortcutKeepsTheNumber", "12.5", 0, 4, "\x02", "12.5"},
     // The number behind a text lives exactly as long as the text it was written as: a change that
