@@ -1,7 +1,5 @@
-// Print faults through the three windows' Print buttons: every run must end, say why in one
-// warning that offers a PDF file instead, and leave the window enabled with its values as they
-// were. Then the PDF file itself, saved, cancelled or not writable.
-#include <QApplication>
+// Print faults through the windows' Print buttons: every run must end, say why in one warning that
+// offers a PDF file instead, and leave the window as it was. Then the PDF file itself.
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
@@ -10,16 +8,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <atomic>
-#include <chrono>
-#include <memory>
 #include <optional>
-#include <ostream>
-#include <set>
-#include <string>
-#include <thread>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -29,9 +20,6 @@
 #include <gtest/gtest.h>
 
 #include "calculator_window.h"
-#include "platform/message_box.h"
-#include "platform/print_report.h"
-#include "res/templates.h"
 
 namespace {
 
@@ -56,30 +44,24 @@ private:
 
 // The spooler's address pointed at a loopback socket whose connections the kernel completes and
 // nobody reads; refused once it is gone, so that a job given up on ends soon.
-class SilentServer {
-public:
-    SilentServer() : fd_(socket(AF_INET, SOCK_STREAM, 0)) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        auto* a = reinterpret_cast<sockaddr*>(&address);
-        socklen_t size = sizeof address;
-        if (bind(fd_, a, size) != 0 || listen(fd_, 16) != 0 || getsockname(fd_, a, &size) != 0) {
+struct SilentServer {
+    SilentServer() {
+        sockaddr_in in{};
+        in.sin_family = AF_INET;
+        in.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        auto* a = reinterpret_cast<sockaddr*>(&in);
+        socklen_t size = sizeof in;
+        if (bind(fd, a, size) != 0 || listen(fd, 16) != 0 || getsockname(fd, a, &size) != 0) {
             ADD_FAILURE() << "no loopback socket";
         }
-        address_ = "127.0.0.1:" + std::to_string(ntohs(address.sin_port));
-        cups_.emplace("CUPS_SERVER", QString::fromStdString(address_));
+        address = "127.0.0.1:" + std::to_string(ntohs(in.sin_port));
+        cups.emplace("CUPS_SERVER", QString::fromStdString(address));
     }
-    ~SilentServer() { close(fd_); }
-    SilentServer(const SilentServer&) = delete;
-    SilentServer& operator=(const SilentServer&) = delete;
+    ~SilentServer() { close(fd); }
 
-    const std::string& Address() const { return address_; }
-
-private:
-    int fd_;
-    std::string address_;
-    std::optional<ScopedEnv> cups_;
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    std::string address;
+    std::optional<ScopedEnv> cups;
 };
 
 // The pages are built before the queue refuses them; none built is no refusal.
@@ -150,6 +132,10 @@ protected:
     std::optional<std::string> savePath;
 };
 
+template <class Row, std::size_t N> auto EachCalculatorWith(const Row (&rows)[N]) {
+    return ::testing::Combine(::testing::ValuesIn(Calculators()), ::testing::ValuesIn(rows));
+}
+
 constexpr auto kRowName = [](const auto& info) {
     return std::string(NameOf(std::get<0>(info.param))) + "_" + std::get<1>(info.param).name;
 };
@@ -165,7 +151,7 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
     std::string why = PrintOutcomeMessage(fault.outcome);
     if (fault.deadline > 0ms) {
         server.emplace();
-        why = "The print server at " + server->Address() + " does not answer.";
+        why = "The print server at " + server->address + " does not answer.";
         SetPrintDeadline(fault.deadline);
     } else {
         SetReportPrinter([&](const PageBuilder& build) {
@@ -207,10 +193,7 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EachWindow, PrintFault,
-                         ::testing::Combine(::testing::ValuesIn(Calculators()),
-                                            ::testing::ValuesIn(kFaults)),
-                         kRowName);
+INSTANTIATE_TEST_SUITE_P(EachWindow, PrintFault, EachCalculatorWith(kFaults), kRowName);
 
 // A job given up on at the deadline is still counted until its thread ends, so that the program
 // can wait for it before Qt is taken down.
@@ -237,20 +220,20 @@ TEST(GivenUpJob, IsWaitedForAtTheEnd) {
     EXPECT_TRUE(WaitForPrintJobs(10s));
 }
 
-// The PDF file offered when there is no printer, in a home folder of its own: chosen (a path
-// relative to home, "" for the suggested one) or cancelled.
+// The PDF file offered when there is no printer, in a home folder of its own: chosen (a path in
+// it, "" for the one suggested), cancelled, or refused by the file system.
 struct SaveRow {
     const char* name;
     const char* chosen;
     bool documentsFolder = true; // else suggested in the home folder
-    bool written = true;
+    bool refused = false;
     friend void PrintTo(const SaveRow& row, std::ostream* os) { *os << row.name; }
 };
 
 const SaveRow kSaves[] = {
     {"Saved", "report.pdf"},
-    {"Cancelled", nullptr, true, false},
-    {"CannotWrite", "missing/report.pdf", true, false},
+    {"Cancelled", nullptr},
+    {"CannotWrite", "missing/report.pdf", true, true},
     {"InHome", "", false},
 };
 
@@ -258,37 +241,38 @@ using PdfFallback = PrintTest<SaveRow>;
 
 TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
     const SaveRow& save = std::get<1>(GetParam());
+    const bool written = save.chosen != nullptr && !save.refused;
     ASSERT_TRUE(w.Ready());
     SetReportPrinter([](const PageBuilder&) { return PrintOutcome::NoPrinter; });
     QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
     const ScopedEnv homeVariable("HOME", home.path());
-    // Where the documents folder is named.
-    const ScopedEnv config("XDG_CONFIG_HOME", home.filePath(".config"));
+    const ScopedEnv config("XDG_CONFIG_HOME", home.filePath(".config")); // the documents folder
     const QString documents = home.filePath("Documents");
-    ASSERT_TRUE(!save.documentsFolder || QDir().mkpath(documents));
-    const QString document = QString(w.Row().document) + ".pdf";
-    const std::string suggested =
-        QDir(save.documentsFolder ? documents : home.path()).filePath(document).toStdString();
-    std::string path = suggested;
-    if (save.chosen != nullptr && *save.chosen != '\0') {
-        path = home.filePath(save.chosen).toStdString();
-    }
+    ASSERT_TRUE(home.isValid() && (!save.documentsFolder || QDir().mkpath(documents)));
+    const std::string suggested = QDir(save.documentsFolder ? documents : home.path())
+                                      .filePath(QString(w.Row().document) + ".pdf")
+                                      .toStdString();
+    const std::string path = save.chosen == nullptr || *save.chosen == '\0'
+                                 ? suggested
+                                 : home.filePath(save.chosen).toStdString();
     answer = MessageAnswer::Yes;
-    if (save.chosen != nullptr) {
-        savePath = path;
-    }
+    savePath = save.chosen != nullptr ? std::optional(path) : std::nullopt;
 
     w.Focus(w.PrintButton());
     const WindowValues before = w.Values();
     w.Click(w.PrintButton());
 
-    ASSERT_FALSE(messages.empty());
+    ASSERT_EQ(messages.size(), save.refused ? 2u : 1u);
     ExpectSaysWhy(messages[0], PrintOutcomeMessage(PrintOutcome::NoPrinter));
-    EXPECT_EQ(QFileInfo::exists(QString::fromStdString(path)), save.written);
-    if (save.written) {
-        EXPECT_EQ(messages.size(), 1u);
-        EXPECT_EQ(suggestions, std::vector<std::string>{suggested});
+    EXPECT_EQ(suggestions, (save.refused ? std::vector{suggested, path} : std::vector{suggested}));
+    EXPECT_EQ(QFileInfo::exists(QString::fromStdString(path)), written);
+    if (save.refused) {
+        // Why, in the system's words, and the dialog again, where the user cancels.
+        EXPECT_EQ(messages[1].text, "The report could not be saved as " + path +
+                                        ": No such file or directory.\n\nChoose another file?");
+        EXPECT_EQ(messages[1].icon, MessageIcon::Warning);
+    }
+    if (written) {
         QProcess pdftotext; // from scripts/install-deps
         pdftotext.start("pdftotext", {QString::fromStdString(path), "-"});
         EXPECT_TRUE(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0)
@@ -298,24 +282,13 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
         for (const std::string& e : w.Row().reportTexts) {
             EXPECT_NE(text.find(e), std::string::npos) << e << " not in:\n" << text;
         }
-    } else if (save.chosen == nullptr) {
-        EXPECT_EQ(messages.size(), 1u);
-        EXPECT_TRUE(QDir(documents).isEmpty());
     } else {
-        // Why, in the system's words, and the dialog again, where the user cancels.
-        ASSERT_EQ(messages.size(), 2u);
-        EXPECT_EQ(messages[1].text, "The report could not be saved as " + path +
-                                        ": No such file or directory.\n\nChoose another file?");
-        EXPECT_EQ(messages[1].icon, MessageIcon::Warning);
-        EXPECT_EQ(suggestions, (std::vector<std::string>{suggested, path}));
+        EXPECT_TRUE(QDir(documents).isEmpty());
     }
     EXPECT_TRUE(w.Dialog().isEnabled());
     EXPECT_EQ(w.Values(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachWindow, PdfFallback,
-                         ::testing::Combine(::testing::ValuesIn(Calculators()),
-                                            ::testing::ValuesIn(kSaves)),
-                         kRowName);
+INSTANTIATE_TEST_SUITE_P(EachWindow, PdfFallback, EachCalculatorWith(kSaves), kRowName);
 
 } // namespace
