@@ -1,20 +1,13 @@
 // Keyboard paths through the windows: a mnemonic acts exactly as a click, and the focus comes back
 // to where it was after a modal child or a print run.
-#include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
-#include <ostream>
 
 #include <gtest/gtest.h>
 
-#include "app/about_dlg.h"
-#include "app/roll_calc_dlg.h"
 #include "calculator_window.h"
-#include "res/templates.h"
 
 namespace {
 
@@ -197,8 +190,8 @@ TEST_P(Keyboard, FocusComesBackAfterAPrintRunAndTheAboutBox) {
     }
 }
 
-// In a box, Ctrl+A selects the whole number and the menu keys open the box's own menu, ending
-// with the window menu's entries; none of them changes a figure.
+// In a box, Ctrl+A selects the whole number and the menu keys open a menu; none of them changes a
+// figure or moves the focus.
 TEST_P(Keyboard, BoxKeysSelectAllAndOpenTheBoxMenu) {
     CalculatorWindow w(GetParam());
     ASSERT_TRUE(w.Ready());
@@ -210,14 +203,12 @@ TEST_P(Keyboard, BoxKeysSelectAllAndOpenTheBoxMenu) {
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(box->selectedText(), box->text());
     EXPECT_FALSE(box->text().isEmpty());
+    // Which menu opens is EveryWindow's; here, that it changes nothing.
     for (const QKeyCombination key :
          {Qt::ShiftModifier | Qt::Key_F10, QKeyCombination(Qt::Key_Menu)}) {
         QTest::keyClick(box, key.key(), key.keyboardModifiers());
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        EXPECT_NE(menu, w.Dialog().SystemMenu());
-        EXPECT_EQ(menu->actions().last(), w.Dialog().SystemMenu()->actions().last());
-        QTest::keyClick(menu, Qt::Key_Escape);
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     }
     EXPECT_EQ(QApplication::focusWidget(), box);

@@ -145,7 +145,6 @@ using PrintFault = PrintTest<FaultRow>;
 TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
     const FaultRow& fault = std::get<1>(GetParam());
     ASSERT_TRUE(w.Ready());
-    ASSERT_TRUE(w.Enabled(w.PrintButton()));
     std::vector<bool> enabledDuringRun;
     std::optional<SilentServer> server;
     std::string why = PrintOutcomeMessage(fault.outcome);
@@ -184,9 +183,8 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
         EXPECT_EQ(enabledDuringRun.back(), w.Row().inputDuringPrint);
         ASSERT_EQ(messages.size(), press);
         ExpectSaysWhy(messages.back(), why);
-        EXPECT_TRUE(suggestions.empty()); // declined
-        EXPECT_EQ(VisibleTopLevels(), shown);
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_TRUE(suggestions.empty());     // declined
+        EXPECT_EQ(VisibleTopLevels(), shown); // a modal window left open too
         EXPECT_TRUE(w.Dialog().isEnabled());
         EXPECT_TRUE(w.Enabled(w.PrintButton()));
         EXPECT_EQ(w.Values(), before);
