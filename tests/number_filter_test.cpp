@@ -1,29 +1,13 @@
 #include "numbers/number_filter.h"
 
-#include <array>
 #include <cstddef>
-#include <initializer_list>
+#include <span>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Types characters one by one at the end of the text, as a user would.
-std::string Type(std::string text, const std::string& keys) {
-    for (char k : keys) {
-        if (AcceptsNumberChar(text, text.size(), k)) {
-            text.push_back(k);
-        }
-    }
-    return text;
-}
-
-void ExpectTyped(std::initializer_list<std::array<const char*, 3>> rows) {
-    for (const auto& [before, keys, after] : rows) {
-        EXPECT_EQ(Type(before, keys), after) << '"' << before << "\" + \"" << keys << '"';
-    }
-}
 
 // Whether the character is taken at the caret position in the text.
 struct CharRow {
@@ -33,7 +17,7 @@ struct CharRow {
     bool taken;
 };
 
-void ExpectAccepts(std::initializer_list<CharRow> rows) {
+void ExpectAccepts(std::span<const CharRow> rows) {
     for (const CharRow& r : rows) {
         EXPECT_EQ(AcceptsNumberChar(r.text, r.at, r.c), r.taken)
             << '\'' << r.c << "' at " << r.at << " in \"" << r.text << '"';
@@ -41,38 +25,37 @@ void ExpectAccepts(std::initializer_list<CharRow> rows) {
 }
 
 TEST(NumberFilter, LetsADecimalNumberThrough) {
-    ExpectTyped({{"", "12.5", "12.5"},
-                 {"", "12.5.3", "12.53"},
-                 {"", "1.5e-3", "1.5e-3"},
-                 {"", "-1E5", "-1E5"}});
+    // Typed one by one at the end of the text, as a user would.
+    for (const auto& [keys, after] : {std::pair{"12.5", "12.5"}, std::pair{"12.5.3", "12.53"},
+                                      std::pair{"1.5e-3", "1.5e-3"}, std::pair{"-1E5", "-1E5"}}) {
+        std::string text;
+        for (const char* k = keys; *k != '\0'; ++k) {
+            if (AcceptsNumberChar(text, text.size(), *k)) {
+                text.push_back(*k);
+            }
+        }
+        EXPECT_EQ(text, after) << keys;
+    }
 }
 
 TEST(NumberFilter, MinusOnlyAtTheStartOrAfterTheExponent) {
-    ExpectAccepts({{"", 0, '-', true},
-                   {"-12", 0, '-', false},
-                   {"12", 0, '-', true},
-                   {"12", 2, '-', false},
-                   {"1e", 2, '-', true},
-                   {"1E", 2, '-', true},
-                   {"1e5", 3, '-', false}});
+    const CharRow rows[] = {{"", 0, '-', true},    {"-12", 0, '-', false}, {"12", 0, '-', true},
+                            {"12", 2, '-', false}, {"1e", 2, '-', true},   {"1E", 2, '-', true},
+                            {"1e5", 3, '-', false}};
+    ExpectAccepts(rows);
 }
 
 TEST(NumberFilter, OneExponentNeverFirst) {
-    ExpectAccepts({{"", 0, 'e', false},
-                   {"5", 0, 'e', false},
-                   {"-", 1, 'e', false},
-                   {"-5", 1, 'E', false},
-                   {"-5", 2, 'e', true},
-                   {"1.5", 3, 'e', true},
-                   {"1e5", 3, 'E', false},
-                   {"1E5", 1, 'e', false}});
+    const CharRow rows[] = {{"", 0, 'e', false},    {"5", 0, 'e', false},  {"-", 1, 'e', false},
+                            {"-5", 1, 'E', false},  {"-5", 2, 'e', true},  {"1.5", 3, 'e', true},
+                            {"1e5", 3, 'E', false}, {"1E5", 1, 'e', false}};
+    ExpectAccepts(rows);
 }
 
 TEST(NumberFilter, OnePointNeverAfterTheExponent) {
-    ExpectAccepts({{"1e5", 3, '.', false},
-                   {"1e5", 1, '.', true},
-                   {"1.5", 0, '.', false},
-                   {"", 0, '.', true}});
+    const CharRow rows[] = {
+        {"1e5", 3, '.', false}, {"1e5", 1, '.', true}, {"1.5", 0, '.', false}, {"", 0, '.', true}};
+    ExpectAccepts(rows);
 }
 
 TEST(NumberFilter, RefusesEverythingElse) {

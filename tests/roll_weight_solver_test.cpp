@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <iterator>
-#include <ostream>
 #include <string>
 #include <utility>
 
@@ -13,9 +12,7 @@ namespace {
 using C = RollWeightCase;
 using O = RollWeightOutcome;
 
-RollWeightInput In(double D, double d, double W, double M, double S, double F, double I) {
-    return RollWeightInput{D, d, W, M, S, F, I};
-}
+using In = RollWeightInput;
 
 constexpr double kAny = NAN; // not looked at
 
@@ -26,10 +23,6 @@ struct SolveRow {
     C solved;
     double value, lbsPerCubicInch, specificGravity, lbsPerCubicFoot, kgPerCubicMeter, gPerCubicCm;
 };
-
-void PrintTo(const SolveRow& row, std::ostream* os) {
-    *os << row.name;
-}
 
 class Solves : public ::testing::TestWithParam<SolveRow> {};
 
@@ -56,46 +49,46 @@ TEST_P(Solves, TheMissingFigureAndTheDensityFamily) {
 INSTANTIATE_TEST_SUITE_P(
     , Solves,
     ::testing::Values(
-        SolveRow{"Weight", In(40, 3, 60, 0, 0.92, 0, 0), C::Weight, 2487.879, 0.0332, 0.92, 57.3696,
+        SolveRow{"Weight", In{40, 3, 60, 0, 0.92, 0, 0}, C::Weight, 2487.879, 0.0332, 0.92, 57.3696,
                  918.9726, 0.919},
-        SolveRow{"Density", In(40, 3, 60, 2487.879, 0, 0, 0), C::Density, kAny, 0.0332, 0.919668,
+        SolveRow{"Density", In{40, 3, 60, 2487.879, 0, 0, 0}, C::Density, kAny, 0.0332, 0.919668,
                  57.3696, 918.9726, 0.919},
-        SolveRow{"WebWidth", In(40, 3, 0, 2487.879, 0.92, 0, 0), C::WebWidth, 59.98, kAny, kAny,
+        SolveRow{"WebWidth", In{40, 3, 0, 2487.879, 0.92, 0, 0}, C::WebWidth, 59.98, kAny, kAny,
                  kAny, kAny, kAny},
-        SolveRow{"RollDiameter", In(0, 3, 60, 2487.879, 0.92, 0, 0), C::RollDiameter, 40.0, kAny,
+        SolveRow{"RollDiameter", In{0, 3, 60, 2487.879, 0.92, 0, 0}, C::RollDiameter, 40.0, kAny,
                  kAny, kAny, kAny, kAny},
         // A negative roll diameter counts as not given and is replaced; a negative core is taken.
-        SolveRow{"NegativeRollDiameter", In(-40, 3, 60, 2487.879, 0.92, 0, 0), C::RollDiameter,
+        SolveRow{"NegativeRollDiameter", In{-40, 3, 60, 2487.879, 0.92, 0, 0}, C::RollDiameter,
                  40.0, kAny, kAny, kAny, kAny, kAny},
-        SolveRow{"NegativeCore", In(40, -3, 60, 0, 0.92, 0, 0), C::Weight, 2487.879, kAny, kAny,
+        SolveRow{"NegativeCore", In{40, -3, 60, 0, 0.92, 0, 0}, C::Weight, 2487.879, kAny, kAny,
                  kAny, kAny, kAny},
         // Pounds per cubic foot go through the rounded pounds per cubic inch.
-        SolveRow{"FromPoundsPerCubicFoot", In(40, 3, 60, 0, 0, 57, 0), C::Weight, 2472.891, 0.033,
+        SolveRow{"FromPoundsPerCubicFoot", In{40, 3, 60, 0, 0, 57, 0}, C::Weight, 2472.891, 0.033,
                  0.914127, 57.0, kAny, kAny}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SolveRollWeight, Refusals) {
-    EXPECT_EQ(SolveRollWeight(In(40, 0, 60, 2000, 0.92, 0, 0)).outcome, O::CoreDiameterMissing);
-    EXPECT_EQ(SolveRollWeight(In(0, 0, 0, 0, 0, 0, 0)).outcome, O::CoreDiameterMissing);
-    EXPECT_EQ(SolveRollWeight(In(40, 3, 0, 0, 0.92, 0, 0)).outcome, O::FieldsMissing);
-    EXPECT_EQ(SolveRollWeight(In(0, 3, 0, 0, 0, 0, 0.03)).outcome, O::FieldsMissing);
+    EXPECT_EQ(SolveRollWeight(In{40, 0, 60, 2000, 0.92, 0, 0}).outcome, O::CoreDiameterMissing);
+    EXPECT_EQ(SolveRollWeight(In{0, 0, 0, 0, 0, 0, 0}).outcome, O::CoreDiameterMissing);
+    EXPECT_EQ(SolveRollWeight(In{40, 3, 0, 0, 0.92, 0, 0}).outcome, O::FieldsMissing);
+    EXPECT_EQ(SolveRollWeight(In{0, 3, 0, 0, 0, 0, 0.03}).outcome, O::FieldsMissing);
     // Nothing left to work out, whichever form the density takes; a weight alone still solves.
-    EXPECT_EQ(SolveRollWeight(In(40, 3, 60, 2000, 0.92, 0, 0)).outcome, O::NoUnknown);
-    EXPECT_EQ(SolveRollWeight(In(40, 3, 60, 2000, 0, 57, 0)).outcome, O::NoUnknown);
-    EXPECT_EQ(SolveRollWeight(In(40, 3, 60, 2000, 0, 0, 0.03)).outcome, O::NoUnknown);
-    EXPECT_EQ(SolveRollWeight(In(40, 3, 60, 2000, 0, 0, -0.03)).outcome, O::Solved);
+    EXPECT_EQ(SolveRollWeight(In{40, 3, 60, 2000, 0.92, 0, 0}).outcome, O::NoUnknown);
+    EXPECT_EQ(SolveRollWeight(In{40, 3, 60, 2000, 0, 57, 0}).outcome, O::NoUnknown);
+    EXPECT_EQ(SolveRollWeight(In{40, 3, 60, 2000, 0, 0, 0.03}).outcome, O::NoUnknown);
+    EXPECT_EQ(SolveRollWeight(In{40, 3, 60, 2000, 0, 0, -0.03}).outcome, O::Solved);
     EXPECT_STREQ(RollWeightMessage(O::NoUnknown), "One field must remain zero!");
 }
 
 TEST(SolveRollWeight, ZeroDivisorsGiveNonFiniteValuesWithoutCrashing) {
     // Roll equal to core: the area is 0 and the density case divides by it.
-    const RollWeightResult a = SolveRollWeight(In(3, 3, 60, 100, 0, 0, 0));
+    const RollWeightResult a = SolveRollWeight(In{3, 3, 60, 100, 0, 0, 0});
     ASSERT_EQ(a.outcome, O::Solved);
     EXPECT_FALSE(std::isfinite(a.lbsPerCubicInch));
-    const RollWeightResult w = SolveRollWeight(In(3, 3, 0, 100, 0.92, 0, 0));
+    const RollWeightResult w = SolveRollWeight(In{3, 3, 0, 100, 0.92, 0, 0});
     EXPECT_FALSE(std::isfinite(w.solvedValue));
     // A density that rounds to 0 as pounds per cubic inch.
-    const RollWeightResult d = SolveRollWeight(In(0, 3, 60, 100, 0.0001, 0, 0));
+    const RollWeightResult d = SolveRollWeight(In{0, 3, 60, 100, 0.0001, 0, 0});
     ASSERT_EQ(d.solvedCase, C::RollDiameter);
     EXPECT_FALSE(std::isfinite(d.solvedValue));
 }
