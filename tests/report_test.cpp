@@ -14,6 +14,10 @@
 
 namespace {
 
+std::string Dots(const std::string& name, int dots) {
+    return name + std::string(dots, '.');
+}
+
 std::tm At(int year, int month, int day, int hour, int minute) {
     std::tm t{};
     t.tm_year = year - 1900;
@@ -27,10 +31,6 @@ std::tm At(int year, int month, int day, int hour, int minute) {
 // The worked example: W = 4800, h = 96, a = 36, so L = 180 and R = 4620.
 constexpr PageMeasures kPage{4800, 96, 36};
 const ReportStamp kStamp{"DATE 03/26/2001", "TIME 02:05 PM"};
-
-std::string Dots(const std::string& name, int dots) {
-    return name + std::string(dots, '.');
-}
 
 // One line per text and rule, so that a failed comparison shows as a diff of lines.
 std::string AsText(const ReportDocument& d) {
@@ -109,13 +109,12 @@ TEST(ReportTexts, DateAndTimeOnATwelveHourClock) {
 }
 
 TEST(ReportTexts, FontPixelsRoundHalfAwayFromZero) {
-    EXPECT_EQ(ReportFontPixels(300), 42); // 41.67
-    EXPECT_EQ(ReportFontPixels(600), 83); // 83.33
-    EXPECT_EQ(ReportFontPixels(72), 10);
-    EXPECT_EQ(ReportFontPixels(96), 13);    // 13.33
-    EXPECT_EQ(ReportFontPixels(90), 13);    // 12.5: to even would give 12
-    EXPECT_EQ(ReportFontPixels(18), 3);     // 2.5
-    EXPECT_EQ(ReportFontPixels(1200), 167); // 166.67
+    // 90 and 18 give 12.5 and 2.5, where rounding to even would give 12 and 2.
+    const std::pair<int, int> rows[] = {{300, 42}, {600, 83}, {72, 10},   {96, 13},
+                                        {90, 13},  {18, 3},   {1200, 167}};
+    for (const auto& [dpi, pixels] : rows) {
+        EXPECT_EQ(ReportFontPixels(dpi), pixels) << dpi;
+    }
 }
 
 TEST(ReportFrame, WorkedExampleToThePixel) {
@@ -189,67 +188,48 @@ INSTANTIATE_TEST_SUITE_P(
              "-1.0000", "0.0000", "0.0000", "0.0000"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SlitterReport, HeaderAndRowTexts) {
-    CSlitList list;
-    list.AddIncrement(0.75, 19.05);
-    list.AddEqualSlits(2, 2.5, 63.5);
-    ReportPage want = Header(kSlitterTitle, kSlitterHeadings);
-    // Row pitch h; the reference row prints first, as the list holds it.
-    const char* rows[][3] = {{"0", "0.0000 inches / 0.0000 mm", "0.0000 inches / 0.0000 mm"},
-                             {"1", "0.7500 inches / 19.0500 mm", "0.7500 inches / 19.0500 mm"},
-                             {"2", "2.5000 inches / 63.5000 mm", "3.2500 inches / 82.5500 mm"},
-                             {"3", "2.5000 inches / 63.5000 mm", "5.7500 inches / 146.0500 mm"}};
-    const int columns[] = {180, 1080, 2700};
-    for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 3; ++c) {
-            want.texts.push_back({columns[c], 1920 + 96 * r, rows[r][c], false});
-        }
-    }
-    want.texts.push_back({2220, 5952, "Page 1 of 1", false});
-    ExpectDocument(SlitterReport(kPage, kStamp, list.Rows()), {"Slitter Calculations", {want}});
-}
+// A list of an optional increment, then one-inch slits: slits + 1 rows, or + 2 with the increment.
+struct PagingCase {
+    double increment;
+    int slits, pages;
+};
 
-// Builds a list of exactly n rows: the first-knife row and n - 1 slits of one inch.
-CSlitList ListOf(int n) {
-    CSlitList list;
-    if (n > 1) {
-        list.AddEqualSlits(n - 1, 1, 25.4);
-    }
-    return list;
-}
-
-class SlitterPaging : public ::testing::TestWithParam<std::pair<int, int>> {};
+class SlitterPaging : public ::testing::TestWithParam<PagingCase> {};
 
 // Every page carries the whole header with the run's one date and time, its rows from 20h at
 // pitch h, and its footer; a page break only when another row follows.
 TEST_P(SlitterPaging, FortyRowsAPageWithNumberedFooters) {
-    const auto [rows, pages] = GetParam();
-    const CSlitList list = ListOf(rows);
-    ASSERT_EQ(list.RowCount(), static_cast<std::size_t>(rows));
+    const auto [increment, slits, pages] = GetParam();
+    CSlitList list;
+    if (increment > 0) {
+        list.AddIncrement(increment, increment * 25.4);
+    }
+    list.AddEqualSlits(slits, 1, 25.4);
     ReportDocument want{"Slitter Calculations", {}};
-    int row = 0;
+    std::size_t row = 0;
     for (int page = 1; page <= pages; ++page) {
         ReportPage p = Header(kSlitterTitle, kSlitterHeadings);
-        for (int k = 0; k < 40 && row < rows; ++k, ++row) {
-            const KnifeRow& cells = list.Row(static_cast<std::size_t>(row));
+        for (int k = 0; k < 40 && row < list.RowCount(); ++k, ++row) {
+            const auto& cells = list.Row(row).cells;
             const int y = (20 + k) * 96;
-            p.texts.push_back({180, y, cells.cells[0], false});
-            p.texts.push_back(
-                {1080, y, cells.cells[1] + " inches / " + cells.cells[2] + " mm", false});
-            p.texts.push_back(
-                {2700, y, cells.cells[3] + " inches / " + cells.cells[4] + " mm", false});
+            p.texts.insert(p.texts.end(),
+                           {{180, y, cells[0], false},
+                            {1080, y, cells[1] + " inches / " + cells[2] + " mm", false},
+                            {2700, y, cells[3] + " inches / " + cells[4] + " mm", false}});
         }
-        const std::string footer = "Page " + std::to_string(page) + " of " + std::to_string(pages);
-        p.texts.push_back({2400 - static_cast<int>(footer.size() / 2) * 36, 5952, footer, false});
+        // Every footer here is eleven characters, so five average widths left of the middle.
+        p.texts.push_back(
+            {2220, 5952, "Page " + std::to_string(page) + " of " + std::to_string(pages), false});
         want.pages.push_back(p);
     }
-    EXPECT_EQ(row, rows);
+    EXPECT_EQ(row, list.RowCount());
     ExpectDocument(SlitterReport(kPage, kStamp, list.Rows()), want);
 }
 
 INSTANTIATE_TEST_SUITE_P(RowCounts, SlitterPaging,
-                         ::testing::Values(std::pair{0, 1}, std::pair{2, 1}, std::pair{40, 1},
-                                           std::pair{41, 2}, std::pair{80, 2}, std::pair{81, 3},
-                                           std::pair{120, 3}));
+                         ::testing::Values(PagingCase{0, 0, 1}, PagingCase{0, 1, 1},
+                                           PagingCase{0, 39, 1}, PagingCase{0, 40, 2},
+                                           PagingCase{0, 79, 2}, PagingCase{0, 80, 3},
+                                           PagingCase{0, 119, 3}, PagingCase{0.75, 2, 1}));
 
 } // namespace
