@@ -3,24 +3,20 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Whether the character is taken at the caret position in the text.
-struct CharRow {
-    const char* text;
-    std::size_t at;
-    char c;
-    bool taken;
-};
+// The text, the caret position, the character and whether it is taken there.
+using CharRow = std::tuple<const char*, std::size_t, char, bool>;
 
 void ExpectAccepts(std::span<const CharRow> rows) {
-    for (const CharRow& r : rows) {
-        EXPECT_EQ(AcceptsNumberChar(r.text, r.at, r.c), r.taken)
-            << '\'' << r.c << "' at " << r.at << " in \"" << r.text << '"';
+    for (const auto& [text, at, c, taken] : rows) {
+        EXPECT_EQ(AcceptsNumberChar(text, at, c), taken)
+            << '\'' << c << "' at " << at << " in \"" << text << '"';
     }
 }
 

@@ -4,7 +4,6 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <span>
 #include <string>
@@ -27,15 +26,12 @@ void ExpectReads(std::span<const Read> rows) {
     }
 }
 
-struct FormatRow {
-    const char* format;
-    double value;
-    const char* text;
-};
+// The format, the value and the text it must give.
+using FormatRow = std::tuple<const char*, double, const char*>;
 
 void ExpectFormats(std::span<const FormatRow> rows) {
-    for (const FormatRow& r : rows) {
-        EXPECT_EQ(FormatNumber(r.format, r.value), r.text) << r.format << " of " << r.value;
+    for (const auto& [format, value, text] : rows) {
+        EXPECT_EQ(FormatNumber(format, value), text) << format << " of " << value;
     }
 }
 
