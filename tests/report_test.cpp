@@ -56,14 +56,13 @@ constexpr const char* kSlitterTitle = "Velmarch Products Slitter Position Report
 ReportPage Header(const char* title, std::vector<PlacedText> headings) {
     ReportPage page{
         {
-            {180, 0, "DATE 03/26/2001", false},
-            {4152, 0, "TIME 02:05 PM", false},
-            {360, 384, "Velmarch Products LLC", false},
-            {360, 480, "1820 Spindle Mill Road", false},
-            {360, 576, "Harrow Falls, WI 54999", false},
-            {360, 672, "Telephone (920) 555-0147", false},
-            {2160, 576, "Job Name / Number: _________________________________________________",
-             false},
+            {180, 0, "DATE 03/26/2001"},
+            {4152, 0, "TIME 02:05 PM"},
+            {360, 384, "Velmarch Products LLC"},
+            {360, 480, "1820 Spindle Mill Road"},
+            {360, 576, "Harrow Falls, WI 54999"},
+            {360, 672, "Telephone (920) 555-0147"},
+            {2160, 576, "Job Name / Number: _________________________________________________"},
             {1680, 0, title, true},
         },
         {{180, 4620, 1824}, {180, 4620, 1825}, {180, 4620, 1826}}};
@@ -82,10 +81,10 @@ ReportDocument RollDocument(const std::vector<std::string>& labels,
                             const std::vector<std::string>& measurements) {
     ReportPage page = Header(kRollTitle, kRollHeadings);
     for (std::size_t r = 0; r < labels.size(); ++r) {
-        page.texts.push_back({180, static_cast<int>(20 + 2 * r) * 96, labels[r], false});
+        page.texts.push_back({180, static_cast<int>(20 + 2 * r) * 96, labels[r]});
     }
     for (std::size_t r = 0; r < measurements.size(); ++r) {
-        page.texts.push_back({2160, static_cast<int>(20 + 2 * r) * 96, measurements[r], false});
+        page.texts.push_back({2160, static_cast<int>(20 + 2 * r) * 96, measurements[r]});
     }
     return {"Roll Calculations", {page}};
 }
@@ -118,7 +117,7 @@ TEST(ReportFrame, WorkedExampleToThePixel) {
     ReportPage page = ReportPageHeader(kPage, kStamp, kRollTitle, headings);
     AddPageFooter(page, kPage, 2, 3);
     ReportPage want = Header(kRollTitle, kRollHeadings);
-    want.texts.push_back({2400 - 5 * 36, 5952, "Page 2 of 3", false});
+    want.texts.push_back({2400 - 5 * 36, 5952, "Page 2 of 3"});
     EXPECT_EQ(AsText({"", {page}}), AsText({"", {want}}));
 }
 
@@ -198,9 +197,7 @@ class SlitterPaging : public ::testing::TestWithParam<PagingCase> {};
 TEST_P(SlitterPaging, FortyRowsAPageWithNumberedFooters) {
     const auto [increment, slits, pages] = GetParam();
     CSlitList list;
-    if (increment > 0) {
-        list.AddIncrement(increment, increment * 25.4);
-    }
+    list.AddIncrement(increment, increment * 25.4); // an increment of 0 is refused
     list.AddEqualSlits(slits, 1, 25.4);
     ReportDocument want{"Slitter Calculations", {}};
     std::size_t row = 0;
@@ -209,14 +206,13 @@ TEST_P(SlitterPaging, FortyRowsAPageWithNumberedFooters) {
         for (int k = 0; k < 40 && row < list.RowCount(); ++k, ++row) {
             const auto& cells = list.Row(row).cells;
             const int y = (20 + k) * 96;
-            p.texts.insert(p.texts.end(),
-                           {{180, y, cells[0], false},
-                            {1080, y, cells[1] + " inches / " + cells[2] + " mm", false},
-                            {2700, y, cells[3] + " inches / " + cells[4] + " mm", false}});
+            p.texts.insert(p.texts.end(), {{180, y, cells[0]},
+                                           {1080, y, cells[1] + " inches / " + cells[2] + " mm"},
+                                           {2700, y, cells[3] + " inches / " + cells[4] + " mm"}});
         }
         // Every footer here is eleven characters, so five average widths left of the middle.
         p.texts.push_back(
-            {2220, 5952, "Page " + std::to_string(page) + " of " + std::to_string(pages), false});
+            {2220, 5952, "Page " + std::to_string(page) + " of " + std::to_string(pages)});
         want.pages.push_back(p);
     }
     EXPECT_EQ(row, list.RowCount());
