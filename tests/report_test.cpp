@@ -2,6 +2,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -184,11 +185,8 @@ INSTANTIATE_TEST_SUITE_P(
              "-1.0000", "0.0000", "0.0000", "0.0000"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A list of an optional increment, then one-inch slits: slits + 1 rows, or + 2 with the increment.
-struct PagingCase {
-    double increment;
-    int slits, pages;
-};
+// An increment, a count of one-inch slits and the pages: slits + 1 rows, + 2 with an increment.
+using PagingCase = std::tuple<double, int, int>;
 
 class SlitterPaging : public ::testing::TestWithParam<PagingCase> {};
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <utility>
 
@@ -24,6 +25,10 @@ struct SolveRow {
     C solved;
     double value, lbsPerCubicInch, specificGravity, lbsPerCubicFoot, kgPerCubicMeter, gPerCubicCm;
 };
+
+void PrintTo(const SolveRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class Solves : public ::testing::TestWithParam<SolveRow> {};
 
