@@ -143,6 +143,10 @@ struct RollReportCase {
     std::vector<std::string> measurements;
 };
 
+void PrintTo(const RollReportCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RollReportRows : public ::testing::TestWithParam<RollReportCase> {};
 
 TEST_P(RollReportRows, EachRowFromItsOwnBoxes) {
