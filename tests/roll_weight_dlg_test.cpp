@@ -1,11 +1,7 @@
-#include <QAccessible>
-#include <QApplication>
+#include <QCheckBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest/QTest>
 #include <limits>
-#include <map>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,15 +9,14 @@
 #include <gtest/gtest.h>
 
 #include "calculator_window.h"
-#include "controls/num_edit.h"
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
-#include "roll_weight/roll_weight_dlg.h"
-#include "worked_examples.h"
 
 namespace {
 
 using Id = RollWeightId;
+using L = RollLengthId;
+using S = SlitterId;
 
 // The worked example's four values, each left with Tab.
 const Steps kWorked = {{Id::RollInches, "40"},
@@ -29,17 +24,18 @@ const Steps kWorked = {{Id::RollInches, "40"},
                        {Id::WebInches, "60"},
                        {Id::SpecificGravity, "0.92"}};
 
+// The worked example calculated, then more steps.
+Steps AfterTheWorkedSolve(const Steps& more) {
+    Steps steps = kWorked;
+    steps.push_back({Id::Calculate});
+    steps.insert(steps.end(), more.begin(), more.end());
+    return steps;
+}
+
 class RollWeightWindow : public ::testing::Test, protected CapturedSeams {
 protected:
     RollWeightWindow() : CapturedSeams(std::chrono::seconds(60)) {}
     void SetUp() override { ASSERT_TRUE(w.Ready()); }
-
-    std::string Text(ControlId id) const { return w.Text(id); }
-    // Fills in the boxes and calculates.
-    void Calculate(const Steps& steps) {
-        w.Do(steps);
-        w.Click(Id::Calculate);
-    }
 
     CalculatorWindow w{Window::RollWeight};
     CDialog* dlg = &w.Dialog();
@@ -74,22 +70,37 @@ TEST_F(RollWeightWindow, RedNotesAreSemiBoldAndTheDensityNoteIsLeftAligned) {
               "Only one 'Basic Weight Value' is required to calculate the remaining values.  ");
 }
 
-// A box left after an edit brings its partner into step; one passed through unedited changes
-// nothing. Each step is followed by what the window then shows.
-struct PairCase {
+// Through its mnemonic Clear All takes the focus and is pressed, as a click would, and what it
+// cleared is gone from behind the boxes too.
+TEST_F(RollWeightWindow, ClearAllByItsMnemonicTakesTheFocusAndForgets) {
+    w.Do(AfterTheWorkedSolve({}));
+    w.Type(Id::RollInches, "12");
+    QTest::keyClick(w.Box(Id::RollInches), Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(w.Unlike(w.Row().start), "");
+    EXPECT_TRUE(w.HasFocus(Id::ClearAll));
+    w.Do(AfterTheWorkedSolve({}));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w.Text(Id::Pounds), "2487.88");
+}
+
+// Each step is followed by what the window then shows: a box left after an edit brings its
+// partner into step, one passed through unedited changes nothing, and a calculation shows its
+// results. No step shows a message.
+struct StepsCase {
     const char* name;
     Window window;
     std::vector<std::pair<Step, Shown>> steps;
+    bool printable = false;                               // Print enabled at the end
+    std::vector<std::pair<ControlId, double>> exact = {}; // numbers behind boxes at the end
 };
 
-void PrintTo(const PairCase& c, std::ostream* os) {
+void PrintTo(const StepsCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-using L = RollLengthId;
-using S = SlitterId;
+const double kInfinity = std::numeric_limits<double>::infinity();
 
-const PairCase kPairCases[] = {
+const StepsCase kStepsCases[] = {
     {"RollLength",
      Window::RollLength,
      {{{L::CoreMm, "2"}, {{L::CoreInches, "0.0787"}, {L::CoreMm, "2"}}},
@@ -97,6 +108,35 @@ const PairCase kPairCases[] = {
       {{L::LengthMeters, "100"}, {{L::LengthFeet, "328.084"}}},
       {{L::LengthFeet, "-5"}, {{L::LengthMeters, "-1.524"}}},
       {{L::LengthFeet, "0"}, {{L::LengthMeters, "0.000"}}}}},
+    {"RollLengthTakesTwelveTypedCharacters",
+     Window::RollLength,
+     {{{L::LengthFeet, "1234567890123456"}, {{L::LengthFeet, "123456789012"}}}}},
+    // Tab lands in each partner; passing through it leaves the typed inch text alone.
+    {"RollLengthSolvedFromBoxesLeftByTab",
+     Window::RollLength,
+     {{{L::RollInches, "10"}, {}},
+      {{L::CoreInches, "3"}, {}},
+      {{L::ThicknessInches, "0.01"}, {}},
+      {{L::Calculate},
+       {{L::LengthFeet, "595.594"},
+        {L::RollInches, "10"},
+        {L::CoreInches, "3"},
+        {L::ThicknessInches, "0.01"}}}},
+     true,
+     {{L::LengthMeters, 595.5936073208331 * 0.3048}}},
+    // A thickness too thin to show leaves nothing behind its cleared box.
+    {"RollLengthClearAllForgetsAThinThickness",
+     Window::RollLength,
+     {{{L::LengthFeet, "15000000"}, {}},
+      {{L::CoreInches, "3"}, {}},
+      {{L::RollInches, "10"}, {}},
+      {{L::Calculate}, {{L::ThicknessInches, "0.0000"}}},
+      {{L::ClearAll}, {}},
+      {{L::LengthFeet, "1000"}, {}},
+      {{L::CoreInches, "3"}, {}},
+      {{L::RollInches, "10"}, {}},
+      {{L::Calculate}, {{L::ThicknessInches, "0.0060"}}}},
+     true},
     // Leaving a box empty clears its partner; a width that is not positive clears it too.
     {"RollWeightDiameterCoreAndWidth",
      Window::RollWeight,
@@ -128,6 +168,89 @@ const PairCase kPairCases[] = {
       {{Id::LbsPerCubicInch, "0.0361"}, {{Id::GPerCubicCm, "0.9992"}}},
       {{Id::GPerCubicCm, "2"},
        {{Id::LbsPerCubicInch, "0.0723"}, {Id::SpecificGravity, "1.5000"}}}}},
+    // Tabbing on through the millimetre box leaves the typed inches alone; the kilograms follow
+    // the shown pounds when they are typed again.
+    {"RollWeightSolvedFromBoxesLeftByTab",
+     Window::RollWeight,
+     {{kWorked[0], {}},
+      {kWorked[1], {}},
+      {kWorked[2], {}},
+      {kWorked[3], {}},
+      {{Id::Calculate},
+       {{Id::Pounds, "2487.88"},
+        {Id::SpecificGravity, "0.92"},
+        {Id::SpecificGravityCopy, "0.9200"},
+        {Id::RollInches, "40"},
+        {Id::RollMm, "1016.000"}}},
+      {{Id::Pounds, "2487.88"}, {{Id::Kilograms, "1128.50"}}}},
+     true,
+     {{Id::SpecificGravityCopy, 0.92}}},
+    // Roll and core of one size: no wound material, so the density divides by zero. Passing
+    // through a shown infinity keeps it, and the box still counts it as one.
+    {"RollWeightZeroAreaShowsInfinity",
+     Window::RollWeight,
+     {{{Id::RollInches, "3"}, {}},
+      {{Id::CoreInches, "3"}, {}},
+      {{Id::WebInches, "60"}, {}},
+      {{Id::Pounds, "100"}, {}},
+      {{Id::Calculate},
+       {{Id::SpecificGravity, "inf"},
+        {Id::SpecificGravityCopy, "inf"},
+        {Id::LbsPerCubicFoot, "inf"},
+        {Id::KgPerCubicMeter, "inf"},
+        {Id::LbsPerCubicInch, "inf"},
+        {Id::GPerCubicCm, "inf"}}},
+      {{Id::LbsPerCubicFoot, kPassThrough},
+       {{Id::LbsPerCubicFoot, "inf"}, {Id::KgPerCubicMeter, "inf"}}}},
+     true,
+     {{Id::LbsPerCubicFoot, kInfinity}}},
+    // After an infinity and Clear All, the worked example solves as ever; a density too small to
+    // show is gone with its cleared box too.
+    {"RollWeightClearAllForgetsInfinityAndATinyDensity",
+     Window::RollWeight,
+     {{{Id::RollInches, "3"}, {}},
+      {{Id::CoreInches, "3"}, {}},
+      {{Id::Pounds, "100"}, {}},
+      {{Id::WebInches, "60"}, {}},
+      {{Id::Calculate}, {{Id::SpecificGravity, "inf"}}},
+      {{Id::ClearAll}, {}},
+      {{Id::RollInches, "40"}, {}},
+      {{Id::CoreInches, "3"}, {}},
+      {{Id::WebInches, "60"}, {}},
+      {{Id::Pounds, "1"}, {}},
+      {{Id::Calculate}, {{Id::LbsPerCubicInch, "0.0000"}}},
+      {{Id::ClearAll}, {}},
+      {kWorked[0], {}},
+      {kWorked[1], {}},
+      {kWorked[2], {}},
+      {kWorked[3], {}},
+      {{Id::Calculate}, {{Id::Pounds, "2487.88"}}}},
+     true},
+    // A core a hair wider than the roll rounds the area to minus zero; a negative inch density
+    // leaves no real diameter; a density too small to survive rounding, nothing to divide by;
+    // and a typed number beyond the double range converts as one.
+    {"RollWeightOtherNonFiniteResultsShowAsText",
+     Window::RollWeight,
+     {{{Id::RollInches, "3"}, {}},
+      {{Id::Pounds, "100"}, {}},
+      {{Id::SpecificGravity, "0.92"}, {}},
+      {{Id::CoreInches, "3.0001"}, {}},
+      {{Id::Calculate}, {{Id::WebInches, "-inf"}, {Id::WebMm, "-inf"}}},
+      {{Id::ClearAll}, {}},
+      {{Id::CoreInches, "3"}, {}},
+      {{Id::WebInches, "60"}, {}},
+      {{Id::Pounds, "2487.879"}, {}},
+      {{Id::SpecificGravity, "0.92"}, {}},
+      {{Id::LbsPerCubicInch, "-1"}, {}},
+      {{Id::Calculate}, {{Id::RollInches, "nan"}, {Id::RollMm, "nan"}}},
+      {{Id::ClearAll}, {}},
+      {{Id::CoreInches, "3"}, {}},
+      {{Id::WebInches, "60"}, {}},
+      {{Id::Pounds, "100"}, {}},
+      {{Id::SpecificGravity, "0.001"}, {}},
+      {{Id::Calculate}, {{Id::RollInches, "inf"}, {Id::RollMm, "inf"}}},
+      {{Id::Pounds, "1e999"}, {{Id::Kilograms, "inf"}}}},
+     true},
     // No zeroing and no test in the knife widths: negative converts to negative, empty to 0.
     {"SlitterWidths",
      Window::Slitter,
@@ -138,224 +261,165 @@ const PairCase kPairCases[] = {
       {{S::NextInches, ""}, {{S::NextMm, "0.0000"}}}}},
 };
 
-class PairFollows : public ::testing::TestWithParam<PairCase>, protected CapturedSeams {
+class AfterEachStep : public ::testing::TestWithParam<StepsCase>, protected CapturedSeams {
 protected:
-    PairFollows() : CapturedSeams(std::chrono::seconds(60)) {}
+    AfterEachStep() : CapturedSeams(std::chrono::seconds(60)) {}
 };
 
-TEST_P(PairFollows, WhenABoxIsLeft) {
-    CalculatorWindow w(GetParam().window);
+TEST_P(AfterEachStep, TheWindowShows) {
+    const StepsCase& c = GetParam();
+    CalculatorWindow w(c.window);
     ASSERT_TRUE(w.Ready());
-    for (const auto& [step, shown] : GetParam().steps) {
+    for (const auto& [step, shown] : c.steps) {
         w.Do({step});
         EXPECT_EQ(w.Unlike(shown), "") << "after " << step.id.value << " " << step.keys;
     }
     EXPECT_EQ(w.Knives(), KnifeRows{});
     EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w.Enabled(w.PrintButton()), c.printable);
+    for (const auto& [id, value] : c.exact) {
+        EXPECT_EQ(w.Box(id)->GetValue(), value) << id.value;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(, PairFollows, ::testing::ValuesIn(kPairCases),
+INSTANTIATE_TEST_SUITE_P(, AfterEachStep, ::testing::ValuesIn(kStepsCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(RollWeightWindow, CalculatesTheWeightFromInchEntries) {
-    Calculate(kWorked);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(Text(Id::Pounds), "2487.88");
-    EXPECT_EQ(Text(Id::Kilograms), "1128.50");
-    EXPECT_EQ(Text(Id::SpecificGravity), "0.92");
-    EXPECT_EQ(Text(Id::SpecificGravityCopy), "0.9200");
-    EXPECT_DOUBLE_EQ(w.Box(Id::SpecificGravityCopy)->GetValue(), 0.92);
-    // Tabbing on through the millimetre box left the typed inches alone.
-    EXPECT_EQ(Text(Id::RollInches), "40");
-    EXPECT_EQ(Text(Id::RollMm), "1016.000");
-    EXPECT_TRUE(w.Enabled(Id::Print));
+// A refusal says why, pressed from the keyboard, and changes no box, no knife and no tick;
+// Print stays as it was.
+struct RefusalCase {
+    const char* name;
+    Window window;
+    Steps before;
+    ControlId button;
+    const char* message;
+    MessageIcon icon = MessageIcon::Stop;
+    bool printable = false;
+};
 
-    // The kilograms follow the shown pounds when the box is passed through.
-    w.Enter(Id::Pounds, "2487.88");
-    EXPECT_EQ(Text(Id::Kilograms), "1128.50");
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
-TEST_F(RollWeightWindow, EnterInAMetricBoxLeavesItThenCalculates) {
-    w.Do({{Id::RollInches, "40"}, {Id::CoreInches, "3"}, {Id::SpecificGravity, "0.92"}});
-    w.Type(Id::WebMm, "1524");
-    QTest::keyClick(w.Box(Id::WebMm), Qt::Key_Return);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(Id::Calculate));
-    EXPECT_EQ(Text(Id::WebMm), "1524");
-    EXPECT_EQ(Text(Id::WebInches), "60.000");
-    EXPECT_EQ(Text(Id::Pounds), "2487.88");
-    // Over an earlier value in the inch box, the millimetres typed are what counts.
-    w.Do({{Id::Pounds, ""}});
-    w.Type(Id::RollMm, "2032");
-    QTest::keyClick(w.Box(Id::RollMm), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(Text(Id::RollInches), "80.000");
-    EXPECT_EQ(Text(Id::Pounds), "9993.74");
-}
+const char* const kNoCore = "Core Diameter is a required field";
+const char* const kTooFew = "All required fields are not entered!";
+const char* const kNoCount = "You must enter the number of knives.";
+const char* const kNoWidth = "You must enter a slit width.";
 
-TEST_F(RollWeightWindow, AMissingCoreDiameterIsReportedWhateverElseIsFilled) {
-    w.Do({{Id::RollInches, "40"},
-          {Id::WebInches, "60"},
-          {Id::Pounds, "2487.879"},
-          {Id::SpecificGravity, "0.92"},
-          {Id::LbsPerCubicFoot, "57"},
-          {Id::LbsPerCubicInch, "0.0332"}});
-    // The placeholder reads as 0.
-    WindowValues before = w.PressFromKeyboard(Id::Calculate);
+const RefusalCase kRefusalCases[] = {
+    {"RollLengthNothingEntered",
+     Window::RollLength,
+     {},
+     L::Calculate,
+     "Only one field can be zero!"},
+    {"RollLengthAllFourEntered",
+     Window::RollLength,
+     {{L::LengthFeet, "1000"},
+      {L::CoreInches, "3"},
+      {L::RollInches, "10"},
+      {L::ThicknessInches, "0.01"}},
+     L::Calculate,
+     "One field must remain zero!"},
+    {"RollLengthAfterClearAll",
+     Window::RollLength,
+     {{L::RollInches, "10"},
+      {L::CoreInches, "3"},
+      {L::ThicknessInches, "0.01"},
+      {L::Calculate},
+      {L::ClearAll}},
+     L::Calculate,
+     "Only one field can be zero!",
+     MessageIcon::Stop,
+     true},
+    // The placeholder reads as 0, and an emptied box is missing too.
+    {"RollWeightNoCoreWhateverElseIsFilled",
+     Window::RollWeight,
+     {{Id::RollInches, "40"},
+      {Id::WebInches, "60"},
+      {Id::Pounds, "2487.879"},
+      {Id::SpecificGravity, "0.92"},
+      {Id::LbsPerCubicFoot, "57"},
+      {Id::LbsPerCubicInch, "0.0332"}},
+     Id::Calculate,
+     kNoCore,
+     MessageIcon::Information},
+    {"RollWeightEmptiedCore",
+     Window::RollWeight,
+     {{Id::RollInches, "40"},
+      {Id::WebInches, "60"},
+      {Id::SpecificGravity, "0.92"},
+      {Id::CoreInches, ""}},
+     Id::Calculate,
+     kNoCore,
+     MessageIcon::Information},
+    {"RollWeightTooFewFields",
+     Window::RollWeight,
+     {{Id::CoreInches, "3"}, {Id::RollInches, "40"}, {Id::SpecificGravity, "0.92"}},
+     Id::Calculate,
+     kTooFew},
+    {"RollWeightAfterASolve", Window::RollWeight,
+     AfterTheWorkedSolve({{Id::WebInches, ""}, {Id::Pounds, ""}}), Id::Calculate, kTooFew,
+     MessageIcon::Stop, true},
+    {"RollWeightNoCoreAfterASolve", Window::RollWeight,
+     AfterTheWorkedSolve({{Id::WebInches, ""}, {Id::Pounds, ""}, {Id::CoreInches, ""}}),
+     Id::Calculate, kNoCore, MessageIcon::Information, true},
+    {"SlitterNoCount", Window::Slitter, {}, S::AddSlits, kNoCount},
+    {"SlitterNegativeCount", Window::Slitter, {{S::SlitCount, "-1"}}, S::AddSlits, kNoCount},
+    {"SlitterNoVariedWidth", Window::Slitter, {}, S::AddSlit, kNoWidth},
+    {"SlitterNoIncrementWidth", Window::Slitter, {{S::SetupIncrement}}, S::AddSlit, kNoWidth},
+    // While the ticked increment has yet to open the list, equal slits would drop it unseen.
+    {"SlitterIncrementFirst",
+     Window::Slitter,
+     {{S::SetupIncrement}, {S::NextMm, "30"}, {S::SlitCount, "7"}, {S::SlitMm, "220"}},
+     S::AddSlits,
+     "Add the setup increment first with Add Slit, or clear Add Setup Increment."},
+    // The width typed over one converted from millimetres is the one that counts.
+    {"SlitterNoWidth",
+     Window::Slitter,
+     {{S::SlitMm, "220"}, {S::SlitInches, "0"}, {S::SlitCount, "5"}},
+     S::AddSlits,
+     kNoWidth},
+    {"SlitterNoCountWithAWidth",
+     Window::Slitter,
+     {{S::SlitCount, "5"}, {S::SlitCount, "0"}, {S::SlitInches, "2"}},
+     S::AddSlits,
+     kNoCount},
+    {"SlitterAfterClearAll",
+     Window::Slitter,
+     {{S::SlitCount, "41"}, {S::SlitInches, "0.5"}, {S::AddSlits}, {S::ClearAll}},
+     S::AddSlits,
+     kNoCount,
+     MessageIcon::Stop,
+     true},
+};
+
+class Refusal : public ::testing::TestWithParam<RefusalCase>, protected CapturedSeams {
+protected:
+    Refusal() : CapturedSeams(std::chrono::seconds(60)) {}
+};
+
+TEST_P(Refusal, SaysWhyAndChangesNothing) {
+    const RefusalCase& c = GetParam();
+    CalculatorWindow w(c.window);
+    ASSERT_TRUE(w.Ready());
+    w.Do(c.before);
+    auto* tick = w.Item<QCheckBox>(S::SetupIncrement); // the slitter's alone
+    const bool ticked = tick != nullptr && tick->isChecked();
+    const WindowValues before = w.PressFromKeyboard(c.button);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Core Diameter is a required field");
-    EXPECT_EQ(messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(messages[0].text, c.message);
+    EXPECT_EQ(messages[0].icon, c.icon);
     EXPECT_EQ(messages[0].caption, ApplicationTitle());
     EXPECT_EQ(w.Values(), before);
-    EXPECT_FALSE(w.Enabled(Id::Print));
-
-    // An emptied box is missing too.
-    w.Type(Id::CoreInches, "");
-    before = w.PressFromKeyboard(Id::Calculate);
-    EXPECT_EQ(Text(Id::CoreInches), "");
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].icon, MessageIcon::Information);
-    EXPECT_EQ(w.Values(), before);
-}
-
-TEST_F(RollWeightWindow, TooFewFieldsAreRefusedAndNothingChanges) {
-    w.Do({{Id::CoreInches, "3"}, {Id::RollInches, "40"}, {Id::SpecificGravity, "0.92"}});
-    const WindowValues before = w.PressFromKeyboard(Id::Calculate);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "All required fields are not entered!");
-    EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(w.Values(), before);
-    EXPECT_FALSE(w.Enabled(Id::Print));
-    EXPECT_TRUE(dlg->isVisible());
-}
-
-TEST_F(RollWeightWindow, ARefusalAfterASolveLeavesPrintEnabled) {
-    Calculate(kWorked);
-    ASSERT_TRUE(w.Enabled(Id::Print));
-
-    w.Do({{Id::WebInches, ""}, {Id::Pounds, ""}});
-    WindowValues before = w.PressFromKeyboard(Id::Calculate);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(w.Values(), before);
-    EXPECT_TRUE(w.Enabled(Id::Print));
-
-    w.Enter(Id::CoreInches, "");
-    before = w.PressFromKeyboard(Id::Calculate);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].icon, MessageIcon::Information);
-    EXPECT_EQ(w.Values(), before);
-    EXPECT_TRUE(w.Enabled(Id::Print));
-}
-
-TEST_F(RollWeightWindow, ClearAllRestoresPlaceholdersAndKeepsPrintAndFocus) {
-    Calculate(kWorked);
-    ASSERT_TRUE(w.Enabled(Id::Print));
-    w.Click(Id::ClearAll);
-    EXPECT_EQ(w.Unlike(w.Row().start), "");
-    EXPECT_TRUE(w.Enabled(Id::Print));
-
-    // A density too small to show (1.3e-05 lb/in³ behind 0.0000) is gone with the cleared box.
-    Calculate(
-        {{Id::RollInches, "40"}, {Id::CoreInches, "3"}, {Id::WebInches, "60"}, {Id::Pounds, "1"}});
-    ASSERT_EQ(Text(Id::LbsPerCubicInch), "0.0000");
-    w.Click(Id::ClearAll);
-    Calculate(kWorked);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Text(Id::Pounds), "2487.88");
-    w.Click(Id::ClearAll);
-
-    // Through its mnemonic the button takes the focus and is pressed, as a click would.
-    w.Type(Id::RollInches, "12");
-    QTest::keyClick(w.Box(Id::RollInches), Qt::Key_A, Qt::AltModifier);
-    EXPECT_EQ(w.Unlike(w.Row().start), "");
-    EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(Id::ClearAll));
-}
-
-TEST_F(RollWeightWindow, ZeroAreaShowsInfinityAndTheWindowCarriesOn) {
-    // Roll and core of one size: no wound material, so the density divides by zero.
-    Calculate(
-        {{Id::RollInches, "3"}, {Id::CoreInches, "3"}, {Id::WebInches, "60"}, {Id::Pounds, "100"}});
-    EXPECT_TRUE(messages.empty());
-    for (ControlId id : {Id::SpecificGravity, Id::SpecificGravityCopy, Id::LbsPerCubicFoot,
-                         Id::KgPerCubicMeter, Id::LbsPerCubicInch, Id::GPerCubicCm}) {
-        EXPECT_EQ(Text(id), "inf") << id.value;
+    EXPECT_EQ(w.Enabled(w.PrintButton()), c.printable);
+    EXPECT_TRUE(w.Dialog().isVisible());
+    if (tick != nullptr) {
+        EXPECT_TRUE(tick->isEnabled());
+        EXPECT_EQ(tick->isChecked(), ticked);
     }
-    EXPECT_TRUE(w.Enabled(Id::Print));
-
-    // Passing through a shown infinity keeps it, and the box still counts it as one.
-    QTest::mouseClick(w.Box(Id::LbsPerCubicFoot), Qt::LeftButton);
-    QTest::keyClick(w.Box(Id::LbsPerCubicFoot), Qt::Key_Tab);
-    EXPECT_EQ(Text(Id::LbsPerCubicFoot), "inf");
-    EXPECT_EQ(Text(Id::KgPerCubicMeter), "inf");
-    EXPECT_EQ(w.Box(Id::LbsPerCubicFoot)->GetValue(), std::numeric_limits<double>::infinity());
-
-    w.Click(Id::ClearAll);
-    Calculate(kWorked);
-    EXPECT_EQ(Text(Id::Pounds), "2487.88");
 }
 
-TEST_F(RollWeightWindow, OtherNonFiniteResultsShowAsText) {
-    // A core a hair wider than the roll: the area rounds to minus zero. The core is typed last,
-    // since leaving its millimetre box would round it to three decimals.
-    w.Do({{Id::RollInches, "3"}, {Id::Pounds, "100"}, {Id::SpecificGravity, "0.92"}});
-    w.Type(Id::CoreInches, "3.0001");
-    w.Click(Id::Calculate);
-    EXPECT_EQ(Text(Id::WebInches), "-inf");
-    EXPECT_EQ(Text(Id::WebMm), "-inf");
-
-    // A negative inch density makes the wound area negative: no real diameter.
-    w.Click(Id::ClearAll);
-    Calculate({{Id::CoreInches, "3"},
-               {Id::WebInches, "60"},
-               {Id::Pounds, "2487.879"},
-               {Id::SpecificGravity, "0.92"},
-               {Id::LbsPerCubicInch, "-1"}});
-    EXPECT_EQ(Text(Id::RollInches), "nan");
-    EXPECT_EQ(Text(Id::RollMm), "nan");
-
-    // A density too small to survive rounding leaves nothing to divide by.
-    w.Click(Id::ClearAll);
-    Calculate({{Id::CoreInches, "3"},
-               {Id::WebInches, "60"},
-               {Id::Pounds, "100"},
-               {Id::SpecificGravity, "0.001"}});
-    EXPECT_EQ(Text(Id::RollInches), "inf");
-    EXPECT_EQ(Text(Id::RollMm), "inf");
-
-    // A typed number beyond the double range.
-    w.Enter(Id::Pounds, "1e999");
-    EXPECT_EQ(Text(Id::Kilograms), "inf");
-    EXPECT_TRUE(messages.empty());
-}
-
-// Runs the window modally, as the main window does, and drives it from inside the loop.
-TEST(RollWeightModal, EnterCalculatesWithoutClosingAndEscapeCloses) {
-    std::vector<MessageRecord> messages;
-    SetMessageSink([&](const MessageRecord& r) { messages.push_back(r); });
-    CRollWeightDlg dlg;
-    bool stillOpenAfterEnter = false;
-    QTimer::singleShot(0, [&] {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
-        QWidget* focused = QApplication::focusWidget();
-        ASSERT_EQ(focused, dlg.GetDlgItem(Id::RollInches));
-        QTest::keyClick(focused, Qt::Key_Return);
-        stillOpenAfterEnter = dlg.isVisible();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    });
-    EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
-    SetMessageSink({});
-    EXPECT_TRUE(stillOpenAfterEnter);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Core Diameter is a required field");
-}
-
-TEST(RollWeightModal, CloseButtonCloses) {
-    CRollWeightDlg dlg;
-    QTimer::singleShot(
-        0, [&] { QTest::mouseClick(dlg.Item<QPushButton>(Id::Close), Qt::LeftButton); });
-    EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
-}
+INSTANTIATE_TEST_SUITE_P(, Refusal, ::testing::ValuesIn(kRefusalCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

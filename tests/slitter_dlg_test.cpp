@@ -120,62 +120,6 @@ TEST_P(SlitterExample, ShowsTheWorkedList) {
 INSTANTIATE_TEST_SUITE_P(Worked, SlitterExample, ::testing::ValuesIn(kKnifeExamples),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SlitterWindow, RefusalsShowTheirMessageWithTheStopIconAndChangeNothing) {
-    w.Click(AddSlits);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "You must enter the number of knives.");
-    EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(Model()->rowCount(), 0);
-
-    w.Type(SlitCount, "-1");
-    EXPECT_EQ(Text(SlitCount), "-1");
-    w.Click(AddSlits);
-    w.Click(AddSlit); // a varied slit of 0.000
-    w.Click(SetupIncrement);
-    w.Click(AddSlit); // an increment of 0.000
-    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"You must enter the number of knives.",
-                                                        "You must enter the number of knives.",
-                                                        "You must enter a slit width.",
-                                                        "You must enter a slit width."}));
-    for (const MessageRecord& r : messages) {
-        EXPECT_EQ(r.icon, MessageIcon::Stop);
-    }
-    EXPECT_EQ(Model()->rowCount(), 0);
-    EXPECT_FALSE(w.Enabled(Print));
-    EXPECT_TRUE(Check()->isEnabled());
-    EXPECT_TRUE(Check()->isChecked());
-    EXPECT_EQ(Text(SlitCount), "-1");
-    EXPECT_EQ(Text(NextInches), "0.000");
-
-    // While the ticked increment has yet to open the list, equal slits are refused, and the
-    // offset typed for it stays where it is.
-    w.Do({{NextMm, "30"}, {SlitCount, "7"}});
-    w.Type(SlitMm, "220");
-    w.Click(AddSlits);
-    EXPECT_EQ(MessageTexts().back(),
-              "Add the setup increment first with Add Slit, or clear Add Setup Increment.");
-    EXPECT_EQ(messages.back().icon, MessageIcon::Stop);
-    EXPECT_EQ(Model()->rowCount(), 0);
-    EXPECT_TRUE(Check()->isEnabled());
-    EXPECT_TRUE(Check()->isChecked());
-    EXPECT_EQ(Text(NextMm), "30");
-    w.Click(SetupIncrement);
-
-    // A count of 5 with no width: the width is what is missing now.
-    w.Do({{SlitInches, "0"}});
-    w.Type(SlitCount, "5");
-    w.Click(AddSlits);
-    EXPECT_EQ(MessageTexts().back(), "You must enter a slit width.");
-    EXPECT_EQ(Model()->rowCount(), 0);
-
-    // A width with no count adds no knife either.
-    w.Do({{SlitCount, "0"}});
-    w.Type(SlitInches, "2");
-    w.Click(AddSlits);
-    EXPECT_EQ(MessageTexts().back(), "You must enter the number of knives.");
-    EXPECT_EQ(Model()->rowCount(), 0);
-}
-
 TEST_F(SlitterWindow, CountIsTruncatedTowardZeroAndBounded) {
     // Two characters at most by typing.
     w.Type(SlitCount, "123");
@@ -261,66 +205,6 @@ TEST_F(SlitterWindow, MillimetreSlitsKeepTheDistanceColumnsInStep) {
     w.Click(AddSlits);
     EXPECT_EQ(w.Knives().back(),
               (std::vector<std::string>{"100", "0.0394", "1.0000", "3.8976", "99.0000"}));
-}
-
-TEST_F(SlitterWindow, EnterInABoxKeepsTheWindowAndItsList) {
-    w.Do({{SlitCount, "3"}});
-    w.Type(SlitInches, "1");
-    w.Click(AddSlits);
-    ASSERT_EQ(Model()->rowCount(), 4);
-    for (ControlId id : {SlitCount, SlitInches, SlitMm, NextInches, NextMm}) {
-        w.Box(id)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.Box(id), Qt::Key_Return);
-        QTest::keyClick(w.Box(id), Qt::Key_Enter, Qt::KeypadModifier);
-        EXPECT_TRUE(dlg->isVisible()) << id.value;
-    }
-    Check()->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(Check(), Qt::Key_Return);
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(Model()->rowCount(), 4);
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(SlitterWindow, EscapeCloseAndTheCloseBoxEndIt) {
-    QTest::keyClick(w.Box(SlitCount), Qt::Key_Escape);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(static_cast<DialogCommand>(dlg->result()), DialogCommand::Cancel);
-
-    CSlitterDlg second(owner);
-    second.Create();
-    QTest::mouseClick(second.GetDlgItem(Close), Qt::LeftButton);
-    EXPECT_FALSE(second.isVisible());
-
-    CSlitterDlg third(owner);
-    third.Create();
-    third.close(); // the title bar's close box
-    EXPECT_FALSE(third.isVisible());
-    EXPECT_EQ(static_cast<DialogCommand>(third.result()), DialogCommand::Cancel);
-}
-
-TEST(SlitterModal, EnterLeavesTheModalWindowRunningAndEscapeEndsIt) {
-    std::vector<MessageRecord> messages;
-    SetMessageSink([&](const MessageRecord& r) { messages.push_back(r); });
-    CSlitterDlg dlg;
-    bool openAfterEnter = false;
-    int rowsAfterEnter = -1;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = dlg.GetDlgItem(NextInches);
-        box->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(box, "2");
-        QTest::mouseClick(dlg.GetDlgItem(AddSlit), Qt::LeftButton);
-        box->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(box, Qt::Key_Return);
-        QApplication::processEvents();
-        openAfterEnter = dlg.isVisible() && QApplication::activeModalWidget() == &dlg;
-        rowsAfterEnter = dlg.Item<QTableView>(KnifeList)->model()->rowCount();
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
-    SetMessageSink({});
-    EXPECT_TRUE(openAfterEnter);
-    EXPECT_EQ(rowsAfterEnter, 2);
-    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(SlitterWindow, ModelAnnouncesOnlyTheNewRowsAndNeverCopiesThem) {
