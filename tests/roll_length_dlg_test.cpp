@@ -25,8 +25,6 @@
 namespace {
 
 using Id = RollLengthId;
-using W = RollWeightId;
-using S = SlitterId;
 
 class RollLengthWindow : public ::testing::Test, protected CapturedSeams {
 protected:
@@ -113,173 +111,6 @@ TEST_P(WorkedExampleInWindow, ShowsTheWorkedTexts) {
 INSTANTIATE_TEST_SUITE_P(Worked, WorkedExampleInWindow, ::testing::ValuesIn(kWorkedExamples),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Enter in a box leaves it first, so that its partner is in step, then presses the default
-// button as a click would. The knife list has none: there Enter changes nothing.
-struct EnterCase {
-    const char* name;
-    Window window;
-    Steps before;
-    Step typed; // with no keys, the control is only focused
-    Qt::KeyboardModifiers modifiers;
-    Shown shown;
-};
-
-void PrintTo(const EnterCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-const Steps kThreeSlits = {{S::SlitCount, "3"}, {S::SlitInches, "1"}, {S::AddSlits}};
-
-const EnterCase kEnterCases[] = {
-    {"RollLengthMetricThickness",
-     Window::RollLength,
-     {{Id::CoreInches, "3"}, {Id::RollInches, "10"}},
-     {Id::ThicknessMm, "0.254"},
-     {},
-     {{Id::ThicknessInches, "0.0100"}, {Id::LengthFeet, "595.594"}, {Id::LengthMeters, "181.537"}}},
-    {"RollWeightMetricWidth",
-     Window::RollWeight,
-     {{W::RollInches, "40"}, {W::CoreInches, "3"}, {W::SpecificGravity, "0.92"}},
-     {W::WebMm, "1524"},
-     {},
-     {{W::WebInches, "60.000"}, {W::Pounds, "2487.88"}}},
-    // Over an earlier value in the inch box, the millimetres typed are what counts.
-    {"RollWeightMetricDiameterOverInches",
-     Window::RollWeight,
-     {{W::RollInches, "40"},
-      {W::CoreInches, "3"},
-      {W::WebMm, "1524"},
-      {W::SpecificGravity, "0.92"},
-      {W::Calculate},
-      {W::Pounds, ""}},
-     {W::RollMm, "2032"},
-     Qt::KeypadModifier,
-     {{W::RollInches, "80.000"}, {W::Pounds, "9993.74"}}},
-    {"SlitterCount", Window::Slitter, kThreeSlits, {S::SlitCount}, {}, {}},
-    {"SlitterInches", Window::Slitter, kThreeSlits, {S::SlitInches}, Qt::KeypadModifier, {}},
-    {"SlitterMm", Window::Slitter, kThreeSlits, {S::SlitMm}, {}, {}},
-    {"SlitterNextInches", Window::Slitter, kThreeSlits, {S::NextInches}, Qt::KeypadModifier, {}},
-    {"SlitterNextMm", Window::Slitter, kThreeSlits, {S::NextMm}, {}, {}},
-    // Ticked only while the list is empty.
-    {"SlitterSetupIncrement",
-     Window::Slitter,
-     {{S::SlitCount, "3"}, {S::SlitInches, "1"}},
-     {S::SetupIncrement},
-     {},
-     {}},
-};
-
-class EnterInABox : public ::testing::TestWithParam<EnterCase>, protected CapturedSeams {
-protected:
-    EnterInABox() : CapturedSeams(std::chrono::seconds(60)) {}
-};
-
-TEST_P(EnterInABox, LeavesItThenPressesTheDefaultButton) {
-    const EnterCase& c = GetParam();
-    CalculatorWindow w(c.window);
-    ASSERT_TRUE(w.Ready());
-    w.Do(c.before);
-    const KnifeRows knives = w.Knives();
-    if (c.typed.keys != nullptr) {
-        w.Type(c.typed.id, c.typed.keys);
-    } else {
-        w.Focus(c.typed.id);
-    }
-    w.Key(c.typed.id, c.modifiers == Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return,
-          c.modifiers);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(w.Dialog().isVisible());
-    const ControlId button = w.Row().defaultButton;
-    EXPECT_TRUE(w.HasFocus(button != kNoId ? button : c.typed.id));
-    EXPECT_EQ(w.Unlike(c.shown), "");
-    if (c.typed.keys != nullptr) {
-        EXPECT_EQ(w.Text(c.typed.id), c.typed.keys);
-    }
-    EXPECT_EQ(w.Knives(), knives);
-}
-
-INSTANTIATE_TEST_SUITE_P(, EnterInABox, ::testing::ValuesIn(kEnterCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-class EachCalculatorWindow : public ::testing::TestWithParam<Window>, protected CapturedSeams {
-protected:
-    EachCalculatorWindow() : CapturedSeams(std::chrono::seconds(60)) {}
-};
-
-// After a success, Clear All shows the opening texts and an empty list, and Print stays enabled.
-TEST_P(EachCalculatorWindow, ClearAllAfterASuccessKeepsPrint) {
-    CalculatorWindow w(GetParam());
-    ASSERT_TRUE(w.Ready());
-    w.MakePrintable();
-    EXPECT_EQ(w.Unlike(w.Row().start), "");
-    EXPECT_EQ(w.Knives(), KnifeRows{});
-    EXPECT_TRUE(w.Enabled(w.PrintButton()));
-}
-
-INSTANTIATE_TEST_SUITE_P(, EachCalculatorWindow, ::testing::ValuesIn(Calculators()), kWindowName);
-
-enum class Ending { Escape, CloseButton, CloseBox };
-
-class ModalRun : public ::testing::TestWithParam<std::tuple<Window, Ending>>,
-                 protected CapturedSeams {
-protected:
-    ModalRun() : CapturedSeams(std::chrono::seconds(60)) {}
-};
-
-// Run twice as the main window runs it: the main window is disabled meanwhile, each run starts
-// from the opening texts, Enter in a box leaves it running, and each way of closing ends it.
-TEST_P(ModalRun, DisablesTheMainWindowAndStartsFreshEachTime) {
-    const auto [kind, ending] = GetParam();
-    const WindowRow& row = RowOf(kind);
-    CRollCalcDlg main;
-    main.Create();
-    CDialog::SetMainWindow(&main);
-    for (int opening = 0; opening < 2; ++opening) {
-        const std::unique_ptr<CDialog> dlg = row.open(nullptr);
-        bool runningAfterEnter = false;
-        QTimer::singleShot(0, [&] {
-            EXPECT_EQ(QApplication::activeModalWidget(), dlg.get());
-            EXPECT_FALSE(main.isEnabled());
-            for (const auto& [id, text] : row.start) {
-                EXPECT_EQ(dlg->Item<CNumEdit>(id)->text().toStdString(), text);
-            }
-            QWidget* box = dlg->GetDlgItem(row.start.front().first);
-            QTest::keyClicks(box, "42");
-            QTest::keyClick(box, Qt::Key_Return);
-            runningAfterEnter = QApplication::activeModalWidget() == dlg.get();
-            if (ending == Ending::Escape) {
-                QTest::keyClick(box, Qt::Key_Escape);
-            } else if (ending == Ending::CloseButton) {
-                for (const auto& [id, name] : row.names) {
-                    if (name == std::string("Close")) {
-                        QTest::mouseClick(dlg->GetDlgItem(id), Qt::LeftButton);
-                    }
-                }
-            } else {
-                dlg->close(); // the title bar's close box
-            }
-        });
-        EXPECT_EQ(dlg->DoModal(), DialogCommand::Cancel);
-        EXPECT_TRUE(runningAfterEnter);
-        EXPECT_TRUE(main.isEnabled());
-    }
-    CDialog::SetMainWindow(nullptr);
-    // Enter pressed the default button, whose refusal each run heard.
-    EXPECT_EQ(messages.size(), row.defaultButton != kNoId ? 2u : 0u);
-}
-
-std::string ModalRunName(const ::testing::TestParamInfo<std::tuple<Window, Ending>>& info) {
-    const char* endings[] = {"Escape", "CloseButton", "CloseBox"};
-    return std::string(NameOf(std::get<0>(info.param))) +
-           endings[static_cast<int>(std::get<1>(info.param))];
-}
-
-INSTANTIATE_TEST_SUITE_P(, ModalRun,
-                         ::testing::Combine(::testing::ValuesIn(Calculators()),
-                                            ::testing::Values(Ending::Escape, Ending::CloseButton,
-                                                              Ending::CloseBox)),
-                         ModalRunName);
-
 // Exposes the system-command handler so that a command can be sent as the menu sends it.
 class SysCommandProbe : public CRollLengthDlg {
 public:
@@ -301,30 +132,19 @@ TEST(RollLengthSystemMenu, AboutEntryOpensTheAboutBoxModally) {
     EXPECT_EQ(actions.back()->text(), "&About velmarch...");
     EXPECT_EQ(actions.back()->data().toUInt(), 0x0010u);
 
-    int aboutsSeen = 0;
-    auto closeAboutWhenOpen = [&] {
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (qobject_cast<CAboutDlg*>(modal) != nullptr) {
-                EXPECT_EQ(modal->windowTitle(), "About velmarch");
-                EXPECT_FALSE(dlg.isEnabled());
-                ++aboutsSeen;
-            }
-            if (modal != nullptr && modal != &dlg) {
-                QTest::keyClick(modal, Qt::Key_Escape);
-            }
-        });
-    };
     // Alt+Space opens the system menu from a box; its mnemonic chooses About.
-    closeAboutWhenOpen();
+    bool aboutSeen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        aboutSeen = qobject_cast<CAboutDlg*>(modal) != nullptr && !dlg.isEnabled();
+        EXPECT_EQ(modal->windowTitle(), "About velmarch");
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space, Qt::AltModifier);
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A);
-    EXPECT_EQ(aboutsSeen, 1);
+    EXPECT_TRUE(aboutSeen);
     EXPECT_EQ(dlg.Item<CNumEdit>(Id::LengthFeet)->text(), "0.000");
-    closeAboutWhenOpen();
-    dlg.OnSysCommand(IDM_ABOUTBOX);
-    EXPECT_EQ(aboutsSeen, 2);
     EXPECT_TRUE(dlg.isEnabled());
     EXPECT_TRUE(dlg.isVisible());
 
