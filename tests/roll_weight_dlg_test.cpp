@@ -35,6 +35,15 @@ template <class Row> std::vector<Row> In(Window kind, std::vector<Row> rows) {
     return rows;
 }
 
+// Failure messages name a row by its window and its name.
+template <class Row>
+requires requires(const Row& row) {
+    row.window;
+}
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << NameOf(row.window) << row.name;
+}
+
 inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 
 class RollWeightWindow : public ::testing::Test, protected CapturedSeams {
@@ -101,10 +110,6 @@ struct StepsCase {
     std::vector<std::pair<ControlId, double>> exact = {}; // numbers behind boxes at the end
     Window window = Window::Main;
 };
-
-void PrintTo(const StepsCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 std::vector<StepsCase> LengthSteps() {
     using enum RollLengthId;
@@ -244,10 +249,6 @@ TEST_P(AfterEachStep, TheWindowShows) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(RollLength, AfterEachStep, ::testing::ValuesIn(LengthSteps()), kRowName);
-INSTANTIATE_TEST_SUITE_P(RollWeight, AfterEachStep, ::testing::ValuesIn(WeightSteps()), kRowName);
-INSTANTIATE_TEST_SUITE_P(Slitter, AfterEachStep, ::testing::ValuesIn(SlitterSteps()), kRowName);
-
 // A refusal says why, pressed from the keyboard, and changes no box, no knife and no tick; Print
 // stays as it was.
 struct RefusalCase {
@@ -259,10 +260,6 @@ struct RefusalCase {
     bool afterASuccess = false; // the window's worked calculation or addition came first
     Window window = Window::Main;
 };
-
-void PrintTo(const RefusalCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 constexpr MessageIcon kStop = MessageIcon::Stop;
 constexpr MessageIcon kInformation = MessageIcon::Information;
@@ -351,10 +348,6 @@ TEST_P(Refusal, SaysWhyAndChangesNothing) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(RollLength, Refusal, ::testing::ValuesIn(LengthRefusals()), kRowName);
-INSTANTIATE_TEST_SUITE_P(RollWeight, Refusal, ::testing::ValuesIn(WeightRefusals()), kRowName);
-INSTANTIATE_TEST_SUITE_P(Slitter, Refusal, ::testing::ValuesIn(SlitterRefusals()), kRowName);
-
 // Enter in a box leaves it first, so that its partner is in step, then presses the default
 // button as a click would. The knife list has none: there Enter changes nothing.
 struct EnterCase {
@@ -365,10 +358,6 @@ struct EnterCase {
     Qt::KeyboardModifiers modifiers = Qt::NoModifier; // Qt::KeypadModifier: the keypad's Enter
     Window window = Window::Main;
 };
-
-void PrintTo(const EnterCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 std::vector<EnterCase> LengthEnters() {
     using enum RollLengthId;
@@ -433,10 +422,6 @@ TEST_P(EnterInABox, LeavesItThenPressesTheDefaultButton) {
     }
     EXPECT_EQ(w.Knives(), knives);
 }
-
-INSTANTIATE_TEST_SUITE_P(RollLength, EnterInABox, ::testing::ValuesIn(LengthEnters()), kRowName);
-INSTANTIATE_TEST_SUITE_P(RollWeight, EnterInABox, ::testing::ValuesIn(WeightEnters()), kRowName);
-INSTANTIATE_TEST_SUITE_P(Slitter, EnterInABox, ::testing::ValuesIn(SlitterEnters()), kRowName);
 
 class EachCalculatorWindow : public Captured<Window> {};
 
@@ -509,5 +494,15 @@ INSTANTIATE_TEST_SUITE_P(, ModalRun,
                                             ::testing::Values(Ending::Escape, Ending::CloseButton,
                                                               Ending::CloseBox)),
                          ModalRunName);
+
+INSTANTIATE_TEST_SUITE_P(RollLength, AfterEachStep, ::testing::ValuesIn(LengthSteps()), kRowName);
+INSTANTIATE_TEST_SUITE_P(RollWeight, AfterEachStep, ::testing::ValuesIn(WeightSteps()), kRowName);
+INSTANTIATE_TEST_SUITE_P(Slitter, AfterEachStep, ::testing::ValuesIn(SlitterSteps()), kRowName);
+INSTANTIATE_TEST_SUITE_P(RollLength, Refusal, ::testing::ValuesIn(LengthRefusals()), kRowName);
+INSTANTIATE_TEST_SUITE_P(RollWeight, Refusal, ::testing::ValuesIn(WeightRefusals()), kRowName);
+INSTANTIATE_TEST_SUITE_P(Slitter, Refusal, ::testing::ValuesIn(SlitterRefusals()), kRowName);
+INSTANTIATE_TEST_SUITE_P(RollLength, EnterInABox, ::testing::ValuesIn(LengthEnters()), kRowName);
+INSTANTIATE_TEST_SUITE_P(RollWeight, EnterInABox, ::testing::ValuesIn(WeightEnters()), kRowName);
+INSTANTIATE_TEST_SUITE_P(Slitter, EnterInABox, ::testing::ValuesIn(SlitterEnters()), kRowName);
 
 } // namespace
