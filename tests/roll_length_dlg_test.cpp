@@ -1,23 +1,17 @@
 #include <QApplication>
-#include <QFontMetrics>
 #include <QMenu>
 #include <QTimer>
 #include <QtTest/QTest>
-#include <memory>
-#include <ostream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "app/about_dlg.h"
-#include "app/roll_calc_dlg.h"
 #include "calculator_window.h"
 #include "controls/link_static.h"
 #include "controls/num_edit.h"
 #include "controls/styled_static.h"
-#include "platform/message_box.h"
 #include "platform/shell_open.h"
 #include "roll_length/roll_length_dlg.h"
 #include "worked_examples.h"
@@ -70,14 +64,13 @@ TEST_F(RollLengthWindow, LinksOpenTheMakersAddresses) {
     for (const MakersLink& l : kLinks) {
         auto* link = dlg->Item<CLinkStatic>(l.id);
         EXPECT_EQ(link->text(), l.caption);
-        EXPECT_LE(QFontMetrics(link->LinkFont()).height(), link->height()) << l.caption;
         EXPECT_GT(link->y(), y);
         y = link->y();
         for (int click = 0; click < 2; ++click) {
             QTest::mouseClick(dlg->windowHandle(), Qt::LeftButton, {},
                               link->mapTo(dlg, link->rect().center()));
-            EXPECT_EQ(opened, std::vector(opened.size(), l.opens)) << l.caption;
         }
+        EXPECT_EQ(opened, std::vector(2, l.opens)) << l.caption;
         opened.clear();
     }
     SetShellSink({});

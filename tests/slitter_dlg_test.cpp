@@ -7,6 +7,7 @@
 #include <QtTest/QTest>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -173,21 +174,21 @@ TEST_F(SlitterWindow, ModelAnnouncesOnlyTheNewRowsAndNeverCopiesThem) {
         return static_cast<std::size_t>(Model()->rowCount()) == dlg->KnifeList().RowCount();
     };
 
+    // The rows the last insertion announced, first to last.
+    auto lastInserted = [&] {
+        return std::pair(inserted.last()[1].toInt(), inserted.last()[2].toInt());
+    };
     w.Do({{SlitCount, "3"}, {SlitInches, "0.33333333"}, {AddSlits}});
     EXPECT_TRUE(inSync());
     ASSERT_EQ(inserted.size(), 1);
-    EXPECT_EQ(inserted[0][1].toInt(), 0);
-    EXPECT_EQ(inserted[0][2].toInt(), 3);
-
+    EXPECT_EQ(lastInserted(), std::pair(0, 3));
     w.Do({{NextInches, "0.33333333"}, {AddSlit}, {AddSlit}});
     EXPECT_TRUE(inSync());
     ASSERT_EQ(inserted.size(), 3);
-    EXPECT_EQ(inserted[2][1].toInt(), 5);
-    EXPECT_EQ(inserted[2][2].toInt(), 5);
+    EXPECT_EQ(lastInserted(), std::pair(5, 5));
     w.Click(AddSlits); // the boxes still hold 3 and the width: three more
     ASSERT_EQ(inserted.size(), 4);
-    EXPECT_EQ(inserted[3][1].toInt(), 6);
-    EXPECT_EQ(inserted[3][2].toInt(), 8);
+    EXPECT_EQ(lastInserted(), std::pair(6, 8));
     EXPECT_TRUE(inSync());
     w.Click(ClearAll);
     EXPECT_TRUE(inSync());
