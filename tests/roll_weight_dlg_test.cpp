@@ -466,7 +466,7 @@ TEST_P(ModalRun, DisablesTheMainWindowAndStartsFreshEachTime) {
                 QTest::keyClick(box, Qt::Key_Escape);
             } else if (ending == Ending::CloseButton) {
                 for (const auto& [id, name] : row.names) {
-                    if (name == std::string("Close")) {
+                    if (name == QLatin1String("Close")) {
                         QTest::mouseClick(dlg->GetDlgItem(id), Qt::LeftButton);
                     }
                 }
