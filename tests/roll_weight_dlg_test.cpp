@@ -1,60 +1,72 @@
-#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <limits>
-#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/roll_calc_dlg.h"
 #include "calculator_window.h"
 #include "controls/num_edit.h"
 #include "controls/styled_static.h"
 #include "platform/message_box.h"
-#include "roll_weight/roll_weight_dlg.h"
-#include "worked_examples.h"
 
 namespace {
 
-using Id = RollWeightId;
+// A parametrised family whose messages and print runs are caught.
+template <class Row>
+class Captured : public ::testing::TestWithParam<Row>, protected CapturedSeams {
+protected:
+    Captured() : CapturedSeams(std::chrono::seconds(60)) {}
+};
 
-// The worked example's four values, each left with Tab.
-const Steps kWorked = {{Id::RollInches, "40"},
-                       {Id::CoreInches, "3"},
-                       {Id::WebInches, "60"},
-                       {Id::SpecificGravity, "0.92"}};
+// A window's rows, each told its window; they are written with the window's ids in scope.
+template <class Row> std::vector<Row> In(Window kind, std::vector<Row> rows) {
+    for (Row& row : rows) {
+        row.window = kind;
+    }
+    return rows;
+}
+
+// Failure messages name a row by its window and its name.
+template <class Row>
+requires requires(const Row& row) {
+    row.window;
+}
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << NameOf(row.window) << row.name;
+}
+
+inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 
 class RollWeightWindow : public ::testing::Test, protected CapturedSeams {
 protected:
     RollWeightWindow() : CapturedSeams(std::chrono::seconds(60)) {}
     void SetUp() override { ASSERT_TRUE(w.Ready()); }
 
-    std::string Text(ControlId id) const { return w.Text(id); }
-    // Fills in the boxes and calculates.
-    void Calculate(const Steps& steps) {
-        w.Do(steps);
-        w.Click(Id::Calculate);
-    }
-
     CalculatorWindow w{Window::RollWeight};
     CDialog* dlg = &w.Dialog();
 };
 
 TEST_F(RollWeightWindow, ButtonCaptionsCarryTheirMnemonics) {
-    EXPECT_EQ(w.Item<QPushButton>(Id::Calculate)->text(), "&Calculate");
-    EXPECT_EQ(w.Item<QPushButton>(Id::Print)->text(), "&Print");
-    EXPECT_EQ(w.Item<QPushButton>(Id::ClearAll)->text(), "Clear &All");
-    EXPECT_EQ(w.Item<QPushButton>(Id::Close)->text(), "C&lose");
+    using enum RollWeightId;
+    EXPECT_EQ(w.Item<QPushButton>(Calculate)->text(), "&Calculate");
+    EXPECT_EQ(w.Item<QPushButton>(Print)->text(), "&Print");
+    EXPECT_EQ(w.Item<QPushButton>(ClearAll)->text(), "Clear &All");
+    EXPECT_EQ(w.Item<QPushButton>(Close)->text(), "C&lose");
 }
 
 TEST_F(RollWeightWindow, RedNotesAreSemiBoldAndTheDensityNoteIsLeftAligned) {
-    auto* core = dlg->Item<CStyledStatic>(Id::CoreLabel);
-    auto* required = dlg->Item<CStyledStatic>(Id::RequiredNote);
+    using enum RollWeightId;
+    auto* core = dlg->Item<CStyledStatic>(CoreLabel);
+    auto* required = dlg->Item<CStyledStatic>(RequiredNote);
     EXPECT_EQ(core->text(), "* - Core Diameter:");
     EXPECT_EQ(required->text(), "* - Required Fields");
     for (CStyledStatic* label : {core, required}) {
@@ -64,298 +76,433 @@ TEST_F(RollWeightWindow, RedNotesAreSemiBoldAndTheDensityNoteIsLeftAligned) {
     }
     EXPECT_EQ(core->TextAlignment(), Qt::AlignRight);
     EXPECT_EQ(required->TextAlignment(), Qt::AlignLeft);
-    for (ControlId id : {Id::EnterStep, Id::PrintStep, Id::DensityNote}) {
+    for (ControlId id : {EnterStep, PrintStep, DensityNote}) {
         auto* label = dlg->Item<CStyledStatic>(id);
         EXPECT_EQ(label->Colour(), QColor(0, 0, 127)) << id.value;
         EXPECT_EQ(label->TextAlignment(), Qt::AlignLeft) << id.value;
         EXPECT_EQ(label->Weight(), QFont::Normal) << id.value;
     }
-    EXPECT_EQ(dlg->Item<CStyledStatic>(Id::DensityNote)->text(),
+    EXPECT_EQ(dlg->Item<CStyledStatic>(DensityNote)->text(),
               "Only one 'Basic Weight Value' is required to calculate the remaining values.  ");
 }
 
-// A box left after an edit brings its partner into step; one passed through unedited changes
-// nothing. Each step is followed by what the window then shows.
-struct PairCase {
-    const char* name;
-    Window window;
-    std::vector<std::pair<Step, Shown>> steps;
-};
-
-void PrintTo(const PairCase& c, std::ostream* os) {
-    *os << c.name;
+// Through its mnemonic Clear All takes the focus and is pressed, as a click would, and what it
+// cleared is gone from behind the boxes too.
+TEST_F(RollWeightWindow, ClearAllByItsMnemonicTakesTheFocusAndForgets) {
+    using enum RollWeightId;
+    w.Do(w.Row().printable);
+    w.Type(RollInches, "12");
+    QTest::keyClick(w.Box(RollInches), Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(w.Unlike(w.Row().start), "");
+    EXPECT_TRUE(w.HasFocus(ClearAll));
+    w.Do(w.Row().printable);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w.Text(Pounds), "2487.88");
 }
 
-using L = RollLengthId;
-using S = SlitterId;
+// Each group of steps is followed by what the window then shows: a box left after an edit brings
+// its partner into step, one passed through unedited changes nothing, and a calculation shows its
+// results. No step shows a message.
+struct StepsCase {
+    const char* name;
+    std::vector<std::pair<Steps, Shown>> steps;
+    bool printable = false;                               // Print enabled at the end
+    std::vector<std::pair<ControlId, double>> exact = {}; // numbers behind boxes at the end
+    Window window = Window::Main;
+};
 
-const PairCase kPairCases[] = {
-    {"RollLength",
-     Window::RollLength,
-     {{{L::CoreMm, "2"}, {{L::CoreInches, "0.0787"}, {L::CoreMm, "2"}}},
-      {{L::CoreInches, "0"}, {{L::CoreMm, "0.0000"}}},
-      {{L::LengthMeters, "100"}, {{L::LengthFeet, "328.084"}}},
-      {{L::LengthFeet, "-5"}, {{L::LengthMeters, "-1.524"}}},
-      {{L::LengthFeet, "0"}, {{L::LengthMeters, "0.000"}}}}},
-    // Leaving a box empty clears its partner; a width that is not positive clears it too.
-    {"RollWeightDiameterCoreAndWidth",
-     Window::RollWeight,
-     {{{Id::RollInches, "2"}, {{Id::RollMm, "50.800"}, {Id::RollInches, "2"}}},
-      {{Id::RollMm, "20"}, {{Id::RollInches, "0.787"}, {Id::RollMm, "20"}}},
-      {{Id::RollMm, ""}, {{Id::RollInches, "0.000"}}},
-      {{Id::CoreInches, "3"}, {{Id::CoreMm, "76.200"}}},
-      {{Id::WebMm, "1524"}, {{Id::WebInches, "60.000"}}},
-      {{Id::WebInches, "-5"}, {{Id::WebMm, "0.000"}}}}},
-    // Edited, the kilograms convert back with their own factor, and the pounds drift.
-    {"RollWeightPoundsAndKilogramsDrift",
-     Window::RollWeight,
-     {{{Id::Pounds, "1000"}, {{Id::Kilograms, "453.60"}}},
-      {{Id::Kilograms, kPassThrough}, {{Id::Pounds, "1000"}}},
-      {{Id::Kilograms, "453.6"}, {{Id::Pounds, "1000.01"}}},
-      {{Id::Pounds, ""}, {{Id::Kilograms, "0.00"}}}}},
-    // The densities convert only within their pairs; grams per cubic centimetre are not the
-    // specific gravity's 0.0361 per unit.
-    {"RollWeightDensities",
-     Window::RollWeight,
-     {{{Id::SpecificGravity, "0.92"},
-       {{Id::SpecificGravity, "0.92"},
-        {Id::SpecificGravityCopy, "0.9200"},
-        {Id::LbsPerCubicFoot, "0.0000"},
-        {Id::LbsPerCubicInch, "0.0000"}}},
-      {{Id::SpecificGravityCopy, "1.5"}, {{Id::SpecificGravity, "1.5000"}}},
-      {{Id::LbsPerCubicFoot, "57.3696"}, {{Id::KgPerCubicMeter, "918.9726"}}},
-      {{Id::KgPerCubicMeter, "1000"}, {{Id::LbsPerCubicFoot, "62.4280"}}},
-      {{Id::LbsPerCubicInch, "0.0361"}, {{Id::GPerCubicCm, "0.9992"}}},
-      {{Id::GPerCubicCm, "2"},
-       {{Id::LbsPerCubicInch, "0.0723"}, {Id::SpecificGravity, "1.5000"}}}}},
+std::vector<StepsCase> LengthSteps() {
+    using enum RollLengthId;
+    const Steps again = {{ClearAll}, {LengthFeet, "1000"}, {CoreInches, "3"}, {RollInches, "10"}};
+    return In<StepsCase>(
+        Window::RollLength,
+        {{"Pairs",
+          {{{{CoreMm, "2"}}, {{CoreInches, "0.0787"}, {CoreMm, "2"}}},
+           {{{CoreInches, "0"}}, {{CoreMm, "0.0000"}}},
+           {{{LengthMeters, "100"}}, {{LengthFeet, "328.084"}}},
+           {{{LengthFeet, "-5"}}, {{LengthMeters, "-1.524"}}},
+           {{{LengthFeet, "0"}}, {{LengthMeters, "0.000"}}}}},
+         {"TwelveTypedCharacters",
+          {{{{LengthFeet, "1234567890123456"}}, {{LengthFeet, "123456789012"}}}}},
+         // Tab lands in each partner; passing through it leaves the typed inch text alone.
+         {"SolvedFromBoxesLeftByTab",
+          {{RowOf(Window::RollLength).printable,
+            {{RollInches, "10"}, {CoreInches, "3"}, {ThicknessInches, "0.01"}}}},
+          true,
+          {{LengthMeters, 595.5936073208331 * 0.3048}}},
+         // A thickness too thin to show leaves nothing behind its cleared box.
+         {"ClearAllForgetsAThinThickness",
+          {{{{LengthFeet, "15000000"}, {CoreInches, "3"}, {RollInches, "10"}, {Calculate}},
+            {{ThicknessInches, "0.0000"}}},
+           {again, {}},
+           {{{Calculate}}, {{ThicknessInches, "0.0060"}}}},
+          true}});
+}
+
+std::vector<StepsCase> WeightSteps() {
+    using enum RollWeightId;
+    const Steps solve = RowOf(Window::RollWeight).printable;
+    const Steps equalDiameters = {
+        {RollInches, "3"}, {CoreInches, "3"}, {WebInches, "60"}, {Pounds, "100"}, {Calculate}};
+    const Steps tinyDensity = {{ClearAll},        {RollInches, "40"}, {CoreInches, "3"},
+                               {WebInches, "60"}, {Pounds, "1"},      {Calculate}};
+    const Steps hairWider = {{RollInches, "3"},
+                             {Pounds, "100"},
+                             {SpecificGravity, "0.92"},
+                             {CoreInches, "3.0001"},
+                             {Calculate}};
+    const Steps negativeDensity = {
+        {ClearAll},           {CoreInches, "3"},         {WebInches, "60"},
+        {Pounds, "2487.879"}, {SpecificGravity, "0.92"}, {LbsPerCubicInch, "-1"},
+        {Calculate}};
+    const Steps tinyGravity = {{ClearAll},      {CoreInches, "3"},          {WebInches, "60"},
+                               {Pounds, "100"}, {SpecificGravity, "0.001"}, {Calculate}};
+    return In<StepsCase>(
+        Window::RollWeight,
+        {// Leaving a box empty clears its partner; a width that is not positive clears it too.
+         {"DiameterCoreAndWidth",
+          {{{{RollInches, "2"}}, {{RollMm, "50.800"}, {RollInches, "2"}}},
+           {{{RollMm, "20"}}, {{RollInches, "0.787"}, {RollMm, "20"}}},
+           {{{RollMm, ""}}, {{RollInches, "0.000"}}},
+           {{{CoreInches, "3"}}, {{CoreMm, "76.200"}}},
+           {{{WebMm, "1524"}}, {{WebInches, "60.000"}}},
+           {{{WebInches, "-5"}}, {{WebMm, "0.000"}}}}},
+         // Edited, the kilograms convert back with their own factor, and the pounds drift.
+         {"PoundsAndKilogramsDrift",
+          {{{{Pounds, "1000"}}, {{Kilograms, "453.60"}}},
+           {{{Kilograms, kPassThrough}}, {{Pounds, "1000"}}},
+           {{{Kilograms, "453.6"}}, {{Pounds, "1000.01"}}},
+           {{{Pounds, ""}}, {{Kilograms, "0.00"}}}}},
+         // The densities convert only within their pairs; grams per cubic centimetre are not the
+         // specific gravity's 0.0361 per unit.
+         {"Densities",
+          {{{{SpecificGravity, "0.92"}},
+            {{SpecificGravityCopy, "0.9200"},
+             {LbsPerCubicFoot, "0.0000"},
+             {LbsPerCubicInch, "0.0000"}}},
+           {{{SpecificGravityCopy, "1.5"}}, {{SpecificGravity, "1.5000"}}},
+           {{{LbsPerCubicFoot, "57.3696"}}, {{KgPerCubicMeter, "918.9726"}}},
+           {{{KgPerCubicMeter, "1000"}}, {{LbsPerCubicFoot, "62.4280"}}},
+           {{{LbsPerCubicInch, "0.0361"}}, {{GPerCubicCm, "0.9992"}}},
+           {{{GPerCubicCm, "2"}}, {{LbsPerCubicInch, "0.0723"}, {SpecificGravity, "1.5000"}}}}},
+         // Tabbing on through the millimetre box leaves the typed inches alone; the kilograms
+         // follow the shown pounds when they are typed again.
+         {"SolvedFromBoxesLeftByTab",
+          {{solve,
+            {{RollInches, "40"}, {SpecificGravity, "0.92"}, {SpecificGravityCopy, "0.9200"}}},
+           {{{Pounds, "2487.88"}}, {{Kilograms, "1128.50"}}}},
+          true,
+          {{SpecificGravityCopy, 0.92}}},
+         // Roll and core of one size: no wound material, so the density divides by zero. Passing
+         // through a shown infinity keeps it, and the box still counts it as one.
+         {"ZeroAreaShowsInfinity",
+          {{equalDiameters, {{LbsPerCubicFoot, "inf"}}},
+           {{{LbsPerCubicFoot, kPassThrough}},
+            {{LbsPerCubicFoot, "inf"}, {KgPerCubicMeter, "inf"}}}},
+          true,
+          {{LbsPerCubicFoot, std::numeric_limits<double>::infinity()}}},
+         // After an infinity and Clear All the worked example solves as ever; a density too small
+         // to show is gone with its cleared box too.
+         {"ClearAllForgetsInfinityAndATinyDensity",
+          {{equalDiameters, {{SpecificGravity, "inf"}}},
+           {tinyDensity, {{LbsPerCubicInch, "0.0000"}}},
+           {{{ClearAll}}, {}},
+           {solve, {{Pounds, "2487.88"}}}},
+          true},
+         // A core a hair wider than the roll rounds the area to minus zero; a negative inch
+         // density leaves no real diameter; a density too small to survive rounding, nothing to
+         // divide by.
+         {"OtherNonFiniteResultsShowAsText",
+          {{hairWider, {{WebInches, "-inf"}, {WebMm, "-inf"}}},
+           {negativeDensity, {{RollInches, "nan"}, {RollMm, "nan"}}},
+           {tinyGravity, {{RollInches, "inf"}, {RollMm, "inf"}}}},
+          true}});
+}
+
+std::vector<StepsCase> SlitterSteps() {
+    using enum SlitterId;
     // No zeroing and no test in the knife widths: negative converts to negative, empty to 0.
-    {"SlitterWidths",
-     Window::Slitter,
-     {{{S::SlitMm, "10"}, {{S::SlitInches, "0.3937"}, {S::SlitMm, "10"}}},
-      {{S::SlitInches, kPassThrough}, {{S::SlitMm, "10"}}},
-      {{S::NextMm, "-5"}, {{S::NextInches, "-0.1969"}}},
-      {{S::NextInches, "2"}, {{S::NextMm, "50.8000"}}},
-      {{S::NextInches, ""}, {{S::NextMm, "0.0000"}}}}},
-};
+    return In<StepsCase>(Window::Slitter,
+                         {{"Widths",
+                           {{{{SlitMm, "10"}}, {{SlitInches, "0.3937"}, {SlitMm, "10"}}},
+                            {{{SlitInches, kPassThrough}}, {{SlitMm, "10"}}},
+                            {{{NextMm, "-5"}}, {{NextInches, "-0.1969"}}},
+                            {{{NextInches, "2"}}, {{NextMm, "50.8000"}}},
+                            {{{NextInches, ""}}, {{NextMm, "0.0000"}}}}}});
+}
 
-class PairFollows : public ::testing::TestWithParam<PairCase>, protected CapturedSeams {
-protected:
-    PairFollows() : CapturedSeams(std::chrono::seconds(60)) {}
-};
+class AfterEachStep : public Captured<StepsCase> {};
 
-TEST_P(PairFollows, WhenABoxIsLeft) {
-    CalculatorWindow w(GetParam().window);
+TEST_P(AfterEachStep, TheWindowShows) {
+    const StepsCase& c = GetParam();
+    CalculatorWindow w(c.window);
     ASSERT_TRUE(w.Ready());
-    for (const auto& [step, shown] : GetParam().steps) {
-        w.Do({step});
-        EXPECT_EQ(w.Unlike(shown), "") << "after " << step.id.value << " " << step.keys;
+    for (const auto& [steps, shown] : c.steps) {
+        w.Do(steps);
+        EXPECT_EQ(w.Unlike(shown), "") << "after " << steps.back().id.value;
     }
     EXPECT_EQ(w.Knives(), KnifeRows{});
     EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w.Enabled(w.PrintButton()), c.printable);
+    for (const auto& [id, value] : c.exact) {
+        EXPECT_EQ(w.Box(id)->GetValue(), value) << id.value;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(, PairFollows, ::testing::ValuesIn(kPairCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+// A refusal says why, pressed from the keyboard, and changes no box, no knife and no tick; Print
+// stays as it was.
+struct RefusalCase {
+    const char* name;
+    Steps before;
+    ControlId button;
+    const char* message;
+    MessageIcon icon = MessageIcon::Stop;
+    bool afterASuccess = false; // the window's worked calculation or addition came first
+    Window window = Window::Main;
+};
 
-TEST_F(RollWeightWindow, CalculatesTheWeightFromInchEntries) {
-    Calculate(kWorked);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(Text(Id::Pounds), "2487.88");
-    EXPECT_EQ(Text(Id::Kilograms), "1128.50");
-    EXPECT_EQ(Text(Id::SpecificGravity), "0.92");
-    EXPECT_EQ(Text(Id::SpecificGravityCopy), "0.9200");
-    EXPECT_DOUBLE_EQ(w.Box(Id::SpecificGravityCopy)->GetValue(), 0.92);
-    // Tabbing on through the millimetre box left the typed inches alone.
-    EXPECT_EQ(Text(Id::RollInches), "40");
-    EXPECT_EQ(Text(Id::RollMm), "1016.000");
-    EXPECT_TRUE(w.Enabled(Id::Print));
+constexpr MessageIcon kStop = MessageIcon::Stop;
+constexpr MessageIcon kInformation = MessageIcon::Information;
 
-    // The kilograms follow the shown pounds when the box is passed through.
-    w.Enter(Id::Pounds, "2487.88");
-    EXPECT_EQ(Text(Id::Kilograms), "1128.50");
+std::vector<RefusalCase> LengthRefusals() {
+    using enum RollLengthId;
+    const char* const onlyOne = "Only one field can be zero!";
+    return In<RefusalCase>(Window::RollLength,
+                           {{"NothingEntered", {}, Calculate, onlyOne},
+                            {"AfterClearAll", {{ClearAll}}, Calculate, onlyOne, kStop, true}});
 }
 
-TEST_F(RollWeightWindow, EnterInAMetricBoxLeavesItThenCalculates) {
-    w.Do({{Id::RollInches, "40"}, {Id::CoreInches, "3"}, {Id::SpecificGravity, "0.92"}});
-    w.Type(Id::WebMm, "1524");
-    QTest::keyClick(w.Box(Id::WebMm), Qt::Key_Return);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(Id::Calculate));
-    EXPECT_EQ(Text(Id::WebMm), "1524");
-    EXPECT_EQ(Text(Id::WebInches), "60.000");
-    EXPECT_EQ(Text(Id::Pounds), "2487.88");
-    // Over an earlier value in the inch box, the millimetres typed are what counts.
-    w.Do({{Id::Pounds, ""}});
-    w.Type(Id::RollMm, "2032");
-    QTest::keyClick(w.Box(Id::RollMm), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(Text(Id::RollInches), "80.000");
-    EXPECT_EQ(Text(Id::Pounds), "9993.74");
+std::vector<RefusalCase> WeightRefusals() {
+    using enum RollWeightId;
+    const char* const noCore = "Core Diameter is a required field";
+    // The placeholder reads as 0, and an emptied box is missing too.
+    return In<RefusalCase>(
+        Window::RollWeight,
+        {{"NoCoreWhateverElseIsFilled",
+          {{RollInches, "40"},
+           {WebInches, "60"},
+           {Pounds, "2487.879"},
+           {SpecificGravity, "0.92"},
+           {LbsPerCubicFoot, "57"},
+           {LbsPerCubicInch, "0.0332"}},
+          Calculate,
+          noCore,
+          kInformation},
+         {"EmptiedCore",
+          {{RollInches, "40"}, {WebInches, "60"}, {SpecificGravity, "0.92"}, {CoreInches, ""}},
+          Calculate,
+          noCore,
+          kInformation},
+         {"AfterASolve",
+          {{WebInches, ""}, {Pounds, ""}},
+          Calculate,
+          "All required fields are not entered!",
+          kStop,
+          true}});
 }
 
-TEST_F(RollWeightWindow, AMissingCoreDiameterIsReportedWhateverElseIsFilled) {
-    w.Do({{Id::RollInches, "40"},
-          {Id::WebInches, "60"},
-          {Id::Pounds, "2487.879"},
-          {Id::SpecificGravity, "0.92"},
-          {Id::LbsPerCubicFoot, "57"},
-          {Id::LbsPerCubicInch, "0.0332"}});
-    // The placeholder reads as 0.
-    WindowValues before = w.PressFromKeyboard(Id::Calculate);
+std::vector<RefusalCase> SlitterRefusals() {
+    using enum SlitterId;
+    const char* const noCount = "You must enter the number of knives.";
+    const char* const noWidth = "You must enter a slit width.";
+    return In<RefusalCase>(
+        Window::Slitter,
+        {{"NoCount", {}, AddSlits, noCount},
+         {"NegativeCount", {{SlitCount, "-1"}}, AddSlits, noCount},
+         {"NoCountWithAWidth", {{SlitInches, "2"}}, AddSlits, noCount},
+         {"NoVariedWidth", {}, AddSlit, noWidth},
+         {"NoIncrementWidth", {{SetupIncrement}}, AddSlit, noWidth},
+         // While the ticked increment has yet to open the list, equal slits would drop it unseen.
+         {"IncrementFirst",
+          {{SetupIncrement}, {NextMm, "30"}, {SlitCount, "7"}, {SlitMm, "220"}},
+          AddSlits,
+          "Add the setup increment first with Add Slit, or clear Add Setup Increment."},
+         // The width typed over one converted from millimetres is the one that counts.
+         {"NoWidth", {{SlitMm, "220"}, {SlitInches, "0"}, {SlitCount, "5"}}, AddSlits, noWidth},
+         {"AfterClearAll", {{ClearAll}}, AddSlits, noCount, kStop, true}});
+}
+
+class Refusal : public Captured<RefusalCase> {};
+
+TEST_P(Refusal, SaysWhyAndChangesNothing) {
+    const RefusalCase& c = GetParam();
+    CalculatorWindow w(c.window);
+    ASSERT_TRUE(w.Ready());
+    if (c.afterASuccess) {
+        w.Do(w.Row().printable);
+    }
+    w.Do(c.before);
+    auto* tick = w.Item<QCheckBox>(SlitterId::SetupIncrement); // the slitter's alone
+    const bool ticked = tick != nullptr && tick->isChecked();
+    const WindowValues before = w.PressFromKeyboard(c.button);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Core Diameter is a required field");
-    EXPECT_EQ(messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(messages[0].text, c.message);
+    EXPECT_EQ(messages[0].icon, c.icon);
     EXPECT_EQ(messages[0].caption, ApplicationTitle());
     EXPECT_EQ(w.Values(), before);
-    EXPECT_FALSE(w.Enabled(Id::Print));
-
-    // An emptied box is missing too.
-    w.Type(Id::CoreInches, "");
-    before = w.PressFromKeyboard(Id::Calculate);
-    EXPECT_EQ(Text(Id::CoreInches), "");
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].icon, MessageIcon::Information);
-    EXPECT_EQ(w.Values(), before);
-}
-
-TEST_F(RollWeightWindow, TooFewFieldsAreRefusedAndNothingChanges) {
-    w.Do({{Id::CoreInches, "3"}, {Id::RollInches, "40"}, {Id::SpecificGravity, "0.92"}});
-    const WindowValues before = w.PressFromKeyboard(Id::Calculate);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "All required fields are not entered!");
-    EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(w.Values(), before);
-    EXPECT_FALSE(w.Enabled(Id::Print));
-    EXPECT_TRUE(dlg->isVisible());
-}
-
-TEST_F(RollWeightWindow, ARefusalAfterASolveLeavesPrintEnabled) {
-    Calculate(kWorked);
-    ASSERT_TRUE(w.Enabled(Id::Print));
-
-    w.Do({{Id::WebInches, ""}, {Id::Pounds, ""}});
-    WindowValues before = w.PressFromKeyboard(Id::Calculate);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(w.Values(), before);
-    EXPECT_TRUE(w.Enabled(Id::Print));
-
-    w.Enter(Id::CoreInches, "");
-    before = w.PressFromKeyboard(Id::Calculate);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].icon, MessageIcon::Information);
-    EXPECT_EQ(w.Values(), before);
-    EXPECT_TRUE(w.Enabled(Id::Print));
-}
-
-TEST_F(RollWeightWindow, ClearAllRestoresPlaceholdersAndKeepsPrintAndFocus) {
-    Calculate(kWorked);
-    ASSERT_TRUE(w.Enabled(Id::Print));
-    w.Click(Id::ClearAll);
-    EXPECT_EQ(w.Unlike(w.Row().start), "");
-    EXPECT_TRUE(w.Enabled(Id::Print));
-
-    // A density too small to show (1.3e-05 lb/in³ behind 0.0000) is gone with the cleared box.
-    Calculate(
-        {{Id::RollInches, "40"}, {Id::CoreInches, "3"}, {Id::WebInches, "60"}, {Id::Pounds, "1"}});
-    ASSERT_EQ(Text(Id::LbsPerCubicInch), "0.0000");
-    w.Click(Id::ClearAll);
-    Calculate(kWorked);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Text(Id::Pounds), "2487.88");
-    w.Click(Id::ClearAll);
-
-    // Through its mnemonic the button takes the focus and is pressed, as a click would.
-    w.Type(Id::RollInches, "12");
-    QTest::keyClick(w.Box(Id::RollInches), Qt::Key_A, Qt::AltModifier);
-    EXPECT_EQ(w.Unlike(w.Row().start), "");
-    EXPECT_EQ(QApplication::focusWidget(), dlg->GetDlgItem(Id::ClearAll));
-}
-
-TEST_F(RollWeightWindow, ZeroAreaShowsInfinityAndTheWindowCarriesOn) {
-    // Roll and core of one size: no wound material, so the density divides by zero.
-    Calculate(
-        {{Id::RollInches, "3"}, {Id::CoreInches, "3"}, {Id::WebInches, "60"}, {Id::Pounds, "100"}});
-    EXPECT_TRUE(messages.empty());
-    for (ControlId id : {Id::SpecificGravity, Id::SpecificGravityCopy, Id::LbsPerCubicFoot,
-                         Id::KgPerCubicMeter, Id::LbsPerCubicInch, Id::GPerCubicCm}) {
-        EXPECT_EQ(Text(id), "inf") << id.value;
+    EXPECT_EQ(w.Enabled(w.PrintButton()), c.afterASuccess);
+    EXPECT_TRUE(w.Dialog().isVisible());
+    if (tick != nullptr) {
+        EXPECT_TRUE(tick->isEnabled());
+        EXPECT_EQ(tick->isChecked(), ticked);
     }
-    EXPECT_TRUE(w.Enabled(Id::Print));
-
-    // Passing through a shown infinity keeps it, and the box still counts it as one.
-    QTest::mouseClick(w.Box(Id::LbsPerCubicFoot), Qt::LeftButton);
-    QTest::keyClick(w.Box(Id::LbsPerCubicFoot), Qt::Key_Tab);
-    EXPECT_EQ(Text(Id::LbsPerCubicFoot), "inf");
-    EXPECT_EQ(Text(Id::KgPerCubicMeter), "inf");
-    EXPECT_EQ(w.Box(Id::LbsPerCubicFoot)->GetValue(), std::numeric_limits<double>::infinity());
-
-    w.Click(Id::ClearAll);
-    Calculate(kWorked);
-    EXPECT_EQ(Text(Id::Pounds), "2487.88");
 }
 
-TEST_F(RollWeightWindow, OtherNonFiniteResultsShowAsText) {
-    // A core a hair wider than the roll: the area rounds to minus zero. The core is typed last,
-    // since leaving its millimetre box would round it to three decimals.
-    w.Do({{Id::RollInches, "3"}, {Id::Pounds, "100"}, {Id::SpecificGravity, "0.92"}});
-    w.Type(Id::CoreInches, "3.0001");
-    w.Click(Id::Calculate);
-    EXPECT_EQ(Text(Id::WebInches), "-inf");
-    EXPECT_EQ(Text(Id::WebMm), "-inf");
+// Enter in a box leaves it first, so that its partner is in step, then presses the default
+// button as a click would. The knife list has none: there Enter changes nothing.
+struct EnterCase {
+    const char* name;
+    Steps before;
+    Step typed; // with no keys, the control is only focused
+    Shown shown;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier; // Qt::KeypadModifier: the keypad's Enter
+    Window window = Window::Main;
+};
 
-    // A negative inch density makes the wound area negative: no real diameter.
-    w.Click(Id::ClearAll);
-    Calculate({{Id::CoreInches, "3"},
-               {Id::WebInches, "60"},
-               {Id::Pounds, "2487.879"},
-               {Id::SpecificGravity, "0.92"},
-               {Id::LbsPerCubicInch, "-1"}});
-    EXPECT_EQ(Text(Id::RollInches), "nan");
-    EXPECT_EQ(Text(Id::RollMm), "nan");
+std::vector<EnterCase> LengthEnters() {
+    using enum RollLengthId;
+    return In<EnterCase>(Window::RollLength,
+                         {{"MetricThickness",
+                           {{CoreInches, "3"}, {RollInches, "10"}},
+                           {ThicknessMm, "0.254"},
+                           {{ThicknessInches, "0.0100"}, {LengthFeet, "595.594"}}}});
+}
 
-    // A density too small to survive rounding leaves nothing to divide by.
-    w.Click(Id::ClearAll);
-    Calculate({{Id::CoreInches, "3"},
-               {Id::WebInches, "60"},
-               {Id::Pounds, "100"},
-               {Id::SpecificGravity, "0.001"}});
-    EXPECT_EQ(Text(Id::RollInches), "inf");
-    EXPECT_EQ(Text(Id::RollMm), "inf");
+std::vector<EnterCase> WeightEnters() {
+    using enum RollWeightId;
+    const Steps solvedThenEmptied = {{RollInches, "40"},        {CoreInches, "3"}, {WebMm, "1524"},
+                                     {SpecificGravity, "0.92"}, {Calculate},       {Pounds, ""}};
+    return In<EnterCase>(
+        Window::RollWeight,
+        {{"MetricWidth",
+          {{RollInches, "40"}, {CoreInches, "3"}, {SpecificGravity, "0.92"}},
+          {WebMm, "1524"},
+          {{WebInches, "60.000"}, {Pounds, "2487.88"}}},
+         // Over an earlier value in the inch box, the millimetres typed are what counts.
+         {"MetricDiameterOverInches",
+          solvedThenEmptied,
+          {RollMm, "2032"},
+          {{RollInches, "80.000"}, {Pounds, "9993.74"}},
+          Qt::KeypadModifier}});
+}
 
-    // A typed number beyond the double range.
-    w.Enter(Id::Pounds, "1e999");
-    EXPECT_EQ(Text(Id::Kilograms), "inf");
+std::vector<EnterCase> SlitterEnters() {
+    using enum SlitterId;
+    const ::Steps threeSlits = {{SlitCount, "3"}, {SlitInches, "1"}, {AddSlits}};
+    return In<EnterCase>(
+        Window::Slitter,
+        {{"Count", threeSlits, {SlitCount}, {}},
+         {"NextMm", threeSlits, {NextMm}, {}, Qt::KeypadModifier},
+         // Ticked only while the list is empty.
+         {"SetupIncrement", {{SlitCount, "3"}, {SlitInches, "1"}}, {SetupIncrement}, {}}});
+}
+
+class EnterInABox : public Captured<EnterCase> {};
+
+TEST_P(EnterInABox, LeavesItThenPressesTheDefaultButton) {
+    const EnterCase& c = GetParam();
+    CalculatorWindow w(c.window);
+    ASSERT_TRUE(w.Ready());
+    w.Do(c.before);
+    const KnifeRows knives = w.Knives();
+    if (c.typed.keys != nullptr) {
+        w.Type(c.typed.id, c.typed.keys);
+    } else {
+        w.Focus(c.typed.id);
+    }
+    w.Key(c.typed.id, c.modifiers == Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return,
+          c.modifiers);
     EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(w.Dialog().isVisible());
+    const ControlId button = w.Row().defaultButton;
+    EXPECT_TRUE(w.HasFocus(button != kNoId ? button : c.typed.id));
+    EXPECT_EQ(w.Unlike(c.shown), "");
+    if (c.typed.keys != nullptr) {
+        EXPECT_EQ(w.Text(c.typed.id), c.typed.keys);
+    }
+    EXPECT_EQ(w.Knives(), knives);
 }
 
-// Runs the window modally, as the main window does, and drives it from inside the loop.
-TEST(RollWeightModal, EnterCalculatesWithoutClosingAndEscapeCloses) {
-    std::vector<MessageRecord> messages;
-    SetMessageSink([&](const MessageRecord& r) { messages.push_back(r); });
-    CRollWeightDlg dlg;
-    bool stillOpenAfterEnter = false;
-    QTimer::singleShot(0, [&] {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
-        QWidget* focused = QApplication::focusWidget();
-        ASSERT_EQ(focused, dlg.GetDlgItem(Id::RollInches));
-        QTest::keyClick(focused, Qt::Key_Return);
-        stillOpenAfterEnter = dlg.isVisible();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    });
-    EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
-    SetMessageSink({});
-    EXPECT_TRUE(stillOpenAfterEnter);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Core Diameter is a required field");
+class EachCalculatorWindow : public Captured<Window> {};
+
+// After a success, Clear All shows the opening texts and an empty list, and Print stays enabled.
+TEST_P(EachCalculatorWindow, ClearAllAfterASuccessKeepsPrint) {
+    CalculatorWindow w(GetParam());
+    ASSERT_TRUE(w.Ready());
+    w.MakePrintable();
+    EXPECT_EQ(w.Unlike(w.Row().start), "");
+    EXPECT_EQ(w.Knives(), KnifeRows{});
+    EXPECT_TRUE(w.Enabled(w.PrintButton()));
 }
 
-TEST(RollWeightModal, CloseButtonCloses) {
-    CRollWeightDlg dlg;
-    QTimer::singleShot(
-        0, [&] { QTest::mouseClick(dlg.Item<QPushButton>(Id::Close), Qt::LeftButton); });
-    EXPECT_EQ(dlg.DoModal(), DialogCommand::Cancel);
+INSTANTIATE_TEST_SUITE_P(, EachCalculatorWindow, ::testing::ValuesIn(Calculators()), kWindowName);
+
+enum class Ending { Escape, CloseButton, CloseBox };
+
+class ModalRun : public Captured<std::tuple<Window, Ending>> {};
+
+// Run twice as the main window runs it: the main window is disabled meanwhile, each run starts
+// from the opening texts, Enter in a box leaves it running, and each way of closing ends it.
+TEST_P(ModalRun, DisablesTheMainWindowAndStartsFreshEachTime) {
+    const auto [kind, ending] = GetParam();
+    const WindowRow& row = RowOf(kind);
+    CRollCalcDlg main;
+    main.Create();
+    CDialog::SetMainWindow(&main);
+    for (int opening = 0; opening < 2; ++opening) {
+        const std::unique_ptr<CDialog> dlg = row.open(nullptr);
+        bool runningAfterEnter = false;
+        QTimer::singleShot(0, [&] {
+            EXPECT_EQ(QApplication::activeModalWidget(), dlg.get());
+            EXPECT_FALSE(main.isEnabled());
+            for (const auto& [id, text] : row.start) {
+                EXPECT_EQ(dlg->Item<CNumEdit>(id)->text().toStdString(), text);
+            }
+            QWidget* box = dlg->GetDlgItem(row.start.front().first);
+            QTest::keyClicks(box, "42");
+            QTest::keyClick(box, Qt::Key_Return);
+            runningAfterEnter = QApplication::activeModalWidget() == dlg.get();
+            if (ending == Ending::Escape) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else if (ending == Ending::CloseButton) {
+                for (const auto& [id, name] : row.names) {
+                    if (name == QLatin1String("Close")) {
+                        QTest::mouseClick(dlg->GetDlgItem(id), Qt::LeftButton);
+                    }
+                }
+            } else {
+                dlg->close(); // the title bar's close box
+            }
+        });
+        EXPECT_EQ(dlg->DoModal(), DialogCommand::Cancel);
+        EXPECT_TRUE(runningAfterEnter);
+        EXPECT_TRUE(main.isEnabled());
+    }
+    CDialog::SetMainWindow(nullptr);
+    // Enter pressed the default button, whose refusal each run heard.
+    EXPECT_EQ(messages.size(), row.defaultButton != kNoId ? 2u : 0u);
 }
+
+std::string ModalRunName(const ::testing::TestParamInfo<std::tuple<Window, Ending>>& info) {
+    const char* endings[] = {"Escape", "CloseButton", "CloseBox"};
+    return std::string(NameOf(std::get<0>(info.param))) +
+           endings[static_cast<int>(std::get<1>(info.param))];
+}
+
+INSTANTIATE_TEST_SUITE_P(, ModalRun,
+                         ::testing::Combine(::testing::ValuesIn(Calculators()),
+                                            ::testing::Values(Ending::Escape, Ending::CloseButton,
+                                                              Ending::CloseBox)),
+                         ModalRunName);
+
+INSTANTIATE_TEST_SUITE_P(RollLength, AfterEachStep, ::testing::ValuesIn(LengthSteps()), kRowName);
+INSTANTIATE_TEST_SUITE_P(RollWeight, AfterEachStep, ::testing::ValuesIn(WeightSteps()), kRowName);
+INSTANTIATE_TEST_SUITE_P(Slitter, AfterEachStep, ::testing::ValuesIn(SlitterSteps()), kRowName);
+INSTANTIATE_TEST_SUITE_P(RollLength, Refusal, ::testing::ValuesIn(LengthRefusals()), kRowName);
+INSTANTIATE_TEST_SUITE_P(RollWeight, Refusal, ::testing::ValuesIn(WeightRefusals()), kRowName);
+INSTANTIATE_TEST_SUITE_P(Slitter, Refusal, ::testing::ValuesIn(SlitterRefusals()), kRowName);
+INSTANTIATE_TEST_SUITE_P(RollLength, EnterInABox, ::testing::ValuesIn(LengthEnters()), kRowName);
+INSTANTIATE_TEST_SUITE_P(RollWeight, EnterInABox, ::testing::ValuesIn(WeightEnters()), kRowName);
+INSTANTIATE_TEST_SUITE_P(Slitter, EnterInABox, ::testing::ValuesIn(SlitterEnters()), kRowName);
 
 } // namespace
