@@ -4,19 +4,15 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QPalette>
 #include <QRegion>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <algorithm>
 #include <cmath>
-#include <span>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -182,12 +178,8 @@ TEST_P(EveryWindow, WindowMenuOpensFromTheKeyboardAnywhereAndOnTheBackgroundOnly
         EXPECT_EQ(rightClick(target, target->rect().center()), IsStaticText(w) || IsPicture(w))
             << Name(w);
     }
-    for (int y = 0; y < dlg_->height(); y += 2) {
-        if (dlg_->childAt(dlg_->width() / 2, y) == nullptr) {
-            EXPECT_TRUE(rightClick(dlg_.get(), QPoint(dlg_->width() / 2, y)));
-            break;
-        }
-    }
+    ASSERT_EQ(dlg_->childAt(1, 1), nullptr);
+    EXPECT_TRUE(rightClick(dlg_.get(), QPoint(1, 1)));
 }
 
 TEST_P(EveryWindow, FocusShowsAndAFocusedButtonDiffersFromTheDefaultOne) {
@@ -252,9 +244,8 @@ TEST_P(EveryWindow, TextsReadOnLightAndDarkPalettesAndGreyWhenDisabled) {
                       dlg.palette().color(QPalette::Disabled, QPalette::WindowText))
                 << Name(w);
             const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const std::span pixels(reinterpret_cast<const QRgb*>(image.constBits()),
-                                   image.width() * image.height());
-            EXPECT_EQ(std::ranges::count(pixels, text.rgb()), 0) << Name(w);
+            const QImage same = image.createMaskFromColor(text.rgb(), Qt::MaskOutColor);
+            EXPECT_TRUE(QRegion(QBitmap::fromImage(same)).isEmpty()) << Name(w);
         }
         dlg.setEnabled(true);
     };
@@ -281,10 +272,9 @@ QRect InkRect(const QWidget* w, const Drawn& drawn) {
         painter.setPen(Qt::black);
         painter.drawText(QRect(origin, size), drawn.flags, drawn.text);
     }
-    const QBitmap ink = QBitmap::fromImage(canvas.createMaskFromColor(qRgb(255, 255, 255)));
-    // Back to the widget's own device pixels.
-    return QRegion(ink).boundingRect().translated(-qRound(origin.x() * ratio),
-                                                  -qRound(origin.y() * ratio));
+    // The pixels that are not white, back in the widget's own device pixels.
+    const QRegion ink(QBitmap::fromImage(canvas.createMaskFromColor(qRgb(255, 255, 255))));
+    return ink.boundingRect().translated(-qRound(origin.x() * ratio), -qRound(origin.y() * ratio));
 }
 
 TEST_P(EveryWindow, NoControlOverlapsAnotherAndNoTextIsClipped) {
