@@ -1,13 +1,13 @@
 #include <QAccessible>
+#include <QBitmap>
 #include <QFile>
 #include <QImage>
+#include <QRegion>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest/QTest>
-#include <algorithm>
 #include <memory>
 #include <optional>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -118,39 +118,34 @@ TEST_P(EachLink, ActsOnEveryPressAndLooksALink) {
     EXPECT_EQ(link->LinkColor(),
               isLink ? QColor(0, 0, 255) : link->palette().color(QPalette::WindowText));
     EXPECT_EQ(link->LinkFont().underline(), isLink);
-    const QImage image = link->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const std::span pixels(reinterpret_cast<const QRgb*>(image.constBits()),
-                           image.width() * image.height());
-    EXPECT_EQ(std::ranges::find(pixels, qRgb(0, 0, 255)) != pixels.end(), isLink);
+    const QImage blue =
+        link->grab().toImage().createMaskFromColor(qRgb(0, 0, 255), Qt::MaskOutColor);
+    EXPECT_EQ(QRegion(QBitmap::fromImage(blue)).isEmpty(), !isLink);
     // The desktop theme's pointing hand.
     EXPECT_EQ(link->testAttribute(Qt::WA_SetCursor), isLink);
     EXPECT_EQ(link->cursor().shape(), isLink ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-INSTANTIATE_TEST_SUITE_P(, EachLink, ::testing::ValuesIn(kLinks), kLinkName);
-
 // With no browser or mail program set up, each press says so and shows the address to copy.
-class LinkWithoutProgram : public EachLink {};
-
-TEST_P(LinkWithoutProgram, SaysSoWithTheAddress) {
+TEST_P(EachLink, WithoutAProgramSaysSoWithTheAddress) {
     const LinkCase& c = GetParam();
     desktopOpens = false;
     Make(c);
     for (std::size_t press = 1; press <= 2; ++press) {
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
-        ASSERT_EQ(messages.size(), press);
-        EXPECT_EQ(messages.back().icon, MessageIcon::Warning);
-        EXPECT_EQ(messages.back().text,
-                  std::string(c.style == LinkStyle::Web
-                                  ? "No program is set up to open this web address:"
-                                  : "No program is set up to send mail to this address:") +
-                      "\n\n" + (c.target != nullptr ? c.target : ""));
+        ASSERT_EQ(messages.size(), press * c.press.size());
     }
-    EXPECT_EQ(requests.size(), 2u);
+    for (const MessageRecord& m : messages) {
+        EXPECT_EQ(m.icon, MessageIcon::Warning);
+        EXPECT_EQ(m.text, std::string(c.style == LinkStyle::Web
+                                          ? "No program is set up to open this web address:"
+                                          : "No program is set up to send mail to this address:") +
+                              "\n\n" + (c.target != nullptr ? c.target : ""));
+    }
+    EXPECT_EQ(requests.size(), 2 * c.press.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(WebAndMail, LinkWithoutProgram,
-                         ::testing::Values(kLinks[2], kLinks[1], kLinks[3]), kLinkName);
+INSTANTIATE_TEST_SUITE_P(, EachLink, ::testing::ValuesIn(kLinks), kLinkName);
 
 // The desktop's opener can start and then fail, when no browser or mail program stands behind it:
 // that is heard once it has ended, and said as when there is no opener at all.

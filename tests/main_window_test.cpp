@@ -28,9 +28,13 @@ void PressWhenModal(Qt::Key key) {
     });
 }
 
-TEST(MainWindow, ShowsItsControlsWithTheirCaptions) {
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override { dlg.Create(); }
     CRollCalcDlg dlg;
-    dlg.Create();
+};
+
+TEST_F(MainWindow, ShowsItsControlsWithTheirCaptions) {
     EXPECT_EQ(dlg.windowTitle(), "Velmarch Roll Calculation Application");
     EXPECT_FALSE(dlg.windowIcon().isNull());
     EXPECT_TRUE(dlg.Item<QPushButton>(Id::Close)->isDefault());
@@ -46,9 +50,7 @@ TEST(MainWindow, ShowsItsControlsWithTheirCaptions) {
     }
 }
 
-TEST(MainWindow, StyledHeadingsAreBlackAndCentred) {
-    CRollCalcDlg dlg;
-    dlg.Create();
+TEST_F(MainWindow, StyledHeadingsAreBlackAndCentred) {
     for (const auto& [id, text] : {std::pair{Id::Version, "Version 1.00"},
                                    std::pair{Id::Heading, "IMPORTANT INFORMATION -- Please Read"},
                                    std::pair{Id::DisclaimerHeading, "DISCLAIMER"}}) {
@@ -61,9 +63,7 @@ TEST(MainWindow, StyledHeadingsAreBlackAndCentred) {
     }
 }
 
-TEST(MainWindow, DisclaimerIsOneUpperCaseParagraph) {
-    CRollCalcDlg dlg;
-    dlg.Create();
+TEST_F(MainWindow, DisclaimerIsOneUpperCaseParagraph) {
     auto* box = dlg.Item<QTextEdit>(Id::Disclaimer);
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isReadOnly());
@@ -77,29 +77,24 @@ TEST(MainWindow, DisclaimerIsOneUpperCaseParagraph) {
     EXPECT_EQ(box->accessibleName(), "Disclaimer");
 }
 
-// Enter right after the start presses the default button; Esc cancels.
-struct Ending {
-    const char* name;
-    Window window;
-    Qt::Key key;
-    DialogCommand command;
+// Right after the start, Enter presses the default button and Esc cancels.
+class KeyEnds : public ::testing::TestWithParam<Window> {
+protected:
+    DialogCommand After(Qt::Key key) const {
+        PressWhenModal(key);
+        return RowOf(GetParam()).open(nullptr)->DoModal();
+    }
 };
 
-const Ending kEndings[] = {
-    {"MainEnter", Window::Main, Qt::Key_Return, DialogCommand::Ok},
-    {"MainEscape", Window::Main, Qt::Key_Escape, DialogCommand::Cancel},
-    {"AboutEnter", Window::About, Qt::Key_Return, DialogCommand::Ok},
-    {"AboutEscape", Window::About, Qt::Key_Escape, DialogCommand::Cancel},
-};
-
-class KeyEnds : public ::testing::TestWithParam<Ending> {};
-
-TEST_P(KeyEnds, TheModalWindow) {
-    PressWhenModal(GetParam().key);
-    EXPECT_EQ(RowOf(GetParam().window).open(nullptr)->DoModal(), GetParam().command);
+TEST_P(KeyEnds, EnterPressesTheDefaultButton) {
+    EXPECT_EQ(After(Qt::Key_Return), DialogCommand::Ok);
 }
 
-INSTANTIATE_TEST_SUITE_P(, KeyEnds, ::testing::ValuesIn(kEndings), kRowName);
+TEST_P(KeyEnds, EscapeCancels) {
+    EXPECT_EQ(After(Qt::Key_Escape), DialogCommand::Cancel);
+}
+
+INSTANTIATE_TEST_SUITE_P(, KeyEnds, ::testing::Values(Window::Main, Window::About), kWindowName);
 
 TEST(AboutBox, ShowsItsVersionAndAnOkButton) {
     CAboutDlg about;
@@ -186,10 +181,10 @@ TEST(ProgramIcon, DrawsAsIfItsPicturesWereReadAtOnce) {
     EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {256, 256}}));
     for (int size : {16, 20, 24, 32, 48, 64, 100, 256, 300}) {
         EXPECT_EQ(icon.actualSize(QSize(size, size)), eager.actualSize(QSize(size, size))) << size;
-        EXPECT_EQ(icon.pixmap(size).toImage(), eager.pixmap(size).toImage()) << size;
-        EXPECT_EQ(icon.pixmap(size, QIcon::Disabled).toImage(),
-                  eager.pixmap(size, QIcon::Disabled).toImage())
-            << size;
+        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+            EXPECT_EQ(icon.pixmap(size, mode).toImage(), eager.pixmap(size, mode).toImage())
+                << size;
+        }
     }
     auto painted = [](const QIcon& i) {
         QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
