@@ -1,11 +1,4 @@
 // Showing a number: any double through every format a box, a solver or a report uses.
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <limits>
-#include <string>
 
 #include "fuzz/fuzz_input.h"
 #include "numbers/number_text.h"
@@ -15,11 +8,12 @@ namespace {
 // "%4.6f" is what RoundTo builds for six decimals; "%f" shows six too.
 constexpr const char* kFixedFormats[] = {"%4.2f", "%4.3f", "%4.4f", "%4.6f", "%f"};
 
-// The showing rule worked from the C library's own 17 significant digits: the digits times a power
-// of ten, cut to the shown decimals in integer arithmetic with a dropped half rounding up.
-// `allDigits` tells whether all 17 digits were shown, nothing dropped. The text has the format's
-// decimals, a "-" for a set sign bit and no needless leading zero.
+// The showing rule worked from the C library's own 17 significant digits, cut to the shown decimals
+// in integer arithmetic with a dropped half rounding up. `allDigits`: nothing was dropped.
 std::string ExpectedFixed(double value, int decimals, bool& allDigits) {
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf";
+    }
     char sci[64]; // d.dddddddddddddddde±x
     std::snprintf(sci, sizeof sci, "%.16e", std::fabs(value));
     const unsigned long long mantissa = std::stoull(sci[0] + std::string(sci + 2, 16));
@@ -29,10 +23,7 @@ std::string ExpectedFixed(double value, int decimals, bool& allDigits) {
     if (mantissa != 0 && shift >= 0) {
         scaled = std::to_string(mantissa) + std::string(static_cast<std::size_t>(shift), '0');
     } else if (mantissa != 0 && shift >= -18) {
-        unsigned long long power = 1;
-        for (long k = 0; k < -shift; ++k) {
-            power *= 10;
-        }
+        const auto power = std::stoull("1" + std::string(static_cast<std::size_t>(-shift), '0'));
         scaled = std::to_string(mantissa / power + ((mantissa % power) * 2 >= power ? 1 : 0));
     }
     const auto width = static_cast<std::size_t>(decimals) + 1;
@@ -44,30 +35,25 @@ std::string ExpectedFixed(double value, int decimals, bool& allDigits) {
 void CheckFixed(const char* format, double value) {
     const int decimals = format[1] == '4' ? format[3] - '0' : 6;
     const std::string shown = FormatNumber(format, value);
-    auto where = [&] { return format + (" of " + Describe({value})) + " -> " + Quote(shown); };
-    if (!std::isfinite(value)) {
-        Check(shown == (std::isnan(value) ? "nan"
-                        : value < 0       ? "-inf"
-                                          : "inf"),
-              "a non-finite value not shown as nan, inf or -inf", where);
-        return;
-    }
+    auto where = [&] { return Show(format, value, shown); };
     bool allDigits = false;
     const std::string expected = ExpectedFixed(value, decimals, allDigits);
-    Check(shown == expected, "disagrees with the rounding worked from printf's digits", where,
-          [&] { return ", expected " + Quote(expected); });
+    Check(shown == expected, "not nan, inf, -inf or the rounding worked from printf's digits",
+          where, [&] { return ", expected " + Show(expected); });
+    if (!std::isfinite(value)) {
+        return;
+    }
 
     const double back = ReadNumber(shown);
-    auto reread = [&] { return where() + " -> " + Describe({back}); };
+    auto reread = [&] { return where() + " -> " + Show(back); };
     // Seventeen significant digits identify a double.
     Check(!allDigits || SameDouble(back, value),
           "a text with every digit does not read back exactly", reread);
     Check(RoundedTo(back, decimals),
           "what the text reads back as is not a number with the format's decimals", reread);
 
-    // Showing what was read back gives the same text, except where the rule's second rounding (of
-    // the 17-digit expansion) can move a 16-digit text by one unit: 3 and 6 decimals, where a
-    // double's spacing there (2^-10, 2^-20) is just under the last shown unit.
+    // Showing what was read back gives the same text, but the rule's 17-digit step can move a
+    // 16-digit text by one unit at 3 and 6 decimals, where a double's spacing is just under it.
     const std::string again = FormatNumber(format, back);
     const std::size_t first = std::min(shown.find_first_of("123456789"), shown.size());
     const std::size_t significant = shown.size() - first - (shown.find('.', first) != shown.npos);
@@ -75,7 +61,7 @@ void CheckFixed(const char* format, double value) {
     Check(oneUnit ? std::fabs(ReadNumber(again) - back) <= std::pow(10.0, -decimals) * 1.001
                   : again == shown,
           "showing what was read back changes the text (by more than one unit)", reread,
-          [&] { return " -> " + Quote(again); });
+          [&] { return " -> " + Show(again); });
 
     Check(format[1] != '4' || SameDouble(RoundTo(value, decimals), back),
           "RoundTo differs from reading back the shown text", where);
@@ -90,15 +76,14 @@ void CheckInteger(double value) {
                                                  : static_cast<long long>(std::trunc(value));
     const std::string shown = FormatNumber("%d", value);
     Check(shown == std::to_string(expected), "%d shows the wrong integer",
-          [&] { return Describe({value}) + " -> " + Quote(shown); });
+          [&] { return Show(value, shown); });
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     return FuzzInput::Cases(data, size, [](FuzzInput& in) {
-        const double inches = in.TakeDouble();
-        const double mm = in.TakeDouble();
+        const double inches = in.TakeDouble(), mm = in.TakeDouble();
         for (const double value : {inches, mm}) {
             for (const char* format : kFixedFormats) {
                 CheckFixed(format, value);
@@ -109,6 +94,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string pair = FormatText("%4.4f inches / %4.4f millimeters", {inches, mm});
         Check(pair == FormatNumber("%4.4f", inches) + " inches / " + FormatNumber("%4.4f", mm) +
                           " millimeters",
-              "the pair line differs from its two numbers", [&] { return Quote(pair); });
+              "the pair line differs from its two numbers", [&] { return Show(pair); });
     });
 }

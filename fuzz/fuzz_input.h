@@ -1,49 +1,51 @@
-// Shared by the fuzz targets: turning the fuzzer's bytes into values, and failing loudly.
+// Shared by the fuzz targets, with the standard headers they use: bytes to values, loud failures.
 #pragma once
 
+#include <algorithm>
+#include <bit>
+#include <cfloat>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <initializer_list>
 #include <iterator>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
-// Aborts so that libFuzzer keeps the input. The details are callables, so that their text is only
-// built when the check fails.
-template <typename... Detail> void Check(bool ok, std::string_view what, const Detail&... detail) {
+// Aborts so that libFuzzer keeps the input; the details are callables, built only on a failure.
+template <typename... Detail> void Check(bool ok, const char* what, const Detail&... detail) {
     if (!ok) {
-        const std::string text = (std::string() + ... + detail());
-        std::fprintf(stderr, "fuzz check failed: %.*s%s%s\n", static_cast<int>(what.size()),
-                     what.data(), text.empty() ? "" : ": ", text.c_str());
+        std::fprintf(stderr, "fuzz check failed: %s: %s\n", what,
+                     (std::string() + ... + detail()).c_str());
         std::abort();
     }
 }
 
-// Doubles spelled out exactly, for failure messages.
-inline std::string Describe(std::initializer_list<double> values) {
+// Values for failure messages: numbers to 17 digits, texts quoted with odd bytes escaped.
+template <typename... Values> std::string Show(const Values&... values) {
     std::string out;
-    for (double v : values) {
-        char buf[80];
-        std::snprintf(buf, sizeof buf, "%s%.17g (%a)", out.empty() ? "" : ", ", v, v);
-        out += buf;
-    }
+    auto one = [&out](const auto& value) {
+        char buf[40];
+        out += out.empty() ? "" : ", ";
+        if constexpr (std::is_convertible_v<decltype(value), std::string_view>) {
+            out += '"';
+            for (unsigned char c : std::string_view(value)) {
+                const bool plain = c >= 0x20 && c < 0x7f && c != '"' && c != '\\';
+                std::snprintf(buf, sizeof buf, plain ? "%c" : "\\x%02x", c);
+                out += buf;
+            }
+            out += '"';
+        } else {
+            std::snprintf(buf, sizeof buf, "%.17g", static_cast<double>(value));
+            out += buf;
+        }
+    };
+    (one(values), ...);
     return out;
-}
-
-inline std::string Quote(std::string_view text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        char buf[8];
-        const bool plain = c >= 0x20 && c < 0x7f && c != '"' && c != '\\';
-        std::snprintf(buf, sizeof buf, plain ? "%c" : "\\x%02x", c);
-        out += buf;
-    }
-    return out + "\"";
 }
 
 // Same value, same sign of zero; any NaN equals any NaN.
@@ -52,8 +54,7 @@ inline bool SameDouble(double a, double b) {
                                           : a == b && std::signbit(a) == std::signbit(b);
 }
 
-// Whether v has n decimals: printf's exact rounding to them reads back as v. (RoundTo need not
-// give v again: the rule's 17-digit step can move a 16-digit text by one unit.)
+// Whether v has n decimals: printf's exact rounding to them reads back as v (RoundTo may not).
 inline bool RoundedTo(double v, int decimals) {
     char text[512];
     std::snprintf(text, sizeof text, "%.*f", decimals, v);
@@ -71,11 +72,9 @@ public:
         FuzzInput in(data, size);
         do {
             one(in);
-        } while (!in.Empty());
+        } while (in.pos_ < in.size_);
         return 0;
     }
-
-    bool Empty() const { return pos_ >= size_; }
 
     std::uint8_t TakeByte() { return pos_ < size_ ? data_[pos_++] : 0; }
 
@@ -85,18 +84,15 @@ public:
         return lo + static_cast<int>(raw % static_cast<unsigned>(hi - lo + 1));
     }
 
-    // Raw bit patterns alone would almost never hit the values that matter (zeros, halves of a
-    // shown digit, the limits), so a leading byte picks a special value, a short fraction or raw
-    // bits. The seeds rely on the order of both tables.
+    // Raw bits would seldom hit the values that matter (zeros, halves of a shown digit, limits): a
+    // leading byte picks one of them, a short fraction or raw bits. Seeds rely on both tables.
     double TakeDouble() {
-        using L = std::numeric_limits<double>;
-        constexpr double inf = L::infinity(), nan = L::quiet_NaN(), tiny = L::denorm_min();
-        constexpr double lo = L::min(), hi = L::max(), eps = L::epsilon();
         constexpr double past53 = 9007199254740993.0; // 2^53 + 1, halfway between two doubles
         static constexpr double kSpecial[] = {
-            0.0,    -0.0,   inf,  -inf,   nan,     -nan,       tiny,   -tiny,  lo,
-            hi,     -hi,    eps,  1.0,    -1.0,    0.5,        25.4,   0.0625, 0.03125,
-            0.9995, 9.9996, 1e20, past53, 0.00005, 0.00004999, 1e-300, 1e300};
+            0.0,           -0.0,    HUGE_VAL,   -HUGE_VAL, NAN,         -NAN,   DBL_TRUE_MIN,
+            -DBL_TRUE_MIN, DBL_MIN, DBL_MAX,    -DBL_MAX,  DBL_EPSILON, 1.0,    -1.0,
+            0.5,           25.4,    0.0625,     0.03125,   0.9995,      9.9996, 1e20,
+            past53,        0.00005, 0.00004999, 1e-300,    1e300};
         static constexpr double kDivisor[] = {1, 2, 4, 8, 16, 32, 64, 10, 100, 1000, 10000, 3};
         const std::uint8_t kind = TakeByte();
         if (kind < 0x40) {
@@ -105,13 +101,11 @@ public:
         if (kind < 0x80) {
             return TakeInt(-32768, 32767) / kDivisor[kind % std::size(kDivisor)];
         }
-        std::uint8_t bytes[8] = {};
-        for (std::uint8_t& b : bytes) {
-            b = TakeByte();
+        std::uint64_t bits = 0;
+        for (int shift = 0; shift < 64; shift += 8) {
+            bits |= std::uint64_t{TakeByte()} << shift; // little-endian, as the seeds are written
         }
-        double v = 0.0;
-        std::memcpy(&v, bytes, sizeof v);
-        return v;
+        return std::bit_cast<double>(bits);
     }
 
 private:

@@ -1,9 +1,5 @@
 // Both solvers over arbitrary doubles: the outcome follows its stated conditions on the inputs.
-#include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdint>
-#include <string_view>
 
 #include "fuzz/fuzz_input.h"
 #include "numbers/number_text.h"
@@ -16,12 +12,11 @@ namespace {
 constexpr auto Zero = [](double v) { return v == 0.0; };
 constexpr auto Given = [](double v) { return v > 0.0; };
 
-bool Within(double v, double lo, double hi) {
-    return v == 0.0 || (v >= lo && v <= hi);
-}
+constexpr auto Within = [](double v, double lo, double hi) {
+    return Zero(v) || (v >= lo && v <= hi);
+};
 
-// Rolls a plant winds: every figure the solver rounds to three or four decimals is then far from
-// rounding to nothing, so no division by a rounded zero can occur.
+// Rolls a plant winds, whose figures rounded to three or four decimals never round to nothing.
 bool PlantRoll(const RollWeightInput& in) {
     return Within(in.rollDiameter, in.coreDiameter + 0.5, 1000) &&
            Within(in.coreDiameter, 0.1, 100) && Within(in.webWidth, 1, 1000) &&
@@ -33,9 +28,7 @@ void CheckRollLength(const std::array<double, 4>& in) {
     using enum RollLengthOutcome;
     const double length = in[0], core = in[1], roll = in[2], thickness = in[3];
     const RollLengthResult r = SolveRollLength(length, core, roll, thickness);
-    auto where = [&] {
-        return Describe({length, core, roll, thickness}) + " -> " + Describe({r.value});
-    };
+    auto where = [&] { return Show(length, core, roll, thickness) + " -> " + Show(r.value); };
 
     const int given = Given(length) + Given(roll) + Given(thickness);
     const bool one = Given(core) && given == 2;
@@ -56,12 +49,10 @@ void CheckRollLength(const std::array<double, 4>& in) {
         return;
     }
 
-    // Where no input is so large or small that an area or product overflows, every answer is a
-    // number, and an answer fed back in place of its unknown solves for the input it came from
-    // (the thickness for a length, the length otherwise). Only an inverted roll (diameter under
-    // the core) has no way back.
-    const bool moderate = std::all_of(in.begin(), in.end(),
-                                      [](double v) { return Within(std::fabs(v), 1e-100, 1e100); });
+    // Unless an area or product overflows, an answer is a number, and fed back in place of its
+    // unknown it solves for the input it came from; an inverted roll has no way back.
+    const bool moderate =
+        std::ranges::all_of(in, [](double v) { return Within(std::fabs(v), 1e-100, 1e100); });
     Check(!moderate || std::isfinite(r.value), "roll length: a result is not finite", where);
     if (!moderate || !(r.value > 0.0)) {
         return;
@@ -73,12 +64,11 @@ void CheckRollLength(const std::array<double, 4>& in) {
     trip[original] = 0.0;
     const double back = SolveRollLength(trip[0], trip[1], trip[2], trip[3]).value;
     // Squaring the root back loses what the core's area outweighs of the wound area.
-    const double slack =
-        1e-12 *
-        (expected == DiameterSolved ? 1.0 + (core * core) / (length * 12.0 * thickness) : 1.0);
+    const double wound = length * 12.0 * thickness;
+    const double slack = 1e-12 * (expected == DiameterSolved ? 1.0 + core * core / wound : 1.0);
     Check(std::fabs(back - in[original]) <= slack * in[original],
           "roll length: the answer does not solve back",
-          [&] { return where() + " -> " + Describe({back}); });
+          [&] { return where() + " -> " + Show(back); });
 }
 
 void CheckRollWeight(const RollWeightInput& in) {
@@ -87,31 +77,28 @@ void CheckRollWeight(const RollWeightInput& in) {
     const RollWeightResult r = SolveRollWeight(in);
     const std::array results = {r.solvedValue,     r.lbsPerCubicInch, r.lbsPerCubicFoot,
                                 r.kgPerCubicMeter, r.gPerCubicCm,     r.specificGravity};
-    auto got = [&] {
-        return "D, d, W, M, S, F, I = " +
-               Describe({in.rollDiameter, in.coreDiameter, in.webWidth, in.rollWeight,
-                         in.specificGravity, in.lbsPerCubicFoot, in.lbsPerCubicInch}) +
-               " -> I, F, S, value = " +
-               Describe({r.lbsPerCubicInch, r.lbsPerCubicFoot, r.specificGravity, r.solvedValue});
-    };
-
     const double D = in.rollDiameter, d = in.coreDiameter;
+    auto got = [&] {
+        return Show(D, d, in.webWidth, in.rollWeight, in.specificGravity, in.lbsPerCubicFoot,
+                    in.lbsPerCubicInch, "->", r.solvedValue, r.lbsPerCubicInch, r.lbsPerCubicFoot,
+                    r.specificGravity);
+    };
     const bool hasD = Given(D), hasW = Given(in.webWidth), hasM = Given(in.rollWeight);
-    const bool density =
-        Given(in.lbsPerCubicInch) || Given(in.lbsPerCubicFoot) || Given(in.specificGravity);
+    const int densities =
+        Given(in.specificGravity) + Given(in.lbsPerCubicFoot) + Given(in.lbsPerCubicInch);
     // Any three of the four quantities solve the fourth.
-    const int given = hasD + hasW + hasM + density;
+    const int given = hasD + hasW + hasM + (densities > 0);
     const RollWeightOutcome outcome = Zero(d)      ? CoreDiameterMissing
                                       : given == 4 ? NoUnknown
                                       : given == 3 ? Solved
                                                    : FieldsMissing;
-    const RollWeightCase expected = !density ? Density
-                                    : !hasM  ? Weight
-                                    : !hasW  ? WebWidth
-                                             : RollDiameter;
+    const RollWeightCase expected = densities == 0 ? Density
+                                    : !hasM        ? Weight
+                                    : !hasW        ? WebWidth
+                                                   : RollDiameter;
     Check(r.outcome == outcome, "roll weight: wrong outcome", got);
     if (outcome != Solved) {
-        Check(std::all_of(results.begin(), results.end(), Zero) && !r.specificGravityDerived,
+        Check(std::ranges::all_of(results, Zero) && !r.specificGravityDerived,
               "roll weight: a refusal reports values", got);
         return;
     }
@@ -125,10 +112,9 @@ void CheckRollWeight(const RollWeightInput& in) {
               stands(in.lbsPerCubicInch, r.lbsPerCubicInch, 6) &&
               stands(in.lbsPerCubicFoot, r.lbsPerCubicFoot, 4),
           "roll weight: an entered density changed or a derived one is not rounded", got);
+    const double derivedSG = RoundTo(r.lbsPerCubicInch * kSpecificGravityPerLbIn3, 6);
     Check(r.specificGravityDerived == Zero(in.specificGravity) &&
-              (!r.specificGravityDerived ||
-               SameDouble(r.specificGravity,
-                          RoundTo(r.lbsPerCubicInch * kSpecificGravityPerLbIn3, 6))),
+              (!r.specificGravityDerived || SameDouble(r.specificGravity, derivedSG)),
           "roll weight: specific gravity derived when not entered, from lb/in3", got);
     Check(SameDouble(r.kgPerCubicMeter, RoundTo(r.lbsPerCubicFoot * kKgM3PerLbFt3, 4)),
           "roll weight: kg/m3 is not the shown lb/ft3 converted", got);
@@ -138,22 +124,15 @@ void CheckRollWeight(const RollWeightInput& in) {
                               : RoundedTo(r.solvedValue, expected == WebWidth ? 2 : 3),
           "roll weight: the value is not 0 for a density, else at its case's decimals", got);
 
-    if (!PlantRoll(in)) {
+    const bool plant = PlantRoll(in);
+    Check(!plant || std::ranges::all_of(results, [](double v) { return std::isfinite(v); }),
+          "roll weight: a result is not finite", got);
+    // Two entered densities may contradict each other; a weight that shows as 0 is not entered.
+    if (!plant || expected != Weight || densities != 1 || !(r.solvedValue > 0.0)) {
         return;
     }
-    for (double v : results) {
-        Check(std::isfinite(v), "roll weight: a result is not finite", got);
-    }
-    // Only one entered density makes a family; two may contradict each other. A weight too light
-    // to show at three decimals is 0 in its box: not entered, nothing to solve.
-    const int densities =
-        Given(in.specificGravity) + Given(in.lbsPerCubicFoot) + Given(in.lbsPerCubicInch);
-    if (expected != Weight || densities != 1 || !(r.solvedValue > 0.0)) {
-        return;
-    }
-    // The solved weight, entered with the roll instead of a density, gives the density back: off
-    // only by the weight's three decimals, the volume's three (against four here) and a density
-    // carried at four.
+    // The solved weight, entered instead of the density, gives it back, off by the weight's three
+    // decimals, the volume's three (four here) and a density carried at four.
     const RollWeightResult b = SolveRollWeight({D, d, in.webWidth, r.solvedValue, 0, 0, 0});
     Check(b.outcome == Solved && b.solvedCase == Density,
           "roll weight: the solved weight does not solve back", got);
@@ -167,10 +146,8 @@ void CheckRollWeight(const RollWeightInput& in) {
     Check(near(b.lbsPerCubicInch, r.lbsPerCubicInch, 1e-6) &&
               near(b.lbsPerCubicFoot, r.lbsPerCubicFoot, slackF + 1e-4) &&
               near(b.specificGravity, r.specificGravity, 0.0015),
-          "roll weight: the density family is not given back", got, [&] {
-              return " -> back I, F, S = " +
-                     Describe({b.lbsPerCubicInch, b.lbsPerCubicFoot, b.specificGravity});
-          });
+          "roll weight: the density family is not given back", got,
+          [&] { return " -> " + Show(b.lbsPerCubicInch, b.lbsPerCubicFoot, b.specificGravity); });
 }
 
 } // namespace
