@@ -63,6 +63,13 @@ TEST_F(MainWindow, StyledHeadingsAreBlackAndCentred) {
     }
 }
 
+// The About entry belongs to the calculators' menus only.
+TEST_F(MainWindow, SystemMenuHasNoAboutEntry) {
+    for (QAction* action : dlg.SystemMenu()->actions()) {
+        EXPECT_FALSE(action->text().contains("About")) << action->text().toStdString();
+    }
+}
+
 TEST_F(MainWindow, DisclaimerIsOneUpperCaseParagraph) {
     auto* box = dlg.Item<QTextEdit>(Id::Disclaimer);
     ASSERT_NE(box, nullptr);

@@ -104,15 +104,6 @@ TEST_P(WorkedExampleInWindow, ShowsTheWorkedTexts) {
 INSTANTIATE_TEST_SUITE_P(Worked, WorkedExampleInWindow, ::testing::ValuesIn(kWorkedExamples),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The About entry belongs to the calculators' menus only.
-TEST(MainWindow, SystemMenuHasNoAboutEntry) {
-    CRollCalcDlg dlg;
-    dlg.Create();
-    for (QAction* action : dlg.SystemMenu()->actions()) {
-        EXPECT_FALSE(action->text().contains("About")) << action->text().toStdString();
-    }
-}
-
 // Exposes the system-command handler so that a command can be sent as the menu sends it.
 class SysCommandProbe : public CRollLengthDlg {
 public:
