@@ -2,10 +2,9 @@
 // arguments, standard input, output, error and exit code.
 #include <algorithm>
 #include <cstdio>
-#include <fcntl.h>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,8 +15,6 @@
 
 #include "worked_examples.h"
 
-extern char** environ;
-
 namespace {
 
 struct Outcome {
@@ -25,38 +22,30 @@ struct Outcome {
     std::string out, err;
 };
 
-Outcome RunCli(std::vector<std::string> args, const std::string& input = "") {
+// Through the shell, as a user runs it, with every word quoted.
+Outcome RunCli(const std::vector<std::string>& args, const std::string& input = "") {
+    const auto quoted = [](std::string word) {
+        for (std::size_t q = word.find('\''); q != std::string::npos; q = word.find('\'', q + 4)) {
+            word.replace(q, 1, "'\\''");
+        }
+        return "'" + word + "'";
+    };
     // Named by the process: ctest runs the cases of this file side by side.
     const std::string base = ::testing::TempDir() + "cli_" + std::to_string(getpid());
-    const std::string files[] = {base + "_in", base + "_out", base + "_err"}; // fds 0, 1, 2
-    std::ofstream(files[0], std::ios::binary) << input;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
-        const int flags = fd == STDIN_FILENO ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
-        posix_spawn_file_actions_addopen(&actions, fd, files[fd].c_str(), flags, 0644);
+    const std::string in = base + "_in", out = base + "_out", err = base + "_err";
+    std::ofstream(in, std::ios::binary) << input;
+    std::string command = quoted(ROLLCALC_CLI_PATH);
+    for (const std::string& word : args) {
+        command += ' ' + quoted(word);
     }
-    args.insert(args.begin(), ROLLCALC_CLI_PATH);
-    std::vector<char*> argv;
-    for (std::string& a : args) {
-        argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    int status = 0;
-    Outcome run;
-    if (posix_spawn(&pid, ROLLCALC_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0 &&
-        waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
-        run.code = WEXITSTATUS(status);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    const auto read = [&files](int fd) {
-        std::ifstream file(files[fd], std::ios::binary);
+    command += " <" + quoted(in) + " >" + quoted(out) + " 2>" + quoted(err);
+    const int status = std::system(command.c_str());
+    const auto read = [](const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), {});
     };
-    run.out = read(STDOUT_FILENO);
-    run.err = read(STDERR_FILENO);
-    for (const std::string& file : files) {
+    const Outcome run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(out), read(err)};
+    for (const std::string& file : {in, out, err}) {
         std::remove(file.c_str());
     }
     return run;
@@ -97,8 +86,7 @@ class CliKnifeExample : public ::testing::TestWithParam<KnifeExample> {};
 TEST_P(CliKnifeExample, ShowsTheWindowsList) {
     std::vector<std::string> args = {"knives", "--format", "json"};
     for (const KnifeStep& step : GetParam().steps) {
-        args.push_back(step.option);
-        args.push_back(step.value);
+        args.insert(args.end(), {step.option, step.value});
     }
     const Outcome run = RunCli(args);
     ASSERT_EQ(run.code, 0) << run.err;
