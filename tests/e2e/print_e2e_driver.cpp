@@ -2,7 +2,9 @@
 // through the real default-printer path (QPrinterInfo, QPrinter, the spooler, a backend that keeps
 // the job), and the kept PDF is read back with poppler and compared with the page layout.
 #include <QApplication>
+#include <QDateTime>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -16,9 +18,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <iomanip>
 #include <iterator>
-#include <locale>
 #include <map>
 #include <memory>
 #include <ranges>
@@ -253,15 +253,11 @@ void CheckDocument(const Pdf& pdf, const ReportDocument& document, const PageGeo
 
 // The date and time as the clock read them, written here rather than by the report code.
 ReportStamp StampAt(std::time_t time) {
-    std::tm t{};
-    localtime_r(&time, &t);
-    const auto put = [&t](const char* format) {
-        std::ostringstream text;
-        text.imbue(std::locale::classic()); // AM and PM whatever the locale
-        text << std::put_time(&t, format);
-        return text.str();
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(time);
+    const auto put = [&local](const char* format) {
+        return QLocale::c().toString(local, format).toStdString(); // AM and PM whatever the locale
     };
-    return {put("DATE %m/%d/%Y"), put("TIME %I:%M %p")};
+    return {put("'DATE 'MM/dd/yyyy"), put("'TIME 'hh:mm AP")};
 }
 
 // The one job the spooler has finished keeping since it held `before`, or no path.
