@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -66,9 +67,8 @@ TEST_P(CliWorkedExample, ShowsTheWindowsTexts) {
     }
     const Outcome run = RunCli(args);
     if (example.refusal != nullptr) {
-        EXPECT_EQ(run.code, 1);
-        EXPECT_EQ(run.err, std::string(example.refusal) + "\n");
-        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(std::tuple(run.code, run.err, run.out),
+                  std::tuple(1, example.refusal + std::string("\n"), std::string()));
         return;
     }
     ASSERT_EQ(run.code, 0) << run.err;
@@ -159,9 +159,7 @@ TEST(CliArguments, AnswerInOneLineWithTheirExitCode) {
     for (const Case& c : cases) {
         const Outcome run = RunCli(c.args);
         SCOPED_TRACE(::testing::PrintToString(c.args));
-        EXPECT_EQ(run.code, c.code);
-        EXPECT_EQ(run.err, c.err);
-        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(std::tuple(run.code, run.err, run.out), std::tuple(c.code, c.err, std::string()));
     }
     // A comma is the decimal point, as typed in a window, with or without a space before the unit.
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
