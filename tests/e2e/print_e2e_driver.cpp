@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QThread>
 #include <algorithm>
@@ -295,7 +296,6 @@ TEST_F(PrintE2E, DefaultPrinterHasArialMeasures) {
     EXPECT_EQ(em, static_cast<int>(std::lround(10.0 * G().dpiY / 72.0)));
     EXPECT_NEAR(G().m.lineHeight, units(1854) + units(434) + units(67), 1);
     EXPECT_NEAR(G().m.aveCharWidth, units(904), 1);
-    EXPECT_GT(G().m.width, 0);
 }
 
 // Each calculator's worked values printed with its Print button on the default printer: every
@@ -367,10 +367,8 @@ TEST_F(PrintE2E, PainterPutsEachTextWhereTheDocumentSays) {
 TEST_F(PrintE2E, RefusedJobIsReported) {
     const QString queue = QString::fromUtf8(std::getenv("ROLLCALC_E2E_QUEUE"));
     ASSERT_EQ(QProcess::execute("cupsreject", {queue}), 0);
-    struct Accept {
-        QString queue;
-        ~Accept() { EXPECT_EQ(QProcess::execute("cupsaccept", {queue}), 0); }
-    } acceptAgain{queue};
+    const auto acceptAgain =
+        qScopeGuard([&] { EXPECT_EQ(QProcess::execute("cupsaccept", {queue}), 0); });
 
     CalculatorWindow w(Window::RollLength);
     ASSERT_TRUE(w.Ready());
