@@ -2,10 +2,13 @@
 // through the real default-printer path (QPrinterInfo, QPrinter, the spooler, a backend that keeps
 // the job), and the kept PDF is read back with poppler and compared with the page layout.
 #include <QApplication>
+#include <QDateTime>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QThread>
 #include <algorithm>
@@ -16,12 +19,10 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <iomanip>
 #include <iterator>
-#include <locale>
 #include <map>
 #include <memory>
-#include <optional>
+#include <ranges>
 #include <set>
 #include <sstream>
 #include <string>
@@ -42,8 +43,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr auto kJobWait = std::chrono::seconds(30);
-constexpr double kPositionTolerance = 0.1; // points; the texts stand within 0.02 of their places
-constexpr double kPitchTolerance = 0.1;    // points
+constexpr double kTolerance = 0.1; // points, for places and pitches; texts stand within 0.02
 
 fs::path JobFolder() {
     const char* folder = std::getenv("ROLLCALC_E2E_JOBS");
@@ -92,50 +92,39 @@ Pdf ReadPdf(const fs::path& path) {
     return pdf;
 }
 
-// The measures of the default printer and where each text must stand.
+// A printer set up on Letter (the queue's paper, as print_e2e.sh set it) and never begun: its
+// measures and where each text must stand on its paper.
 struct PageGeometry {
-    double dpiX = 0;
-    double dpiY = 0;
-    QPointF corner; // the printable area's on the paper, in points
-    double paperWidthPt = 0;
-    PageMeasures m;
-    QFont normal;
-    QFont bold;
-    std::unique_ptr<QPrinter> printer; // the default printer, never begun: for measuring only
-
+    explicit PageGeometry(std::unique_ptr<QPrinter> device) : printer(std::move(device)) {
+        if (!printer->isValid()) {
+            ADD_FAILURE() << "the printer could not be opened";
+            return;
+        }
+        printer->setFullPage(false);
+        printer->setPageSize(QPageSize(QPageSize::Letter));
+        dpiX = printer->logicalDpiX();
+        dpiY = printer->logicalDpiY();
+        corner = printer->pageRect(QPrinter::Point).topLeft();
+        m = MeasureReportFont(*printer);
+        fonts[0].setPixelSize(ReportFontPixels(printer->logicalDpiY())); // the 10-point size
+        fonts[1] = fonts[0];
+        fonts[1].setWeight(QFont::Bold);
+    }
     double X(int px) const { return corner.x() + px * 72.0 / dpiX; }
     double Y(int px) const { return corner.y() + px * 72.0 / dpiY; }
-    int L() const { return 5 * m.aveCharWidth; }
-    int R() const { return m.width - 5 * m.aveCharWidth; }
-};
 
-// Set up on Letter, the queue's paper as print_e2e.sh set it.
-PageGeometry Measure(std::unique_ptr<QPrinter> printer) {
-    PageGeometry g;
-    if (!printer->isValid()) {
-        ADD_FAILURE() << "the printer could not be opened";
-        return g;
-    }
-    printer->setFullPage(false);
-    printer->setPageSize(QPageSize(QPageSize::Letter));
-    g.dpiY = printer->logicalDpiY();
-    g.dpiX = printer->logicalDpiX();
-    g.corner = printer->pageRect(QPrinter::Point).topLeft();
-    g.paperWidthPt = printer->paperRect(QPrinter::Point).width();
-    g.m = MeasureReportFont(*printer);
-    g.normal = QFont("Arial");
-    g.normal.setPixelSize(ReportFontPixels(printer->logicalDpiY())); // the 10-point size
-    g.bold = g.normal;
-    g.bold.setWeight(QFont::Bold);
-    g.printer = std::move(printer);
-    return g;
-}
+    std::unique_ptr<QPrinter> printer;
+    double dpiX = 0, dpiY = 0;
+    QPointF corner; // the printable area's on the paper, in points
+    PageMeasures m;
+    QFont fonts[2] = {QFont("Arial"), QFont("Arial")}; // normal and bold
+};
 
 // The words whose tops stand on the line at y points, left to right.
 std::vector<const Word*> LineAt(const PageWords& words, double y) {
     std::vector<const Word*> line;
     for (const Word& w : words) {
-        if (std::abs(w.box.top() - y) <= kPositionTolerance) {
+        if (std::abs(w.box.top() - y) <= kTolerance) {
             line.push_back(&w);
         }
     }
@@ -148,6 +137,7 @@ std::vector<const Word*> LineAt(const PageWords& words, double y) {
 // on the page must belong to a text.
 void CheckPage(const PageWords& words, const ReportPage& page, const PageGeometry& g) {
     std::set<const Word*> used;
+    const double paperWidth = g.printer->paperRect(QPrinter::Point).width();
     // The last text found in each column and weight: its layout y and its top on the page.
     std::map<std::pair<int, bool>, std::pair<int, double>> above;
     for (const PlacedText& t : page.texts) {
@@ -155,12 +145,12 @@ void CheckPage(const PageWords& words, const ReportPage& page, const PageGeometr
         const double x = g.X(t.x);
         const std::vector<const Word*> line = LineAt(words, g.Y(t.y));
         const auto first = std::ranges::find_if(
-            line, [&](const Word* w) { return std::abs(w->box.left() - x) <= kPositionTolerance; });
+            line, [&](const Word* w) { return std::abs(w->box.left() - x) <= kTolerance; });
         if (first == line.end()) {
             ADD_FAILURE() << "no text starts at (" << x << ", " << g.Y(t.y) << ") points";
             continue;
         }
-        const QFontMetricsF metrics(t.bold ? g.bold : g.normal, g.printer.get());
+        const QFontMetricsF metrics(g.fonts[t.bold], g.printer.get());
         const auto advance = [&](const std::string& text) {
             return metrics.horizontalAdvance(QString::fromStdString(text)) * 72.0 / g.dpiX;
         };
@@ -168,7 +158,7 @@ void CheckPage(const PageWords& words, const ReportPage& page, const PageGeometr
         // read back are the characters that start on the sheet.
         std::string visible = t.text.substr(0, t.text.find_last_not_of(' ') + 1);
         for (std::size_t n = 1; n < visible.size(); ++n) {
-            if (x + advance(visible.substr(0, n)) > g.paperWidthPt) {
+            if (x + advance(visible.substr(0, n)) > paperWidth) {
                 visible.resize(n);
                 break;
             }
@@ -191,7 +181,7 @@ void CheckPage(const PageWords& words, const ReportPage& page, const PageGeometr
         const auto [last, isFirst] = above.try_emplace({t.x, t.bold}, t.y, (*first)->box.top());
         if (!isFirst) {
             EXPECT_NEAR((*first)->box.top() - last->second.second,
-                        (t.y - last->second.first) * 72.0 / g.dpiY, kPitchTolerance)
+                        (t.y - last->second.first) * 72.0 / g.dpiY, kTolerance)
                 << "pitch from the text above in its column";
             last->second = {t.y, (*first)->box.top()};
         }
@@ -207,32 +197,27 @@ void CheckPage(const PageWords& words, const ReportPage& page, const PageGeometr
 void CheckRule(const poppler::page& page, const PageGeometry& g) {
     const int dpi = static_cast<int>(std::lround(g.dpiY));
     ASSERT_EQ(std::lround(g.dpiX), dpi); // one printer pixel to one rendered pixel
-    const int left = static_cast<int>(std::lround(g.corner.x() * dpi / 72.0)) + g.L();
-    const int right = static_cast<int>(std::lround(g.corner.x() * dpi / 72.0)) + g.R();
-    const int rule = static_cast<int>(std::lround(g.corner.y() * dpi / 72.0)) + 19 * g.m.lineHeight;
+    const auto px = [dpi](double pt) { return static_cast<int>(std::lround(pt * dpi / 72.0)); };
+    const int left = px(g.corner.x()) + 5 * g.m.aveCharWidth;
+    const int right = px(g.corner.x()) + g.m.width - 5 * g.m.aveCharWidth;
+    const int rule = px(g.corner.y()) + 19 * g.m.lineHeight;
     poppler::page_renderer renderer;
     renderer.set_render_hints(0); // no smoothing, so each pixel is dark or light
     renderer.set_image_format(poppler::image::format_gray8);
-    const int bandX = left - 8;
-    const int bandY = rule - 4;
+    const int bandX = left - 8, bandY = rule - 4;
     const poppler::image band =
         renderer.render_page(&page, dpi, dpi, bandX, bandY, right - left + 16, 12);
     ASSERT_TRUE(band.is_valid());
-    const auto dark = [&](int x, int y) {
-        const char pixel = band.const_data()[(y - bandY) * band.bytes_per_row() + (x - bandX)];
-        return static_cast<unsigned char>(pixel) < 128;
-    };
     std::vector<int> darkRows;
     for (int y = bandY; y < bandY + band.height(); ++y) {
-        int count = 0;
-        for (int x = left + 1; x < right - 1; ++x) {
-            count += dark(x, y);
-        }
-        if (count == right - left - 2) {
+        const auto dark = [&](int x) {
+            const char pixel = band.const_data()[(y - bandY) * band.bytes_per_row() + (x - bandX)];
+            return static_cast<unsigned char>(pixel) < 128;
+        };
+        if (std::ranges::all_of(std::views::iota(left + 1, right - 1), dark)) {
             darkRows.push_back(y);
             // From L to R, give or take the pixel that rendering may round either way.
-            EXPECT_FALSE(dark(left - 2, y)) << "row " << y;
-            EXPECT_FALSE(dark(right + 1, y)) << "row " << y;
+            EXPECT_FALSE(dark(left - 2) || dark(right + 1)) << "row " << y;
         }
     }
     ASSERT_EQ(darkRows.size(), 3u) << "rows dark from L to R";
@@ -255,68 +240,48 @@ void CheckDocument(const Pdf& pdf, const ReportDocument& document, const PageGeo
             CheckRule(*pdf.pages[p], g);
         }
     }
-    std::set<std::string> names;
+    using Names = std::set<std::string>;
+    Names names;
     for (const poppler::font_info& font : pdf.document->fonts()) {
         EXPECT_TRUE(font.is_embedded()) << font.name();
         names.insert(font.name().substr(font.name().find('+') + 1)); // without the subset tag
     }
     // Arial itself or its metric twin, in the regular and the bold weight and nothing else.
-    const bool liberation = names == std::set<std::string>{"LiberationSans", "LiberationSans-Bold"};
-    const bool arial = names == std::set<std::string>{"ArialMT", "Arial-BoldMT"};
-    EXPECT_TRUE(liberation || arial)
+    EXPECT_TRUE((names == Names{"LiberationSans", "LiberationSans-Bold"} ||
+                 names == Names{"ArialMT", "Arial-BoldMT"}))
         << "fonts in the document: " << ::testing::PrintToString(names);
 }
 
 // The date and time as the clock read them, written here rather than by the report code.
 ReportStamp StampAt(std::time_t time) {
-    std::tm t{};
-    localtime_r(&time, &t);
-    const auto put = [&t](const char* format) {
-        std::ostringstream text;
-        text.imbue(std::locale::classic()); // AM and PM whatever the locale
-        text << std::put_time(&t, format);
-        return text.str();
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(time);
+    const auto put = [&local](const char* format) {
+        return QLocale::c().toString(local, format).toStdString(); // AM and PM whatever the locale
     };
-    return {put("DATE %m/%d/%Y"), put("TIME %I:%M %p")};
+    return {put("'DATE 'MM/dd/yyyy"), put("'TIME 'hh:mm AP")};
 }
 
-struct Printed {
-    std::string title;
-    Pdf pdf;
-    std::time_t before = 0; // the clock around the run
-    std::time_t after = 0;
-};
-
-// Runs one print and brings back the one job the spooler got from it.
-template <class PrintRun> std::optional<Printed> PrintAndKeep(PrintRun run) {
-    const std::set<int> before = DoneJobs();
-    Printed printed;
-    printed.before = std::time(nullptr);
-    run();
-    printed.after = std::time(nullptr);
+// The one job the spooler has finished keeping since it held `before`, or no path.
+fs::path KeptJob(const std::set<int>& before) {
     for (const auto deadline = std::chrono::steady_clock::now() + kJobWait;
          std::chrono::steady_clock::now() < deadline; QThread::msleep(100)) {
         std::vector<int> fresh;
         std::ranges::set_difference(DoneJobs(), before, std::back_inserter(fresh));
         if (!fresh.empty()) {
             EXPECT_EQ(fresh.size(), 1u) << "jobs spooled by one print run";
-            const fs::path job = JobFolder() / ("job-" + std::to_string(fresh[0]));
-            std::ifstream title(job.string() + ".title");
-            printed.title.assign(std::istreambuf_iterator<char>(title), {});
-            printed.pdf = ReadPdf(job.string() + ".pdf");
-            return printed;
+            return JobFolder() / ("job-" + std::to_string(fresh[0]));
         }
     }
     ADD_FAILURE() << "no job reached the backend within " << kJobWait.count() << " s";
-    return std::nullopt;
+    return {};
 }
 
 class PrintE2E : public ::testing::Test, protected CapturedSeams {
 protected:
     PrintE2E() : CapturedSeams(std::chrono::seconds(120)) { SetReportPrinter({}); }
     static void SetUpTestSuite() {
-        geometry_ = std::make_unique<PageGeometry>(Measure(
-            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution)));
+        geometry_ = std::make_unique<PageGeometry>(
+            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution));
     }
     static void TearDownTestSuite() { geometry_.reset(); } // printers go before the application
     const PageGeometry& G() const { return *geometry_; }
@@ -326,12 +291,11 @@ protected:
 // The measures must be Arial's: 2048 units to the em, ascent 1854, descent 434, line gap 67,
 // average width 904 (Liberation Sans matches every one of them).
 TEST_F(PrintE2E, DefaultPrinterHasArialMeasures) {
-    const int em = G().normal.pixelSize();
+    const int em = G().fonts[0].pixelSize();
     const auto units = [em](int u) { return static_cast<int>(std::lround(u * em / 2048.0)); };
     EXPECT_EQ(em, static_cast<int>(std::lround(10.0 * G().dpiY / 72.0)));
     EXPECT_NEAR(G().m.lineHeight, units(1854) + units(434) + units(67), 1);
     EXPECT_NEAR(G().m.aveCharWidth, units(904), 1);
-    EXPECT_GT(G().m.width, 0);
 }
 
 // Each calculator's worked values printed with its Print button on the default printer: every
@@ -346,23 +310,29 @@ TEST_P(WindowPrintE2E, PrintsItsReportOnTheDefaultPrinter) {
     ASSERT_EQ(MessageTexts(), std::vector<std::string>{});
     ASSERT_TRUE(w.Enabled(w.PrintButton()));
 
-    const auto printed = PrintAndKeep([&] { w.Click(w.PrintButton()); });
-    ASSERT_TRUE(printed);
+    const std::set<int> jobs = DoneJobs();
+    const std::time_t before = std::time(nullptr); // the clock around the run
+    w.Click(w.PrintButton());
+    const std::time_t after = std::time(nullptr);
+    const fs::path job = KeptJob(jobs);
+    ASSERT_FALSE(job.empty());
     EXPECT_TRUE(w.Dialog().isEnabled()) << "usable again after printing";
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{}) << "printing shows nothing";
-    EXPECT_EQ(printed->title, w.Row().document);
-    ASSERT_FALSE(printed->pdf.words.empty());
+    std::ifstream title(job.string() + ".title");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(title), {}), w.Row().document);
+    const Pdf pdf = ReadPdf(job.string() + ".pdf");
+    ASSERT_FALSE(pdf.words.empty());
     // Dated by the clock as it read before the run, or after it where the header shows that.
     std::string header;
-    for (const Word* word : LineAt(printed->pdf.words[0], G().Y(0))) {
+    for (const Word* word : LineAt(pdf.words[0], G().Y(0))) {
         header += word->text + ' ';
     }
-    const ReportStamp late = StampAt(printed->after);
+    const ReportStamp late = StampAt(after);
     const bool showsLate = header.find(late.time + ' ') != std::string::npos; // and so its date
     const ReportDocument document =
-        w.Row().report(w.Dialog())(G().m, showsLate ? late : StampAt(printed->before));
+        w.Row().report(w.Dialog())(G().m, showsLate ? late : StampAt(before));
     EXPECT_EQ(document.pages.size(), GetParam() == Window::Slitter ? 2u : 1u);
-    CheckDocument(printed->pdf, document, G());
+    CheckDocument(pdf, document, G());
 }
 
 INSTANTIATE_TEST_SUITE_P(, WindowPrintE2E, ::testing::ValuesIn(Calculators()), kWindowName);
@@ -374,7 +344,7 @@ TEST_F(PrintE2E, PainterPutsEachTextWhereTheDocumentSays) {
     auto writer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     writer->setOutputFormat(QPrinter::PdfFormat);
     writer->setOutputFileName(QString::fromStdString(pdf.string()));
-    PageGeometry g = Measure(std::move(writer));
+    PageGeometry g(std::move(writer));
     ReportDocument document;
     ASSERT_TRUE(PaintReport(*g.printer, [&](const PageMeasures& m) {
         const int L = 5 * m.aveCharWidth; // a report's rule: three pixel rows from L to R
@@ -397,10 +367,8 @@ TEST_F(PrintE2E, PainterPutsEachTextWhereTheDocumentSays) {
 TEST_F(PrintE2E, RefusedJobIsReported) {
     const QString queue = QString::fromUtf8(std::getenv("ROLLCALC_E2E_QUEUE"));
     ASSERT_EQ(QProcess::execute("cupsreject", {queue}), 0);
-    struct Accept {
-        QString queue;
-        ~Accept() { EXPECT_EQ(QProcess::execute("cupsaccept", {queue}), 0); }
-    } acceptAgain{queue};
+    const auto acceptAgain =
+        qScopeGuard([&] { EXPECT_EQ(QProcess::execute("cupsaccept", {queue}), 0); });
 
     CalculatorWindow w(Window::RollLength);
     ASSERT_TRUE(w.Ready());
