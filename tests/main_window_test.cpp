@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTextEdit>
