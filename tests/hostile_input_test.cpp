@@ -35,8 +35,7 @@ class HostileInput : public ::testing::Test, protected CapturedSeams {
 protected:
     HostileInput() : CapturedSeams(std::chrono::seconds(60)) {}
 
-    // Leaves the box for the button, then presses it: checks what leaving changed, then what the
-    // press changed and said.
+    // What leaving the box for the button changed, then what pressing it changed and said.
     void LeaveAndPress(CalculatorWindow& w, ControlId button, const BoxTexts& onLeaving,
                        const BoxTexts& onPressing, const char* said) {
         const WindowValues typed = w.Values();
@@ -59,7 +58,6 @@ protected:
         return named;
     }
 
-    // Enters the given boxes with Tab, types one box over and leaves it for Calculate.
     void Act(CalculatorWindow& w, const BoxList& given, const BoxList& typed,
              const BoxList& onLeaving, const std::string& onPressing, const char* said = nullptr) {
         for (const BoxText& t : given) {
@@ -72,8 +70,7 @@ protected:
                       said);
     }
 
-    // Presses Print: one whole run that changes nothing in the window and prints these texts at
-    // these figure rows (from 1).
+    // One whole run that changes nothing and prints these texts at these figure rows (from 1).
     void ExpectPrinted(CalculatorWindow& w, const std::vector<std::pair<int, const char*>>& rows) {
         w.Focus(w.PrintButton());
         const WindowValues before = w.Values();
@@ -191,7 +188,6 @@ TEST_F(HostileInput, MegabyteInARollWeightBox) {
     CalculatorWindow w(Window::RollWeight);
     ASSERT_TRUE(w.Ready());
     w.Do(w.Row().printable);
-    // Beyond the double range: the weight of a roll that size shows as such.
     using enum RollWeightId;
     w.Enter(Pounds, "0");
     w.Paste(RollInches, Megabyte("7"));
@@ -235,7 +231,6 @@ TEST_F(HostileInput, ZeroAreaInTheRollWeightSolverShowsInfinity) {
     Act(w, "diameter_in=3 core_in=3 width_in=60", "weight_lb=100", "weight_kg=45.36",
         "sg=inf sg_copy=inf density_lb_ft3=inf density_kg_m3=inf density_lb_in3=inf "
         "density_g_cm3=inf");
-    // The report prints the densities as the boxes show them.
     ExpectPrinted(w, {{6, "inf "}, {10, "inf"}});
 
     w.Click(RollWeightId::ClearAll);

@@ -11,7 +11,7 @@
 
 namespace {
 
-// Presses Esc in whatever modal window is active once its loop has started.
+// Esc in the modal window once its loop has started.
 void CloseWhenModal() {
     QTimer::singleShot(0, [] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -21,9 +21,7 @@ void CloseWhenModal() {
     });
 }
 
-template <class Param>
-class Seamed : public ::testing::TestWithParam<Param>, protected CapturedSeams {
-protected:
+template <class Param> struct Seamed : ::testing::TestWithParam<Param>, protected CapturedSeams {
     Seamed() : CapturedSeams(std::chrono::seconds(60)) {}
 };
 
@@ -38,7 +36,6 @@ struct MnemonicCase {
     const char* printed = nullptr;
     bool ticked = false; // the setup increment, in the slitter
     KnifeRows knives = {};
-    friend void PrintTo(const MnemonicCase& c, std::ostream* os) { *os << c.name; }
 };
 
 using L = RollLengthId;
@@ -70,7 +67,6 @@ const MnemonicCase kMnemonicCases[] = {
       {W::CoreMm, "76.2"}},
      {Qt::Key_C, W::Calculate},
      {{W::CoreInches, "3.000"}, {W::Pounds, "2487.88"}}},
-    // The check box too is ticked as by a click, once its box is left.
     {"TickSetupIncrement",
      Window::Slitter,
      {{S::NextMm, "12.7"}},
@@ -167,7 +163,6 @@ INSTANTIATE_TEST_SUITE_P(, EachCalculator, ::testing::ValuesIn(Calculators()), k
 
 using Keyboard = Seamed<Window>;
 
-// A print run, and for the Roll Diameter - Length window its About box, give the focus back.
 TEST_P(Keyboard, FocusComesBackAfterAPrintRunAndTheAboutBox) {
     CalculatorWindow w(GetParam());
     ASSERT_TRUE(w.Ready());
@@ -203,7 +198,6 @@ TEST_P(Keyboard, BoxKeysSelectAllAndOpenTheBoxMenu) {
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(box->selectedText(), box->text());
     EXPECT_FALSE(box->text().isEmpty());
-    // Which menu opens is EveryWindow's; here, that it changes nothing.
     for (const QKeyCombination key :
          {Qt::ShiftModifier | Qt::Key_F10, QKeyCombination(Qt::Key_Menu)}) {
         QTest::keyClick(box, key.key(), key.keyboardModifiers());

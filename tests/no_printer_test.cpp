@@ -50,7 +50,6 @@ TEST_P(NoPrinterPrint, PrintSaysSoAndChangesNothing) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(messages[0].text.rfind(PrintOutcomeMessage(PrintOutcome::NoPrinter), 0), 0u);
-    // The window after it is PrintFault's, with the same outcome.
     EXPECT_EQ(w.Values(), before);
 }
 
@@ -60,9 +59,7 @@ INSTANTIATE_TEST_SUITE_P(EachWindow, NoPrinterPrint, ::testing::ValuesIn(Calcula
 } // namespace
 
 int main(int argc, char** argv) {
-    // Before Qt's print support first asks the spooler: CUPS reads the user's and the system's
-    // printer settings from HOME and CUPS_SERVERROOT, and a default from PRINTER and LPDEST; its
-    // address is a socket where nothing listens.
+    // Before Qt first asks the spooler: no printer settings, no default, nobody at the address.
     const QTemporaryDir folder;
     if (!folder.isValid()) {
         return 2;

@@ -5,7 +5,6 @@
 #include <QToolTip>
 #include <QtTest/QTest>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -49,8 +48,7 @@ protected:
         a->setFocus(Qt::OtherFocusReason);
     }
 
-    // Typed over a box of the pair a, b (or, with no keys, passed through) and left: the box
-    // keeps its text and its partner shows a text.
+    // Typed over a box of the pair a, b (no keys: passed through) and left.
     struct PairStep {
         CNumEdit* box;
         const char* keys;
@@ -100,10 +98,6 @@ protected:
     CNumEdit* b = nullptr;
     CNumEdit* c = nullptr;
 };
-
-void PrintTo(const Edit& e, std::ostream* os) {
-    *os << e.name;
-}
 
 const Edit kEdits[] = {
     {"Number", "", 0, 0, "12.5", "12.5"},
@@ -162,7 +156,6 @@ TEST_P(BoxEdit, LeavesOnlyANumber) {
 INSTANTIATE_TEST_SUITE_P(Rows, BoxEdit, ::testing::ValuesIn(kEdits),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// By Tab and by a click.
 TEST_F(Boxes, FocusSelectsTheWholeText) {
     a->ShowText("123.456");
     b->ShowText("789");

@@ -26,20 +26,12 @@ namespace {
 using namespace std::chrono_literals;
 
 // An environment variable set for a scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QString& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
+struct ScopedEnv {
+    ScopedEnv(const char* n, const QString& value) : name(n) { qputenv(n, value.toLocal8Bit()); }
+    ~ScopedEnv() { had ? qputenv(name, old) : qunsetenv(name); }
+    const char* name;
+    const bool had = qEnvironmentVariableIsSet(name);
+    const QByteArray old = qgetenv(name);
 };
 
 // The spooler's address pointed at a loopback socket whose connections the kernel completes and
@@ -64,12 +56,11 @@ struct SilentServer {
     std::optional<ScopedEnv> cups;
 };
 
-// The pages are built before the queue refuses them; none built is no refusal.
+// None built is no refusal.
 PrintOutcome BuildsThenRefused(const PageBuilder& build) {
     return build(kRecordedPage).pages.empty() ? PrintOutcome::Printed : PrintOutcome::JobRefused;
 }
 
-// The real painter on a printer whose document cannot be started, its output under a file.
 PrintOutcome PaintsWhereNoFileCanBe(const PageBuilder& build) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -84,7 +75,6 @@ struct FaultRow {
     // A deadline: the real default printer, asked of a silent server.
     std::chrono::milliseconds deadline = 0ms;
     bool cancel = false; // in the progress window
-    friend void PrintTo(const FaultRow& row, std::ostream* os) { *os << row.name; }
 };
 
 const FaultRow kFaults[] = {
@@ -96,7 +86,6 @@ const FaultRow kFaults[] = {
     {"ServerCancelled", PrintOutcome::ServerSilent, nullptr, 30s, true},
 };
 
-// The one warning a failed print shows: why, how to set a default printer, and the PDF offer.
 void ExpectSaysWhy(const MessageRecord& m, const std::string& why) {
     EXPECT_EQ(m.icon, MessageIcon::Warning);
     EXPECT_EQ(m.buttons, MessageButtons::YesNo);
@@ -165,7 +154,6 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
     for (std::size_t press = 1; press <= 2; ++press) {
         SCOPED_TRACE(press);
         if (server) {
-            // Once the quiet half second is over: the progress window.
             QTimer::singleShot(900, [&] {
                 auto* progress = w.Dialog().findChild<QProgressDialog*>();
                 enabledDuringRun.push_back(w.Dialog().isEnabled());
@@ -179,7 +167,6 @@ TEST_P(PrintFault, RunEndsSaysWhyAndLeavesTheWindowAsItWas) {
         }
         w.Click(w.PrintButton());
         ASSERT_EQ(enabledDuringRun.size(), press);
-        // Only the slitter keeps the window from taking input while it runs.
         EXPECT_EQ(enabledDuringRun.back(), w.Row().inputDuringPrint);
         ASSERT_EQ(messages.size(), press);
         ExpectSaysWhy(messages.back(), why);
@@ -201,7 +188,7 @@ TEST(GivenUpJob, IsWaitedForAtTheEnd) {
     ASSERT_TRUE(w.Ready());
     w.MakePrintable();
     w.Do(w.Row().printable);
-    // Held by the job itself: the job outlives the test's frame.
+    // The job outlives the test's frame.
     auto release = std::make_shared<std::atomic<bool>>(false);
     SetReportPrinter([release](const PageBuilder&) {
         while (!*release) {
@@ -225,7 +212,6 @@ struct SaveRow {
     const char* chosen;
     bool documentsFolder = true; // else suggested in the home folder
     bool refused = false;
-    friend void PrintTo(const SaveRow& row, std::ostream* os) { *os << row.name; }
 };
 
 const SaveRow kSaves[] = {
@@ -265,7 +251,6 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
     EXPECT_EQ(suggestions, (save.refused ? std::vector{suggested, path} : std::vector{suggested}));
     EXPECT_EQ(QFileInfo::exists(QString::fromStdString(path)), written);
     if (save.refused) {
-        // Why, in the system's words, and the dialog again, where the user cancels.
         EXPECT_EQ(messages[1].text, "The report could not be saved as " + path +
                                         ": No such file or directory.\n\nChoose another file?");
         EXPECT_EQ(messages[1].icon, MessageIcon::Warning);
@@ -276,7 +261,6 @@ TEST_P(PdfFallback, NoPrinterOffersTheSameReportAsAPdfFile) {
         EXPECT_TRUE(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0)
             << pdftotext.readAllStandardError().toStdString();
         const std::string text = pdftotext.readAllStandardOutput().toStdString();
-        // Its title, a worked figure and, for the knife list, page two.
         for (const std::string& e : w.Row().reportTexts) {
             EXPECT_NE(text.find(e), std::string::npos) << e << " not in:\n" << text;
         }
