@@ -170,7 +170,8 @@ struct RecordingPrinter {
 // that no person or printer is needed; a hang ends the test.
 class CapturedSeams {
 public:
-    explicit CapturedSeams(std::chrono::seconds bound) : watchdog_(bound) {
+    explicit CapturedSeams(std::chrono::seconds bound = std::chrono::seconds(60))
+        : watchdog_(bound) {
         SetAnsweringMessageSink([this](const MessageRecord& r) {
             messages.push_back(r);
             return r.buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;

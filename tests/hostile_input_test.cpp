@@ -33,8 +33,6 @@ const std::string kDensity =
 
 class HostileInput : public ::testing::Test, protected CapturedSeams {
 protected:
-    HostileInput() : CapturedSeams(std::chrono::seconds(60)) {}
-
     // What leaving the box for the button changed, then what pressing it changed and said.
     void LeaveAndPress(CalculatorWindow& w, ControlId button, const BoxTexts& onLeaving,
                        const BoxTexts& onPressing, const char* said) {

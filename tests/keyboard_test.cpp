@@ -21,9 +21,7 @@ void CloseWhenModal() {
     });
 }
 
-template <class Param> struct Seamed : ::testing::TestWithParam<Param>, protected CapturedSeams {
-    Seamed() : CapturedSeams(std::chrono::seconds(60)) {}
-};
+template <class Param> struct Seamed : ::testing::TestWithParam<Param>, protected CapturedSeams {};
 
 // Typed in a box and acted on with the mnemonic at once: the box is left first, so that its
 // partner is in step before the control acts, and the focus ends on the control.

@@ -22,7 +22,6 @@ using Id = RollLengthId;
 
 class RollLengthWindow : public ::testing::Test, protected CapturedSeams {
 protected:
-    RollLengthWindow() : CapturedSeams(std::chrono::seconds(60)) {}
     void SetUp() override { ASSERT_TRUE(w.Ready()); }
 
     CalculatorWindow w{Window::RollLength};
@@ -81,10 +80,7 @@ TEST_F(RollLengthWindow, LinksOpenTheMakersAddresses) {
 // The worked examples of both roll calculators, typed box by box (each left by focusing the next)
 // and then calculated from the keyboard.
 class WorkedExampleInWindow : public ::testing::TestWithParam<WorkedExample>,
-                              protected CapturedSeams {
-protected:
-    WorkedExampleInWindow() : CapturedSeams(std::chrono::seconds(60)) {}
-};
+                              protected CapturedSeams {};
 
 TEST_P(WorkedExampleInWindow, ShowsTheWorkedTexts) {
     const WorkedExample& example = GetParam();

@@ -22,10 +22,7 @@ namespace {
 
 // A parametrised family whose messages and print runs are caught.
 template <class Row>
-class Captured : public ::testing::TestWithParam<Row>, protected CapturedSeams {
-protected:
-    Captured() : CapturedSeams(std::chrono::seconds(60)) {}
-};
+class Captured : public ::testing::TestWithParam<Row>, protected CapturedSeams {};
 
 // A window's rows, each told its window; they are written with the window's ids in scope.
 template <class Row> std::vector<Row> In(Window kind, std::vector<Row> rows) {
@@ -48,7 +45,6 @@ inline constexpr auto kRowName = [](const auto& info) { return std::string(info.
 
 class RollWeightWindow : public ::testing::Test, protected CapturedSeams {
 protected:
-    RollWeightWindow() : CapturedSeams(std::chrono::seconds(60)) {}
     void SetUp() override { ASSERT_TRUE(w.Ready()); }
 
     CalculatorWindow w{Window::RollWeight};

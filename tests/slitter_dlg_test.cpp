@@ -23,7 +23,6 @@ using enum SlitterId;
 
 class SlitterWindow : public ::testing::Test, protected CapturedSeams {
 protected:
-    SlitterWindow() : CapturedSeams(std::chrono::seconds(60)) {}
     void SetUp() override { ASSERT_TRUE(w.Ready()); }
 
     QString Text(ControlId id) const { return w.Box(id)->text(); }
