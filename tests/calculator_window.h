@@ -254,8 +254,14 @@ inline std::vector<std::pair<ControlId, std::string>> ByBox(const std::vector<Co
     std::vector<std::pair<ControlId, std::string>> pairs;
     std::istringstream words(list);
     std::string word;
-    for (std::size_t i = 0; i < boxes.size() && words >> word; ++i) {
-        pairs.emplace_back(boxes[i], word);
+    while (words >> word) {
+        pairs.emplace_back(pairs.size() < boxes.size() ? boxes[pairs.size()] : kNoId, word);
+    }
+    // A word too many or too few would leave a box unchecked without a word.
+    if (!pairs.empty() && pairs.size() != boxes.size()) {
+        std::fprintf(stderr, "%zu words for %zu boxes in \"%s\"\n", pairs.size(), boxes.size(),
+                     list);
+        std::abort();
     }
     return pairs;
 }
@@ -383,6 +389,10 @@ inline const std::vector<WindowRow>& Windows() {
             std::istringstream boxNames(row.boxNames);
             std::string name;
             for (std::size_t i = 0; std::getline(boxNames, name, '|'); ++i) {
+                if (i >= row.boxes.size()) {
+                    std::fprintf(stderr, "more names than boxes in \"%s\"\n", row.boxNames);
+                    std::abort();
+                }
                 row.names.insert(row.names.begin() + static_cast<std::ptrdiff_t>(i),
                                  {row.boxes[i], QString::fromStdString(name)});
             }
